@@ -1,0 +1,39 @@
+# Each subsystem is a static library that may link only the subsystems below
+# it. The table is the single place where the layering is written down; a
+# library that asks for anything else stops the configure step.
+set(URA_LAYER_uramodel   "Qt6::Core")
+set(URA_LAYER_urafiles   "uramodel;pugixml::pugixml;Qt6::Core")
+set(URA_LAYER_uraserver  "urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network")
+set(URA_LAYER_uraaudio   "uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
+set(URA_LAYER_uraeditors "uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
+set(URA_LAYER_uraapp     "uraaudio;uraeditors;uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
+
+# ura_subsystem(NAME DEPENDS dep...)
+# Builds src/<dir>/*.cpp of the calling folder into the static library NAME.
+function(ura_subsystem name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  if(NOT DEFINED URA_LAYER_${name})
+    message(FATAL_ERROR "Unknown subsystem ${name}: add it to cmake/Layers.cmake")
+  endif()
+  foreach(dep IN LISTS ARG_DEPENDS)
+    if(NOT dep IN_LIST URA_LAYER_${name})
+      message(FATAL_ERROR "${name} may not depend on ${dep} (layering)")
+    endif()
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+endfunction()
+
+# ura_tests(NAME LIBS lib...): one GoogleTest binary from the calling folder.
+function(ura_tests name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+endfunction()

@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+
+#include "listas.h"
+
+class TDAC;
+
+// One action at the end of a menu section; Tipo is the action code.
+class TMUAcao {
+ public:
+  explicit TMUAcao(TDAC* DAC, const QString& TipoAcao = QString());
+
+  TDAC* DAC;  // not owned
+  QString Tipo;
+  QString ValorMenu;
+  QString ValorNumero;
+  QString OpcaoAcao;
+  QString ValorComando;
+  QString Variavel;
+
+  // ValorMenu for VAIPARA, ValorComando for COMANDO, ValorNumero otherwise.
+  QString GetValor() const;
+  void SetValor(const QString& Valor);
+
+  void CopyFrom(const TMUAcao* ptrAcao);
+  QString GetStrAcao() const;
+  QString GetStrAcaoVaiPara() const;
+  QString GetStrAcaoMensagem() const;
+  // Validations: the empty text when acceptable, else the message to show.
+  QString VariavelValida() const;
+  QString MensagemValida() const;
+  QString ComandoValido() const;
+};
+
+class TMUListaAcao : public TListaBase<TMUAcao> {
+  URA_LISTA_COM_CURSOR(TListaBase<TMUAcao>)
+ public:
+  explicit TMUListaAcao(TDAC* DAC) : DAC(DAC) {}
+
+  TDAC* DAC;  // not owned
+  QString OpcaoAcao;
+
+  bool DeleteAcao(TMUAcao* Item) { return DestroiItem(Item); }
+  QString GetStrAcao() const;
+  bool TemAcao(const QString& TipoAcao, const QString& ValorAcao) const;
+  // Replaces the actions by copies bound to this list's document; a null
+  // source leaves the list empty.
+  void CopyFrom(const TMUListaAcao* ptrListaAcao);
+};

@@ -1,0 +1,15 @@
+#pragma once
+// The one 8-bit code page used on the wire and in the HTML report:
+// Windows-1252, with its five undefined bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D)
+// standing for the C1 control characters of the same number, so that every
+// byte maps to exactly one character and back.
+#include <QByteArray>
+#include <QString>
+
+// Text to bytes; a character the code page lacks becomes "?" (one per code
+// point, so a surrogate pair gives a single "?").
+QByteArray EncodeAnsi(const QString& text);
+// Bytes to text; never fails.
+QString DecodeAnsi(const QByteArray& bytes);
+// The text as it survives a trip through the code page.
+QString ReduceToAnsi(const QString& text);

@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// A message: audio entries (catalogue names or '{X}' variable references) and
+// chat texts kept with CR/LF escaped as "&#xD;"/"&#xA;".
+class TMUMensagem {
+ public:
+  bool PodeParar = false;
+
+  void AddArquivo(const QString& NomeArquivo);
+  QString GetArquivo(int Indice, bool bOriginal) const;
+  QString AddMensagemChat(const QString& Mensagem);
+  QString GetMensagemChat(int Indice, const QString& novaLinha) const;
+  QString ArquivosText() const;
+  QString MensagensChatText() const;
+  int ArquivosCount() const { return static_cast<int>(FLista.size()); }
+  int MensagensChatCount() const { return static_cast<int>(FListaChat.size()); }
+  void LimpaListaArquivos();
+  void SetListaArquivos(const QStringList& Lista);
+  void SetListaArquivosSeparador(const QString& Separador, const QString& Texto);
+  QString GetListaArquivosSeparador(const QString& Separador) const;
+  QString GetStrMensagem() const;
+  QString GetStrMensagemChat(const QString& separador, const QString& novaLinha) const;
+  // A null source empties both lists and clears PodeParar.
+  void CopyFrom(const TMUMensagem* ptrMensagem);
+
+ private:
+  QStringList FLista;
+  QStringList FListaChat;
+};

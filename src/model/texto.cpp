@@ -1,0 +1,50 @@
+#include "texto.h"
+
+QString TrimBlanks(const QString& s) {
+  qsizetype b = 0, e = s.size();
+  while (b < e && s.at(b).unicode() <= 32) ++b;
+  while (e > b && s.at(e - 1).unicode() <= 32) --e;
+  return s.mid(b, e - b);
+}
+
+QString LowerAscii(const QString& s) {
+  QString r = s;
+  for (QChar& c : r)
+    if (c.unicode() >= 'A' && c.unicode() <= 'Z') c = QChar(c.unicode() + 32);
+  return r;
+}
+
+QString UpperAscii(const QString& s) {
+  QString r = s;
+  for (QChar& c : r)
+    if (c.unicode() >= 'a' && c.unicode() <= 'z') c = QChar(c.unicode() - 32);
+  return r;
+}
+
+int StrToIntDef(const QString& s, int Default) {
+  const QString t = TrimBlanks(s);
+  if (t.isEmpty()) return Default;
+  qsizetype i = 0;
+  bool neg = false;
+  if (t.at(0) == u'-' || t.at(0) == u'+') {
+    neg = t.at(0) == u'-';
+    i = 1;
+  }
+  if (i >= t.size()) return Default;
+  long long v = 0;
+  for (; i < t.size(); ++i) {
+    const char16_t c = t.at(i).unicode();
+    if (c < '0' || c > '9') return Default;
+    v = v * 10 + (c - '0');
+    if (v > 2147483648LL) return Default;
+  }
+  if (neg) v = -v;
+  if (v > 2147483647LL || v < -2147483648LL) return Default;
+  return static_cast<int>(v);
+}
+
+bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool IsAsciiLetter(QChar c) {
+  const char16_t u = c.unicode();
+  return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}

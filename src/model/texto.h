@@ -1,0 +1,14 @@
+#pragma once
+// Small text helpers shared by the model and the file formats.
+#include <QString>
+
+// Removes blanks and control characters (code <= 32) at both ends.
+QString TrimBlanks(const QString& s);
+// Folds only the ASCII letters; other letters keep their case.
+QString LowerAscii(const QString& s);
+QString UpperAscii(const QString& s);
+// A decimal integer (optional sign, blanks around allowed); Default otherwise,
+// also on overflow of 32 bits.
+int StrToIntDef(const QString& s, int Default);
+bool IsAsciiDigit(QChar c);
+bool IsAsciiLetter(QChar c);
