@@ -1,0 +1,109 @@
+#include "infoauxiliar.h"
+
+#include <algorithm>
+
+#include "texto.h"
+
+TMUInfoAuxiliar MenuUraInfoAuxiliar;
+
+TMUDescricaoMensagem* TMUListaDescricaoMensagem::SearchItem(const QString& Arquivo) const {
+  if (Arquivo.isEmpty()) return nullptr;
+  for (const auto& m : FLista)
+    if (m->Arquivo == Arquivo) return m.get();
+  return nullptr;
+}
+
+QString TMUListaDescricaoMensagem::GetDescricao(const QString& Arquivo) const {
+  for (const auto& m : FLista)
+    if (m->Arquivo == Arquivo) return m->Descricao;
+  return QString();
+}
+
+QString TMUListaDescricaoMensagem::GetDescricaoArquivos(const QString& Arquivos) const {
+  QStringList pecas = Arquivos.split(u',');
+  if (!pecas.isEmpty() && pecas.last().isEmpty()) pecas.removeLast();
+  QString r;
+  for (const QString& p : pecas) {
+    const TMUDescricaoMensagem* m = SearchItem(p);
+    const QString d = (m && !TrimBlanks(m->Descricao).isEmpty()) ? m->Descricao : p;
+    if (!r.isEmpty()) r += QStringLiteral(", ");
+    r += d;
+  }
+  return r;
+}
+
+namespace {
+// "id - name" when the name says more than the id.
+QString IdComNome(const QString& id, const QString& nome) {
+  return (!nome.isEmpty() && nome != id) ? id + QStringLiteral(" - ") + nome : id;
+}
+}  // namespace
+
+QString TMUFila::GetStrNomeFila() const { return IdComNome(FilaId, NomeFila); }
+QString TMUGrupo::GetStrNomeGrupo() const { return IdComNome(GrupoId, NomeGrupo); }
+
+TMUFila* TMUListaFilas::SearchItem(const QString& IdFila) const {
+  if (IdFila.isEmpty()) return nullptr;
+  for (const auto& f : FLista)
+    if (f->FilaId == IdFila) return f.get();
+  return nullptr;
+}
+
+QString TMUListaFilas::GetNomeFila(const QString& IdFila) const {
+  const TMUFila* f = SearchItem(IdFila);
+  return f ? f->NomeFila : QString();
+}
+
+QString TMUListaFilas::GetStrNomeFila(const QString& IdFila) const {
+  const TMUFila* f = SearchItem(IdFila);
+  return f ? IdFila + QStringLiteral(" - ") + f->NomeFila : IdFila;
+}
+
+TMUGrupo* TMUListaGrupos::SearchItem(const QString& IdGrupo) const {
+  if (IdGrupo.isEmpty()) return nullptr;
+  for (const auto& g : FLista)
+    if (g->GrupoId == IdGrupo) return g.get();
+  return nullptr;
+}
+
+QString TMUListaGrupos::GetNomeGrupo(const QString& IdGrupo) const {
+  const TMUGrupo* g = SearchItem(IdGrupo);
+  return g ? g->NomeGrupo : QString();
+}
+
+QString TMUListaGrupos::GetStrNomeGrupo(const QString& IdGrupo) const {
+  const TMUGrupo* g = SearchItem(IdGrupo);
+  return g ? IdGrupo + QStringLiteral(" - ") + g->NomeGrupo : IdGrupo;
+}
+
+namespace {
+bool Menor(const QString& a, const QString& b) { return LowerAscii(a) < LowerAscii(b); }
+}  // namespace
+
+int TListaTextoOrdenada::Add(const QString& Texto) {
+  const auto it = std::lower_bound(FLista.begin(), FLista.end(), Texto, Menor);
+  if (it != FLista.end() && !Menor(Texto, *it)) return -1;
+  const auto pos = it - FLista.begin();
+  FLista.insert(pos, Texto);
+  return static_cast<int>(pos);
+}
+
+int TListaTextoOrdenada::IndexOf(const QString& Texto) const {
+  const auto it = std::lower_bound(FLista.begin(), FLista.end(), Texto, Menor);
+  if (it != FLista.end() && !Menor(Texto, *it)) return static_cast<int>(it - FLista.begin());
+  return -1;
+}
+
+void TMUInfoAuxiliar::Clear() {
+  ListaDeFilasVoz.ClearLista();
+  ListaDeFilasChat.ClearLista();
+  ListaDeMensagens.ClearLista();
+  ListaDeGrupos.ClearLista();
+  ListaDeUrasVoz.clear();
+  ListaDeUrasChat.clear();
+  ListaDeVariaveis.Clear();
+  ListaDeComandos.Clear();
+  ListaDePlayList.Clear();
+  ListaDeMensagensChat.Clear();
+  ListaDeMensagensChatTDD.Clear();
+}

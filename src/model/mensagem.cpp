@@ -1,0 +1,120 @@
+#include "mensagem.h"
+
+#include "UTKRDACFuncoes.h"
+#include "infoauxiliar.h"
+#include "texto.h"
+
+namespace {
+const QString kArrow = QString(QChar(0x21A9));
+const QString kPrefixo = QStringLiteral("Mensagem(");
+
+bool EhReferencia(const QString& s) { return s.size() >= 2 && s.startsWith(u'{') && s.endsWith(u'}'); }
+}  // namespace
+
+void TMUMensagem::AddArquivo(const QString& NomeArquivo) {
+  if (NomeArquivo.isEmpty()) return;
+  if (NomeArquivo.startsWith(kPrefixo)) {
+    // The last character is taken as the closing parenthesis, whatever it is.
+    const qsizetype n = NomeArquivo.size() - kPrefixo.size() - 1;
+    FLista.append(u'{' + (n > 0 ? NomeArquivo.mid(kPrefixo.size(), n) : QString()) + u'}');
+    return;
+  }
+  FLista.append(NomeArquivo);
+}
+
+QString TMUMensagem::GetArquivo(int Indice, bool bOriginal) const {
+  if (Indice < 0 || Indice >= FLista.size()) return QString();
+  const QString& s = FLista.at(Indice);
+  if (bOriginal || !EhReferencia(s)) return s;
+  return kPrefixo + s.mid(1, s.size() - 2) + u')';
+}
+
+QString TMUMensagem::AddMensagemChat(const QString& Mensagem) {
+  if (Mensagem.isEmpty()) return QString();
+  const QString e = encodeCRLF(Mensagem);
+  FListaChat.append(e);
+  return e;
+}
+
+QString TMUMensagem::GetMensagemChat(int Indice, const QString& novaLinha) const {
+  if (Indice < 0 || Indice >= FListaChat.size()) return QString();
+  const QString& s = FListaChat.at(Indice);
+  return novaLinha.isEmpty() ? s : decodeCRLFTo(s, novaLinha);
+}
+
+namespace {
+QString ComCRLF(const QStringList& l) {
+  QString r;
+  for (const QString& s : l) r += s + QStringLiteral("\r\n");
+  return r;
+}
+}  // namespace
+
+QString TMUMensagem::ArquivosText() const { return ComCRLF(FLista); }
+QString TMUMensagem::MensagensChatText() const { return ComCRLF(FListaChat); }
+
+void TMUMensagem::LimpaListaArquivos() {
+  FLista.clear();
+  FListaChat.clear();
+}
+
+void TMUMensagem::SetListaArquivos(const QStringList& Lista) { FLista = Lista; }
+
+void TMUMensagem::SetListaArquivosSeparador(const QString& Separador, const QString& Texto) {
+  FLista.clear();
+  QString resto = Texto;
+  if (!Separador.isEmpty()) {
+    qsizetype p;
+    while ((p = resto.indexOf(Separador)) >= 0) {
+      const QString peca = TrimBlanks(resto.left(p));
+      if (!peca.isEmpty()) FLista.append(peca);
+      // Only the separator's first character is skipped.
+      resto = resto.mid(p + 1);
+    }
+  }
+  if (!resto.isEmpty()) FLista.append(resto);
+}
+
+QString TMUMensagem::GetListaArquivosSeparador(const QString& Separador) const { return FLista.join(Separador); }
+
+QString TMUMensagem::GetStrMensagem() const {
+  QString r;
+  for (const QString& a : FLista) {
+    QString d;
+    if (EhReferencia(a)) {
+      d = kPrefixo + a.mid(1, a.size() - 2) + u')';
+    } else {
+      d = MenuUraInfoAuxiliar.ListaDeMensagens.GetDescricao(a);
+      if (d.isEmpty()) d = a;
+    }
+    if (!r.isEmpty()) r += QStringLiteral(", ");
+    r += d;
+  }
+  for (const QString& c : FListaChat) {
+    if (!r.isEmpty()) r += kArrow;
+    r += decodeCRLFTo(c, kArrow);
+  }
+  return r;
+}
+
+QString TMUMensagem::GetStrMensagemChat(const QString& separador, const QString& novaLinha) const {
+  const QString sep = separador.isEmpty() ? QStringLiteral(" ") : separador;
+  QString r;
+  for (qsizetype i = 0; i < FListaChat.size(); ++i) {
+    if (i > 0) r += sep;
+    r += decodeCRLFTo(FListaChat.at(i), novaLinha);
+  }
+  return r;
+}
+
+void TMUMensagem::CopyFrom(const TMUMensagem* ptrMensagem) {
+  if (!ptrMensagem) {
+    FLista.clear();
+    FListaChat.clear();
+    PodeParar = false;
+    return;
+  }
+  FLista = ptrMensagem->FLista;
+  FListaChat = ptrMensagem->FListaChat;
+  PodeParar = ptrMensagem->PodeParar;
+}
