@@ -1,0 +1,41 @@
+#pragma once
+// Reading and writing of URA files and message catalogues.
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <pugixml.hpp>
+
+#include "UTMenuUra.h"
+#include "xmldocument.h"
+
+class TXMLDac {
+ public:
+  // Loads NomeArquivo into XMLDocument1 and, when DAC is given, fills it.
+  bool LerXML(TXMLDocument& XMLDocument1, TDAC* DAC, const QString& NomeArquivo);
+  // Fills DAC from the document already loaded in XMLDocument1.
+  bool CarregaDACdoXml(TXMLDocument& XMLDocument1, TDAC* DAC);
+  // Builds one menu from a Menu element; the caller appends it.
+  std::unique_ptr<TMenuUra> CarregaMenuXML(TDAC* DAC, const pugi::xml_node& Menu);
+  void LeNodeMensagemChat(const pugi::xml_node& Elemento, TMUMensagem* Mensagem, QString& Texto);
+
+  // The URA file as lines without terminators; the document is not changed.
+  void DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) const;
+
+  // Message catalogue and chat text catalogue (merged into the lookup lists).
+  bool LerXMLMensagens(TXMLDocument& XMLDocument1, TDAC* DAC, const QString& NomeArquivo);
+  bool CarregaMensagensDoXml(TXMLDocument& XMLDocument1, TDAC* DAC);
+};
+
+// Catalogue writers. GeraXMLMensagens replaces the content of XMLDocument1
+// with the chat text catalogue when NomeArquivo is "mensagenschat.xml" and
+// with the message catalogue otherwise; the caller saves it.
+void GeraXMLMensagens(TXMLDocument& XMLDocument1, const QString& NomeArquivo);
+void MensagensToXMLStringList(bool tipoChat, QStringList& listaStr);
+
+// Writes lines as UTF-8 without byte-order mark, each followed by CR LF,
+// atomically. False (and Erro set) when the file cannot be written.
+bool SalvaLinhas(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro = nullptr);
+// "Salvar": stamps the audit fields of a local-service document (creation
+// only when Novo), writes the URA file and returns the result of the write.
+bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, double Agora,
+              QString* Erro = nullptr);

@@ -1,0 +1,11 @@
+#pragma once
+#include <QString>
+#include <pugixml.hpp>
+
+// The markup characters "&", "<", ">" and the double quote as entities; used
+// for file texts in plain form and for every document text in the report.
+QString EscapaMarkup(const QString& Texto);
+
+// pugixml (UTF-8) <-> QString.
+inline QString FromUtf8(const char* s) { return QString::fromUtf8(s); }
+inline QByteArray ToUtf8(const QString& s) { return s.toUtf8(); }

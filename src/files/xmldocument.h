@@ -1,0 +1,47 @@
+#pragma once
+// The XML document the program passes around: a pugixml document that also
+// acts as the receiver of files that arrive in parts. While inactive it only
+// collects text lines; activating it parses them.
+#include <QString>
+#include <QStringList>
+#include <pugixml.hpp>
+
+class TXMLDocument {
+ public:
+  // Collected text (the receiver's lines); kept until Reset/Clear.
+  QStringList Text;
+
+  bool Active() const { return FActive; }
+  // Parses the collected lines (joined with LF). False, and inactive, when
+  // they are not well-formed XML.
+  bool Activate();
+  // Keeps the parsed tree's memory but marks the document inactive.
+  void Deactivate() { FActive = false; }
+  // Inactive, normal options, text and tree emptied.
+  void Reset();
+  void AddLine(const QString& Linha) { Text.append(Linha); }
+
+  // Replaces any earlier content with the file; false when it is missing,
+  // unreadable or not well-formed.
+  bool LoadFromFile(const QString& NomeArquivo);
+  // Replaces any earlier content with the given text.
+  bool LoadFromString(const QString& Xml);
+  // Writes the tree as UTF-8 (declaration version 1.0, encoding utf-8),
+  // atomically: a failed write leaves an existing file untouched.
+  bool SaveToFile(const QString& NomeArquivo, QString* Erro = nullptr) const;
+
+  // The tree; empty until loaded or activated.
+  pugi::xml_document& Doc() { return FDoc; }
+  const pugi::xml_document& Doc() const { return FDoc; }
+  pugi::xml_node Root() const { return FDoc.document_element(); }
+  bool HasContent() const { return !FDoc.document_element().empty(); }
+  // Last parse error, for messages.
+  const QString& Erro() const { return FErro; }
+
+ private:
+  bool Parse(const QByteArray& Utf8);
+
+  pugi::xml_document FDoc;
+  bool FActive = false;
+  QString FErro;
+};
