@@ -39,7 +39,8 @@ class TXMLDocument {
   const QString& Erro() const { return FErro; }
 
  private:
-  bool Parse(const QByteArray& Utf8);
+  // Files may carry a byte-order mark; text we hand over is always UTF-8.
+  bool Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao = pugi::encoding_utf8);
 
   pugi::xml_document FDoc;
   bool FActive = false;

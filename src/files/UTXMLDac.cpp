@@ -1,0 +1,583 @@
+// The URA file: reading it into a TDAC and writing a TDAC as its lines.
+#include "UTXMLDac.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <cstring>
+
+#include "UTKRDACFuncoes.h"
+#include "infoauxiliar.h"
+#include "texto.h"
+#include "textoxml.h"
+
+namespace {
+
+// ---- Reading ----------------------------------------------------------------
+
+// Thrown when an element that should hold text holds elements; the public
+// operations turn it into a failed read.
+struct TErroLeitura {};
+
+const QString kErro = QStringLiteral("<ERROR>");
+
+bool EhTexto(pugi::xml_node_type t) { return t == pugi::node_pcdata || t == pugi::node_cdata; }
+
+// The text of an element (empty for a missing one), references decoded.
+QString Texto(const pugi::xml_node& No) {
+  pugi::xml_node n = No.first_child();
+  if (!n) return QString();
+  if (!n.next_sibling()) {  // the usual case: one text node
+    if (EhTexto(n.type())) return QString::fromUtf8(n.value());
+    if (n.type() == pugi::node_element) throw TErroLeitura{};
+    return QString();
+  }
+  QByteArray junto;
+  for (; n; n = n.next_sibling()) {
+    if (n.type() == pugi::node_element) throw TErroLeitura{};
+    if (EhTexto(n.type())) junto += n.value();
+  }
+  return QString::fromUtf8(junto);
+}
+
+QString TextoFilho(const pugi::xml_node& No, const char* Nome) { return Texto(No.child(Nome)); }
+int InteiroFilho(const pugi::xml_node& No, const char* Nome, int Padrao) {
+  return StrToIntDef(TextoFilho(No, Nome), Padrao);
+}
+// Integer flags of the file count as set when their low byte is not zero.
+bool FlagFilho(const pugi::xml_node& No, const char* Nome) {
+  return (InteiroFilho(No, Nome, 0) & 0xFF) != 0;
+}
+QString Atributo(const pugi::xml_node& No, const char* Nome) {
+  return QString::fromUtf8(No.attribute(Nome).value());
+}
+bool Nomeado(const pugi::xml_node& No, const char* Nome) { return std::strcmp(No.name(), Nome) == 0; }
+
+QString LeChat(const pugi::xml_node& Elemento, TMUMensagem* Mensagem) {
+  QString t = Texto(Elemento);
+  t = Mensagem->AddMensagemChat(t);
+  MenuUraInfoAuxiliar.ListaDeMensagensChat.Add(t);
+  return t;
+}
+
+// One pass over a Menu element, for one document.
+class TLeitorMenu {
+ public:
+  explicit TLeitorMenu(TDAC* DAC) : D(DAC), FTdd(DAC->TipoUra == u"chattdd") {}
+
+  std::unique_ptr<TMenuUra> Le(const pugi::xml_node& M) const {
+    auto menu = std::make_unique<TMenuUra>(D, Atributo(M, "Nome"));
+    menu->Descricao = TextoFilho(M, "Descricao");
+
+    menu->ListaCondicoes->ClearLista();
+    const pugi::xml_node condicoes = M.child("Condicoes");
+    for (pugi::xml_node c = condicoes.child("Condicao"); c; c = c.next_sibling("Condicao"))
+      menu->ListaCondicoes->Add(LeCondicao(c));
+
+    const pugi::xml_node opcoes = M.child("OpcoesMenu");
+    menu->SetTipoMenuOpcoesWA(TextoFilho(opcoes, "Tipo"));
+    if (!menu->GetTipoMenuOpcoesWA().isEmpty()) LeMenuWA(opcoes.child("MenuWA"), *menu->MenuOpcoesWA);
+    LeMensagens(opcoes, menu->MensagemMenu.get());
+    const pugi::xml_node lista = opcoes.child("Opcoes");
+    for (pugi::xml_node o = lista.child("Opcao"); o; o = o.next_sibling("Opcao"))
+      menu->ListaOpcoes->Add(LeOpcao(o));
+
+    const pugi::xml_node invalida = opcoes.child("OpcaoInvalida");
+    LeMensagens(invalida, menu->OpcaoInvalida->Mensagem.get());
+    LeAcoes(invalida, menu->OpcaoInvalida->ListaAcao.get());
+    menu->OpcaoInvalida->Tentativas = InteiroFilho(invalida, "Tentativas", 3);
+
+    const pugi::xml_node timeout = opcoes.child("Timeout");
+    LeMensagens(timeout, menu->OpcaoTimeout->Mensagem.get());
+    LeAcoes(timeout, menu->OpcaoTimeout->ListaAcao.get());
+    menu->OpcaoTimeout->Tentativas = InteiroFilho(timeout, "Tentativas", 3);
+    menu->OpcaoTimeout->Tempo = InteiroFilho(timeout, "Tempo", 5);
+
+    const pugi::xml_node final = M.child("Final");
+    LeMensagens(final, menu->Final->Mensagem.get());
+    LeAcoes(final, menu->Final->ListaAcao.get());
+    return menu;
+  }
+
+ private:
+  std::unique_ptr<TMUCondicao> LeCondicao(const pugi::xml_node& C) const {
+    auto cond = std::make_unique<TMUCondicao>(D);
+    cond->Feriados = FlagFilho(C, "Feriados");
+    cond->SetDiasSemana(TextoFilho(C, "DiasSemana"));
+    cond->DiaIni = InteiroFilho(C, "DiaIni", -1);
+    cond->MesIni = InteiroFilho(C, "MesIni", -1);
+    cond->AnoIni = InteiroFilho(C, "AnoIni", -1);
+    cond->DiaFim = InteiroFilho(C, "DiaFim", -1);
+    cond->MesFim = InteiroFilho(C, "MesFim", -1);
+    cond->AnoFim = InteiroFilho(C, "AnoFim", -1);
+    cond->SetStrHoraIni(TextoFilho(C, "HoraIni"));
+    cond->SetStrHoraFim(TextoFilho(C, "HoraFim"));
+    cond->SetStrHoraIniPeriodo(TextoFilho(C, "HoraIniPeriodo"));
+    cond->SetStrHoraFimPeriodo(TextoFilho(C, "HoraFimPeriodo"));
+
+    const pugi::xml_node vars = C.child("Variaveis");
+    cond->ListaCondicaoVar->Tipo = std::strcmp(vars.attribute("Tipo").value(), "OR") == 0 ? 2 : 1;
+    for (pugi::xml_node v = vars.first_child(); v; v = v.next_sibling()) {
+      if (v.type() != pugi::node_element) continue;
+      auto cv = std::make_unique<TMUCondicaoVar>();
+      cv->Variavel = TextoFilho(v, "Nome");
+      cv->Tipo = TextoFilho(v, "TipoCmp");
+      cv->Valor = TextoFilho(v, "Valor");
+      if (!cv->Variavel.isEmpty()) MenuUraInfoAuxiliar.ListaDeVariaveis.Add(cv->Variavel);
+      cond->ListaCondicaoVar->Add(std::move(cv));
+    }
+
+    LeMensagens(C, cond->Mensagem.get());
+    LeAcoes(C, cond->ListaAcao.get());
+    return cond;
+  }
+
+  std::unique_ptr<TMUOpcao> LeOpcao(const pugi::xml_node& O) const {
+    const int tipo = InteiroFilho(O, "Tipo", 0);
+    auto op = std::make_unique<TMUOpcao>(D, tipo, TextoFilho(O, "Valor"));
+    if (tipo >= 2) op->IgnorarCase = FlagFilho(O, "IgnoraCase");
+    if (tipo >= 3) {
+      op->ComecaCom = TextoFilho(O, "ComecaCom");
+      op->Contem = TextoFilho(O, "Contem");
+      op->TerminaCom = TextoFilho(O, "TerminaCom");
+      op->QtdeMinOpcaoValida = InteiroFilho(O, "TamMin", 0);
+      op->QtdeMaxOpcaoValida = InteiroFilho(O, "TamMax", 0);
+      op->TextoAlfaAdicional = TextoFilho(O, "ValorAdicional");
+    }
+    LeMensagens(O, op->Mensagem.get());
+    for (pugi::xml_node a = O.child("Acao"); a; a = a.next_sibling("Acao")) {
+      LeAcao(a, op->ListaAcao.get());
+      op->ListaAcao->OpcaoAcao = op->GetValor();
+    }
+    return op;
+  }
+
+  void LeMenuWA(const pugi::xml_node& W, TMUMenuOpcaoWA& Menu) const {
+    LeChat(W.child("Titulo"), Menu.Titulo.get());
+    const pugi::xml_node texto = W.child("Texto");
+    for (pugi::xml_node t = texto.child("MensagemChat"); t; t = t.next_sibling("MensagemChat"))
+      MenuUraInfoAuxiliar.ListaDeMensagensChat.Add(Menu.Texto->AddMensagemChat(Texto(t)));
+    LeChat(W.child("Rodape"), Menu.Rodape.get());
+    LeChat(W.child("TituloOpc"), Menu.TituloMenuOpcoes.get());
+    const pugi::xml_node itens = W.child("Itens");
+    for (pugi::xml_node i = itens.child("Item"); i; i = i.next_sibling("Item")) {
+      auto item = std::make_unique<TMUItemMenuOpcaoWA>(D);
+      LeChat(i.child("Opcao"), item->Titulo.get());
+      LeChat(i.child("Descricao"), item->Descricao.get());
+      item->Resposta = TextoFilho(i, "Resposta");
+      Menu.ListaItensMenuOpcao->Add(std::move(item));
+    }
+  }
+
+  // Every Mensagem child is read: a message with audio entries and chat texts
+  // is written as two Mensagem elements, and both halves must come back.
+  void LeMensagens(const pugi::xml_node& Dono, TMUMensagem* Mensagem) const {
+    for (pugi::xml_node m = Dono.child("Mensagem"); m; m = m.next_sibling("Mensagem")) {
+      for (pugi::xml_node e = m.first_child(); e; e = e.next_sibling()) {
+        if (e.type() != pugi::node_element) continue;
+        if (Nomeado(e, "Arquivo")) {
+          const QString arquivo = Texto(e);
+          Mensagem->AddArquivo(arquivo);
+          if (arquivo.startsWith(u'{') && arquivo.size() > 2)
+            MenuUraInfoAuxiliar.ListaDePlayList.Add(arquivo.mid(1, arquivo.size() - 2));
+        } else if (Nomeado(e, "MensagemChat")) {
+          QString chat = Texto(e);
+          if (FTdd) chat = UpperAscii(chat);
+          chat = Mensagem->AddMensagemChat(chat);
+          (FTdd ? MenuUraInfoAuxiliar.ListaDeMensagensChatTDD : MenuUraInfoAuxiliar.ListaDeMensagensChat)
+              .Add(chat);
+        }
+      }
+    }
+  }
+
+  void LeAcoes(const pugi::xml_node& Dono, TMUListaAcao* Lista) const {
+    for (pugi::xml_node a = Dono.child("Acao"); a; a = a.next_sibling("Acao")) LeAcao(a, Lista);
+  }
+
+  void LeAcao(const pugi::xml_node& A, TMUListaAcao* Lista) const {
+    auto acao = std::make_unique<TMUAcao>(D, QString());
+    acao->Tipo = TextoFilho(A, "Tipo");
+    acao->SetValor(TextoFilho(A, "Valor"));  // the code decides which field takes it
+    acao->Variavel = TextoFilho(A, "Variavel");
+    if (!acao->Variavel.isEmpty() && acao->Tipo != u"MENSAGEM" && acao->Tipo != u"DISCAF" &&
+        acao->Tipo != u"VAIPARA")
+      MenuUraInfoAuxiliar.ListaDeVariaveis.Add(acao->Variavel);
+    Lista->Add(std::move(acao));
+  }
+
+  TDAC* D;
+  bool FTdd;
+};
+
+// A scrambled header date: -1 (read as "<ERROR>") when missing or tampered.
+double DataC(const pugi::xml_node& Header, const char* Nome) {
+  const pugi::xml_node n = Header.child(Nome);
+  if (!n) return -1;
+  const QString t = DescriptografaSenha(Texto(n), kErro);
+  return t == kErro ? -1 : StrToDataHora(t);
+}
+QString TextoC(const pugi::xml_node& Header, const char* Nome) {
+  const pugi::xml_node n = Header.child(Nome);
+  return n ? DescriptografaSenha(Texto(n), kErro) : kErro;
+}
+
+void LeHeader(const pugi::xml_node& Raiz, TDAC* DAC) {
+  if (const pugi::xml_node hc = Raiz.child("URAHeaderC")) {
+    DAC->CriadoEm = DataC(hc, "CriadoEm");
+    DAC->CriadoPor = TextoC(hc, "CriadoPor");
+    DAC->ModificadoEm = DataC(hc, "ModificadoEm");
+    DAC->ModificadoPor = TextoC(hc, "ModificadoPor");
+    DAC->AtivadoEm = 0;
+    DAC->AtivadoPor.clear();
+  } else if (DAC->RORIRO) {
+    DAC->CriadoEm = -1;
+    DAC->ModificadoEm = -1;
+    DAC->CriadoPor = kErro;
+    DAC->ModificadoPor = kErro;
+  } else {
+    const pugi::xml_node h = Raiz.child("URAHeader");
+    DAC->SetCriadoEmStr(TextoFilho(h, "CriadoEm"));
+    DAC->SetModificadoEmStr(TextoFilho(h, "ModificadoEm"));
+    DAC->SetAtivadoEmStr(TextoFilho(h, "AtivadoEm"));
+    DAC->CriadoPor = TextoFilho(h, "CriadoPor");
+    DAC->ModificadoPor = TextoFilho(h, "ModificadoPor");
+    DAC->AtivadoPor = TextoFilho(h, "AtivadoPor");
+  }
+}
+
+// ---- Writing ----------------------------------------------------------------
+
+// Appends lines indented by two spaces per depth.
+class TEscritor {
+ public:
+  explicit TEscritor(QStringList& Linhas) : L(Linhas) {}
+
+  void Linha(QLatin1String a, const QString& meio = QString(), QLatin1String b = QLatin1String()) {
+    QString s;
+    s.reserve(2 * FNivel + a.size() + meio.size() + b.size());
+    s.fill(u' ', 2 * FNivel);
+    s += a;
+    s += meio;
+    s += b;
+    L.append(std::move(s));
+  }
+  void Abre(const char* Tag) {
+    Linha(QLatin1String("<"), QLatin1String(Tag), QLatin1String(">"));
+    ++FNivel;
+  }
+  void Fecha(const char* Tag) {
+    --FNivel;
+    Linha(QLatin1String("</"), QLatin1String(Tag), QLatin1String(">"));
+  }
+  // An element with text content on one line; Valor is already in its form.
+  void Elemento(const char* Tag, const QString& Valor) {
+    QString s;
+    const qsizetype n = qsizetype(std::strlen(Tag));
+    s.reserve(2 * FNivel + 2 * n + 5 + Valor.size());
+    s.fill(u' ', 2 * FNivel);
+    s += u'<';
+    s += QLatin1String(Tag, n);
+    s += u'>';
+    s += Valor;
+    s += QLatin1String("</");
+    s += QLatin1String(Tag, n);
+    s += u'>';
+    L.append(std::move(s));
+  }
+  void Numero(const char* Tag, int Valor) { Elemento(Tag, QString::number(Valor)); }
+  void Flag(const char* Tag, bool Valor) { Elemento(Tag, Valor ? QStringLiteral("1") : QStringLiteral("0")); }
+  void Plano(const char* Tag, const QString& Valor) { Elemento(Tag, EscapaMarkup(Valor)); }
+  void Escapado(const char* Tag, const QString& Valor) { Elemento(Tag, UTF16ToUnicodedEscaped(Valor)); }
+  // The i-th chat text with its line breaks as LF; empty when there is none.
+  void Chat(const char* Tag, const TMUMensagem& M, int i) {
+    Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n")));
+  }
+  void Embaralhado(const char* Tag, const QString& Valor) {
+    Elemento(Tag, CriptografaSenha(static_cast<int>(QRandomGenerator::global()->bounded(1, 65555)), 20, Valor));
+  }
+
+  int FNivel = 0;
+
+ private:
+  QStringList& L;
+};
+
+bool TemMensagem(const TMUMensagem& M) { return M.ArquivosCount() > 0 || M.MensagensChatCount() > 0; }
+bool TemConteudo(const TMUMensagem& M, const TMUListaAcao& A) { return TemMensagem(M) || A.Count() > 0; }
+
+void EscreveMensagem(TEscritor& E, const TMUMensagem& M) {
+  if (M.ArquivosCount() > 0) {
+    E.Abre("Mensagem");
+    for (int i = 0; i < M.ArquivosCount(); ++i) E.Plano("Arquivo", M.GetArquivo(i, true));
+    E.Fecha("Mensagem");
+  }
+  if (M.MensagensChatCount() > 0) {
+    E.Abre("Mensagem");
+    for (int i = 0; i < M.MensagensChatCount(); ++i) E.Chat("MensagemChat", M, i);
+    E.Fecha("Mensagem");
+  }
+}
+
+void EscreveAcoes(TEscritor& E, const TMUListaAcao& Lista) {
+  for (const auto& a : Lista.Items()) {
+    E.Abre("Acao");
+    E.Plano("Tipo", a->Tipo);
+    E.Escapado("Valor", a->GetValor());
+    E.Plano("Variavel", a->Variavel);
+    E.Fecha("Acao");
+  }
+}
+
+void EscreveCondicao(TEscritor& E, const TMUCondicao& C) {
+  E.Abre("Condicao");
+  if (C.DiaIni >= 0) E.Numero("DiaIni", C.DiaIni);
+  if (C.MesIni >= 0) E.Numero("MesIni", C.MesIni);
+  if (C.AnoIni >= 0) E.Numero("AnoIni", C.AnoIni);
+  if (C.HoraIni >= 0) E.Plano("HoraIni", C.GetStrHoraIni());
+  if (C.HoraIniPeriodo >= 0) E.Plano("HoraIniPeriodo", C.GetStrHoraIniPeriodo());
+  if (C.DiaFim >= 0) E.Numero("DiaFim", C.DiaFim);
+  if (C.MesFim >= 0) E.Numero("MesFim", C.MesFim);
+  if (C.AnoFim >= 0) E.Numero("AnoFim", C.AnoFim);
+  if (C.HoraFim >= 0) E.Plano("HoraFim", C.GetStrHoraFim());
+  if (C.HoraFimPeriodo >= 0) E.Plano("HoraFimPeriodo", C.GetStrHoraFimPeriodo());
+  const QString dias = C.GetDiasSemana();
+  if (!dias.isEmpty()) E.Plano("DiasSemana", dias);
+  if (C.Feriados) E.Numero("Feriados", 1);
+  const TMUListaCondicaoVar& vars = *C.ListaCondicaoVar;
+  if (vars.Tipo > 0 && vars.Count() > 0) {
+    E.Linha(QLatin1String(vars.Tipo == 1 ? "<Variaveis Tipo=\"AND\">" : "<Variaveis Tipo=\"OR\">"));
+    ++E.FNivel;
+    for (const auto& v : vars.Items()) {
+      E.Abre("Variavel");
+      E.Plano("Nome", v->Variavel);
+      E.Plano("TipoCmp", v->Tipo);
+      E.Escapado("Valor", v->Valor);
+      E.Fecha("Variavel");
+    }
+    E.Fecha("Variaveis");
+  }
+  EscreveMensagem(E, *C.Mensagem);
+  EscreveAcoes(E, *C.ListaAcao);
+  E.Fecha("Condicao");
+}
+
+void EscreveMenuWA(TEscritor& E, const TMenuUra& M) {
+  const TMUMenuOpcaoWA& W = *M.MenuOpcoesWA;
+  E.Plano("Tipo", M.GetTipoMenuOpcoesWA());
+  E.Abre("MenuWA");
+  E.Chat("Titulo", *W.Titulo, 0);
+  E.Abre("Texto");
+  for (int i = 0; i < W.Texto->MensagensChatCount(); ++i) E.Chat("MensagemChat", *W.Texto, i);
+  E.Fecha("Texto");
+  E.Chat("Rodape", *W.Rodape, 0);
+  E.Chat("TituloOpc", *W.TituloMenuOpcoes, 0);
+  if (W.ListaItensMenuOpcao->Count() > 0) {
+    E.Abre("Itens");
+    for (const auto& item : W.ListaItensMenuOpcao->Items()) {
+      E.Abre("Item");
+      E.Chat("Opcao", *item->Titulo, 0);
+      E.Chat("Descricao", *item->Descricao, 0);
+      E.Escapado("Resposta", item->Resposta);
+      E.Fecha("Item");
+    }
+    E.Fecha("Itens");
+  }
+  E.Fecha("MenuWA");
+}
+
+void EscreveOpcao(TEscritor& E, const TMUOpcao& O) {
+  E.Abre("Opcao");
+  E.Escapado("Valor", O.GetValor());
+  E.Numero("Tipo", O.Tipo);
+  if (O.Tipo > 1) E.Flag("IgnoraCase", O.IgnorarCase);
+  if (O.Tipo > 2) {
+    E.Plano("ComecaCom", O.ComecaCom);
+    E.Plano("Contem", O.Contem);
+    E.Plano("TerminaCom", O.TerminaCom);
+    E.Numero("TamMin", O.QtdeMinOpcaoValida);
+    E.Numero("TamMax", O.QtdeMaxOpcaoValida);
+    E.Plano("ValorAdicional", O.TextoAlfaAdicional);
+  }
+  EscreveMensagem(E, *O.Mensagem);
+  EscreveAcoes(E, *O.ListaAcao);
+  E.Fecha("Opcao");
+}
+
+void EscreveMenu(TEscritor& E, const TMenuUra& M) {
+  E.Linha(QLatin1String("<Menu Nome=\""), EscapaMarkup(M.Nome), QLatin1String("\">"));
+  ++E.FNivel;
+  E.Plano("Descricao", M.Descricao);
+
+  if (M.ListaCondicoes->Count() > 0) {
+    E.Abre("Condicoes");
+    for (const auto& c : M.ListaCondicoes->Items()) EscreveCondicao(E, *c);
+    E.Fecha("Condicoes");
+  }
+
+  const bool temOpcoes = M.ListaOpcoes->Count() > 0;
+  if (TemMensagem(*M.MensagemMenu) || temOpcoes || !M.GetTipoMenuOpcoesWA().isEmpty()) {
+    E.Abre("OpcoesMenu");
+    EscreveMensagem(E, *M.MensagemMenu);
+    if (!M.GetTipoMenuOpcoesWA().isEmpty()) EscreveMenuWA(E, M);
+    if (temOpcoes) {
+      E.Abre("Opcoes");
+      for (const auto& o : M.ListaOpcoes->Items()) EscreveOpcao(E, *o);
+      E.Fecha("Opcoes");
+
+      const TMUOpcaoInvalida& inv = *M.OpcaoInvalida;
+      if (TemConteudo(*inv.Mensagem, *inv.ListaAcao)) {
+        E.Abre("OpcaoInvalida");
+        EscreveMensagem(E, *inv.Mensagem);
+        EscreveAcoes(E, *inv.ListaAcao);
+        E.Numero("Tentativas", inv.Tentativas);
+        E.Fecha("OpcaoInvalida");
+      }
+      const TMUOpcaoTimeout& tmo = *M.OpcaoTimeout;
+      if (TemConteudo(*tmo.Mensagem, *tmo.ListaAcao)) {
+        E.Abre("Timeout");
+        EscreveMensagem(E, *tmo.Mensagem);
+        EscreveAcoes(E, *tmo.ListaAcao);
+        E.Numero("Tentativas", tmo.Tentativas);
+        E.Numero("Tempo", tmo.Tempo);
+        E.Fecha("Timeout");
+      }
+    }
+    E.Fecha("OpcoesMenu");
+  }
+
+  const TMUFinal& fin = *M.Final;
+  if (TemConteudo(*fin.Mensagem, *fin.ListaAcao)) {
+    E.Abre("Final");
+    EscreveMensagem(E, *fin.Mensagem);
+    EscreveAcoes(E, *fin.ListaAcao);
+    E.Fecha("Final");
+  }
+  E.Fecha("Menu");
+}
+
+}  // namespace
+
+// ---- TXMLDac ------------------------------------------------------------------
+
+bool TXMLDac::LerXML(TXMLDocument& XMLDocument1, TDAC* DAC, const QString& NomeArquivo) {
+  if (!QFileInfo::exists(NomeArquivo)) return false;
+  if (!XMLDocument1.LoadFromFile(NomeArquivo)) return false;
+  if (!DAC) return true;
+  return CarregaDACdoXml(XMLDocument1, DAC);
+}
+
+bool TXMLDac::CarregaDACdoXml(TXMLDocument& XMLDocument1, TDAC* DAC) {
+  if (!DAC) return false;
+  const pugi::xml_node raiz = XMLDocument1.Root();
+  if (!raiz || !Nomeado(raiz, "URA")) return false;
+  try {
+    DAC->ListaMenus->ClearLista();
+    MenuUraInfoAuxiliar.ListaDeVariaveis.Clear();
+    MenuUraInfoAuxiliar.ListaDePlayList.Clear();
+    LeHeader(raiz, DAC);
+
+    DAC->Nome = Atributo(raiz, "Nome");
+    DAC->Descricao = Atributo(raiz, "Descricao");
+    DAC->MenuInicial = Atributo(raiz, "MenuInicial");
+    DAC->TipoAtendimento = Atributo(raiz, "TipoAtendimento");
+    DAC->TipoUra = LowerAscii(Atributo(raiz, "TipoUra"));
+    DAC->VersaoXML = StrToIntDef(Atributo(raiz, "VersaoXML"), 0);
+
+    const TLeitorMenu leitor(DAC);
+    for (pugi::xml_node m = raiz.child("Menu"); m; m = m.next_sibling("Menu"))
+      DAC->ListaMenus->Add(leitor.Le(m));
+
+    DAC->PriMsgEhOpcao = TextoFilho(raiz.child("URAConfig"), "PriMsgEhOpcao") == u"1";
+    return true;
+  } catch (const TErroLeitura&) {
+    return false;
+  }
+}
+
+std::unique_ptr<TMenuUra> TXMLDac::CarregaMenuXML(TDAC* DAC, const pugi::xml_node& Menu) {
+  if (!DAC) return nullptr;
+  try {
+    return TLeitorMenu(DAC).Le(Menu);
+  } catch (const TErroLeitura&) {
+    return nullptr;
+  }
+}
+
+void TXMLDac::LeNodeMensagemChat(const pugi::xml_node& Elemento, TMUMensagem* Mensagem, QString& Texto) {
+  Texto.clear();
+  if (!Mensagem) return;
+  try {
+    Texto = LeChat(Elemento, Mensagem);
+  } catch (const TErroLeitura&) {
+    Texto.clear();
+  }
+}
+
+void TXMLDac::DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) const {
+  listaStr.clear();
+  if (!DacAtual) return;
+  const TDAC& D = *DacAtual;
+  TEscritor E(listaStr);
+  E.Linha(QLatin1String("<?xml version=\"1.0\" encoding=\"utf-8\"?>"));
+  E.Linha(QLatin1String("<URA Nome=\""),
+          EscapaMarkup(D.Nome) + QLatin1String("\" Descricao=\"") + EscapaMarkup(D.Descricao) +
+              QLatin1String("\" MenuInicial=\"") + EscapaMarkup(D.MenuInicial) +
+              QLatin1String("\" TipoAtendimento=\"") + EscapaMarkup(D.TipoAtendimento) +
+              QLatin1String("\" TipoUra=\"") + EscapaMarkup(D.TipoUra) + QLatin1String("\" VersaoXML=\"") +
+              QString::number(D.VersaoXML),
+          QLatin1String("\">"));
+  ++E.FNivel;
+  for (const auto& m : D.ListaMenus->Items()) EscreveMenu(E, *m);
+
+  if (D.RORIRO) {
+    E.Abre("URAHeaderC");
+    E.Embaralhado("CriadoEm", D.GetCriadoEmStr());
+    E.Embaralhado("CriadoPor", D.CriadoPor);
+    E.Embaralhado("ModificadoEm", D.GetModificadoEmStr());
+    E.Embaralhado("ModificadoPor", D.ModificadoPor);
+    E.Fecha("URAHeaderC");
+  }
+  if (D.TipoUra != u"chat") {
+    E.Abre("URAConfig");
+    E.Flag("PriMsgEhOpcao", D.PriMsgEhOpcao);
+    E.Fecha("URAConfig");
+  }
+  E.Fecha("URA");
+}
+
+bool SalvaLinhas(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro) {
+  qsizetype total = 0;
+  for (const QString& l : Linhas) total += l.size() + 2;
+  QString texto;
+  texto.reserve(total);
+  for (const QString& l : Linhas) {
+    texto += l;
+    texto += QLatin1String("\r\n");
+  }
+  const QByteArray dados = texto.toUtf8();
+
+  // QSaveFile writes a temporary file and renames it over the target only
+  // when everything was written, so a failure never harms the old file.
+  QSaveFile f(NomeArquivo);
+  if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit()) {
+    if (Erro) *Erro = f.errorString();
+    return false;
+  }
+  return true;
+}
+
+bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, double Agora, QString* Erro) {
+  if (!DAC) return false;
+  if (DAC->RORIRO) {
+    if (DAC->Novo) {
+      DAC->CriadoEm = Agora;
+      DAC->CriadoPor = Usuario;
+    }
+    DAC->ModificadoEm = Agora;
+    DAC->ModificadoPor = Usuario;
+  }
+  QStringList linhas;
+  TXMLDac().DACToXMLStringList(DAC, linhas);
+  return SalvaLinhas(linhas, NomeArquivo, Erro);
+}
