@@ -1,0 +1,76 @@
+#pragma once
+// The commands of ura-tool. Each command is one entry of the table returned
+// by TabelaComandos(): its name, help texts, options and handler.
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// Exit codes of the tool.
+enum : int {
+  SAIDA_OK = 0,
+  SAIDA_ERRO_ARQUIVO = 1,  // an input cannot be read, or an output cannot be written
+  SAIDA_ERRO_USO = 2,      // wrong command line
+};
+
+// Ends a command with an exit code and one line for stderr.
+struct FalhaComando {
+  int Codigo;
+  QString Mensagem;
+};
+[[noreturn]] void FalhaArquivo(const QString& Arquivo, const QString& Problema);
+[[noreturn]] void FalhaUso(const QString& Problema);
+
+// One option of a command: a flag, or an option followed by a value.
+struct OpcaoComando {
+  QString Nome;   // as typed: "-o", "--catalogue"
+  QString Valor;  // name of the value in the help ("SAIDA.xml"); empty for a flag
+  QString Ajuda;
+  bool Obrigatoria = false;
+  bool TemValor() const { return !Valor.isEmpty(); }
+};
+
+// A parsed command line.
+class Argumentos {
+ public:
+  QStringList Posicionais;
+  bool Tem(const QString& Opcao) const { return FValores.contains(Opcao); }
+  // The last value given to Opcao; empty when it was not given.
+  QString Valor(const QString& Opcao) const;
+  QStringList Valores(const QString& Opcao) const { return FValores.value(Opcao); }
+  void Adiciona(const QString& Opcao, const QString& Valor);
+  void AdicionaFlag(const QString& Opcao) { FValores[Opcao]; }
+
+ private:
+  QHash<QString, QStringList> FValores;
+};
+
+struct Comando {
+  QString Nome;
+  QString Resumo;       // one line, for the list of commands
+  QString Posicionais;  // as in the usage line: "ARQUIVO MENU ENTRADA"
+  int MinPosicionais = 0;
+  int MaxPosicionais = 0;  // -1: no limit
+  std::vector<OpcaoComando> Opcoes;
+  QString Detalhes;  // further help lines, may be empty
+  int (*Executa)(const Argumentos&) = nullptr;
+};
+
+const std::vector<Comando>& TabelaComandos();
+const Comando* ProcuraComando(const QString& Nome);
+
+// Help texts (each ends with a line break).
+QString UsoGeral();
+QString UsoComando(const Comando& C);
+
+// Parses the arguments after the command name. Sets *Ajuda and returns early
+// when --help is asked for; throws FalhaComando (usage) on a wrong line.
+Argumentos InterpretaArgumentos(const Comando& C, const QStringList& Args, bool* Ajuda);
+
+// Handlers of the file commands.
+int ExecutaDescribe(const Argumentos& A);
+int ExecutaFingerprint(const Argumentos& A);
+int ExecutaMatch(const Argumentos& A);
+int ExecutaNormalize(const Argumentos& A);
+int ExecutaReport(const Argumentos& A);
+int ExecutaCatalogue(const Argumentos& A);
