@@ -55,23 +55,19 @@ TEST_F(CatalogoTest, MessageCatalogueMergesKeepingPlaces) {
                                              "<Msg><Descricao>sem arquivo</Descricao></Msg>\n"
                                              "<Outro><Arquivo>x.wav</Arquivo></Outro>\n"
                                              "<Msg><Arquivo>c.wav</Arquivo></Msg>\n"
+                                             "<Msg><Arquivo> d.wav</Arquivo></Msg>\n"
                                              "</MensagensSonarea>")));
-  ASSERT_EQ(Mensagens().Count(), 3);
+  ASSERT_EQ(Mensagens().Count(), 4);
   EXPECT_EQ(Mensagens().GetItem(0)->Arquivo, QStringLiteral("a.wav"));
   EXPECT_EQ(Mensagens().GetItem(0)->Descricao, QStringLiteral("nova & boa"));
   EXPECT_EQ(Mensagens().GetItem(1)->Descricao, QStringLiteral("B"));
   EXPECT_EQ(Mensagens().GetItem(2)->Arquivo, QStringLiteral("c.wav"));
   EXPECT_EQ(Mensagens().GetItem(2)->Descricao, QString());
+  // A new entry keeps the file name as read.
+  EXPECT_EQ(Mensagens().GetItem(3)->Arquivo, QStringLiteral(" d.wav"));
   // The document is left inactive and without text.
   EXPECT_FALSE(Doc.Active());
   EXPECT_TRUE(Doc.Text.isEmpty());
-}
-
-TEST_F(CatalogoTest, NewEntryKeepsFileNameAsRead) {
-  ASSERT_TRUE(Carrega(QStringLiteral("<MensagensSonarea><Msg><Arquivo> d.wav</Arquivo>"
-                                     "<Descricao>D</Descricao></Msg></MensagensSonarea>")));
-  ASSERT_EQ(Mensagens().Count(), 1);
-  EXPECT_EQ(Mensagens().GetItem(0)->Arquivo, QStringLiteral(" d.wav"));
 }
 
 TEST_F(CatalogoTest, ChatCatalogueEncodesLineBreaksAndSkipsDuplicates) {
