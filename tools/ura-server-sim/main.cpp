@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <csignal>
 #include <cstdio>
 
 #include "simlog.h"
@@ -88,6 +89,10 @@ int Fail(const QString& message) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef SIGPIPE
+  // A reader that goes away (a closed log pipe) must not kill the simulator.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("ura-server-sim"));
 
