@@ -16,7 +16,7 @@ int ErroDeUso(const QString& Problema, const QString& Uso) {
 int Executa(const QStringList& Args) {
   if (Args.isEmpty()) return ErroDeUso(QStringLiteral("falta o comando"), UsoGeral());
   const QString& nome = Args.first();
-  if (nome == u"--help" || nome == u"-h" || nome == u"help") {
+  if (nome == u"--help" || nome == u"-h") {
     EscreveSaida(UsoGeral());
     return SAIDA_OK;
   }
