@@ -246,8 +246,9 @@ TEST_F(SimuladorTest, RefusesBadLoginEarlyRequestsAndUnknownActions) {
   c->envia(Requisicao::Login(kUsuario, QStringLiteral("errada")));
   p = c->proximo();
   EXPECT_TRUE(p.resposta(QStringLiteral("Error"), QStringLiteral("LoginUsuario"))) << p.bytes.toStdString();
-  EXPECT_EQ(p.bruto("Message"), QStringLiteral("Usuário ou senha inválidos").toUtf8());
-  EXPECT_EQ(GetUtf8ToAnsiMessage(p[QStringLiteral("Message")]), QStringLiteral("Usuário ou senha inválidos"));
+  // The program shows a login refusal as received: it comes in the code page.
+  EXPECT_EQ(p.bruto("Message"), EncodeAnsi(QStringLiteral("Usuário ou senha inválidos")));
+  EXPECT_EQ(p[QStringLiteral("Message")], QStringLiteral("Usuário ou senha inválidos"));
 
   // A refused login leaves the client logged out.
   c->envia(Requisicao::LerXml(QStringLiteral("atendimento.xml")));

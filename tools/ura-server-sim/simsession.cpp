@@ -99,10 +99,10 @@ void SimSession::success(const QByteArray& actionId, const QString& message) {
   send(fields);
 }
 
-void SimSession::error(const QByteArray& actionId, const QString& message) {
+void SimSession::error(const QByteArray& actionId, const QString& message, bool utf8) {
   QList<Field> fields{{"Response", "Error"}};
   if (!actionId.isEmpty()) fields.append({"ActionID", actionId});
-  fields.append({"Message", message.toUtf8()});
+  fields.append({"Message", utf8 ? message.toUtf8() : Ansi(message)});
   send(fields);
 }
 
@@ -141,7 +141,9 @@ void SimSession::Append(Upload& upload, const QByteArray& bytes) {
 void SimSession::login(const Packet& p) {
   const QByteArray id = ActionIdOr(p, "LoginUsuario");
   logged_ = Text(p, "Username") == config_.user && Text(p, "Password") == config_.password;
-  if (!logged_) return error(id, QStringLiteral("Usuário ou senha inválidos"));
+  // The program shows the login refusal as received, so it goes out in the
+  // code page; every other error message is UTF-8.
+  if (!logged_) return error(id, QStringLiteral("Usuário ou senha inválidos"), false);
   userName_ = Text(p, "Username");
   success(id, QStringLiteral("Login efetuado com sucesso"));
 }

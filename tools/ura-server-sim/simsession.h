@@ -65,7 +65,7 @@ class SimSession {
   void send(const QList<Field>& fields);
   void event(const QByteArray& name, const QByteArray& actionId, QList<Field> fields = {});
   void success(const QByteArray& actionId, const QString& message = {});
-  void error(const QByteArray& actionId, const QString& message);
+  void error(const QByteArray& actionId, const QString& message, bool utf8 = true);
   void sendFile(const QByteArray& bytes, const QByteArray& actionId);
   // Sends a list as comma-joined chunks, one event each.
   void sendList(const QByteArray& eventName, const QByteArray& field, const QStringList& items,
