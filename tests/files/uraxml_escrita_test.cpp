@@ -1,0 +1,378 @@
+// Writing URA files: the exact line layout, each text form, the round trip
+// through the reader, the scrambled header and the atomic save.
+#include <QDir>
+#include <QFile>
+
+#include "UTKRDACFuncoes.h"
+#include "uraxml_apoio.h"
+
+namespace {
+
+using UraEscrita = UraXmlTeste;
+
+QByteArray LeArquivo(const QString& Caminho) {
+  QFile f(Caminho);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void GravaArquivo(const QString& Caminho, const QByteArray& Dados) {
+  QFile f(Caminho);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(Dados);
+}
+
+TEST_F(UraEscrita, LayoutOfADocumentWithOneFinalAction) {
+  TDAC dac;
+  dac.Nome = QStringLiteral("U");
+  dac.MenuInicial = QStringLiteral("M1");
+  dac.TipoAtendimento = QStringLiteral("Answer");
+  dac.VersaoXML = 2;
+  auto m = std::make_unique<TMenuUra>(&dac, QStringLiteral("M1"));
+  m->Final->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("DESLIGA")));
+  dac.ListaMenus->Add(std::move(m));
+
+  EXPECT_EQ(Escreve(dac),
+            "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+            "<URA Nome=\"U\" Descricao=\"\" MenuInicial=\"M1\" TipoAtendimento=\"Answer\" TipoUra=\"\" "
+            "VersaoXML=\"2\">\n"
+            "  <Menu Nome=\"M1\">\n"
+            "    <Descricao></Descricao>\n"
+            "    <Final>\n"
+            "      <Acao>\n"
+            "        <Tipo>DESLIGA</Tipo>\n"
+            "        <Valor></Valor>\n"
+            "        <Variavel></Variavel>\n"
+            "      </Acao>\n"
+            "    </Final>\n"
+            "  </Menu>\n"
+            "  <URAConfig>\n"
+            "    <PriMsgEhOpcao>0</PriMsgEhOpcao>\n"
+            "  </URAConfig>\n"
+            "</URA>");
+}
+
+TEST_F(UraEscrita, LayoutOfEveryElementAndTextForm) {
+  TDAC dac;
+  dac.TipoUra = QStringLiteral("chattdd");
+  dac.Nome = QStringLiteral("a\"b");
+  dac.PriMsgEhOpcao = true;
+  auto m = std::make_unique<TMenuUra>(&dac, QStringLiteral("A&B"));
+  m->Descricao = QStringLiteral("x < y é €");
+
+  auto c = std::make_unique<TMUCondicao>(&dac);
+  c->DiaIni = 0;
+  c->AnoFim = 2025;
+  c->SetStrHoraIni(QStringLiteral("8:05"));
+  c->SetStrHoraFimPeriodo(QStringLiteral("23:59"));
+  c->SetDiasSemana(QStringLiteral("1-5"));
+  c->Feriados = true;
+  c->ListaCondicaoVar->Tipo = 2;
+  auto v = std::make_unique<TMUCondicaoVar>();
+  v->Variavel = QStringLiteral("v<");
+  v->Tipo = QStringLiteral("EQ");
+  v->Valor = QStringLiteral("a€\n");
+  c->ListaCondicaoVar->Add(std::move(v));
+  c->Mensagem->AddArquivo(QStringLiteral("Mensagem(x&y)"));
+  c->Mensagem->AddMensagemChat(QStringLiteral("l1\r\nl2 é € 😀 & \"q\""));
+  auto a = std::make_unique<TMUAcao>(&dac, QStringLiteral("SETVAR"));
+  a->SetValor(QStringLiteral("<v>"));
+  a->Variavel = QStringLiteral("x&");
+  c->ListaAcao->Add(std::move(a));
+  m->ListaCondicoes->Add(std::move(c));
+  auto semVars = std::make_unique<TMUCondicao>(&dac);  // Tipo 0: no Variaveis
+  semVars->ListaCondicaoVar->Add(std::make_unique<TMUCondicaoVar>());
+  m->ListaCondicoes->Add(std::move(semVars));
+
+  m->SetTipoMenuOpcoesWA(QStringLiteral("BOTAOWA"));
+  m->MenuOpcoesWA->Titulo->AddMensagemChat(QStringLiteral("t1"));
+  m->MenuOpcoesWA->Titulo->AddMensagemChat(QStringLiteral("t2"));
+  auto item = std::make_unique<TMUItemMenuOpcaoWA>(&dac);
+  item->Resposta = QStringLiteral("ç€");
+  item->Titulo->AddMensagemChat(QStringLiteral("Sim"));
+  m->MenuOpcoesWA->ListaItensMenuOpcao->Add(std::move(item));
+
+  for (int tipo = 1; tipo <= 3; ++tipo) {
+    auto o = std::make_unique<TMUOpcao>(&dac, tipo, QStringLiteral("o%1€").arg(tipo));
+    o->IgnorarCase = true;
+    o->Contem = QStringLiteral("&");
+    o->QtdeMaxOpcaoValida = -4;
+    m->ListaOpcoes->Add(std::move(o));
+  }
+  m->OpcaoTimeout->Tentativas = 9;  // no message nor action: not written
+  m->OpcaoInvalida->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("OPCOES")));
+  dac.ListaMenus->Add(std::move(m));
+
+  const QStringList esperado = {
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>",
+      "<URA Nome=\"a&quot;b\" Descricao=\"\" MenuInicial=\"\" TipoAtendimento=\"\" TipoUra=\"chattdd\" "
+      "VersaoXML=\"0\">",
+      "  <Menu Nome=\"A&amp;B\">",
+      "    <Descricao>x &lt; y é €</Descricao>",
+      "    <Condicoes>",
+      "      <Condicao>",
+      "        <DiaIni>0</DiaIni>",
+      "        <HoraIni>08:05</HoraIni>",
+      "        <AnoFim>2025</AnoFim>",
+      "        <HoraFimPeriodo>23:59</HoraFimPeriodo>",
+      "        <DiasSemana>1-5</DiasSemana>",
+      "        <Feriados>1</Feriados>",
+      "        <Variaveis Tipo=\"OR\">",
+      "          <Variavel>",
+      "            <Nome>v&lt;</Nome>",
+      "            <TipoCmp>EQ</TipoCmp>",
+      "            <Valor>a&#x20AC;&#xA;</Valor>",
+      "          </Variavel>",
+      "        </Variaveis>",
+      "        <Mensagem>",
+      "          <Arquivo>{x&amp;y}</Arquivo>",
+      "        </Mensagem>",
+      "        <Mensagem>",
+      "          <MensagemChat>l1&#xA;l2 é &#x20AC; &#x1F600; &amp; &quot;q&quot;</MensagemChat>",
+      "        </Mensagem>",
+      "        <Acao>",
+      "          <Tipo>SETVAR</Tipo>",
+      "          <Valor>&lt;v&gt;</Valor>",
+      "          <Variavel>x&amp;</Variavel>",
+      "        </Acao>",
+      "      </Condicao>",
+      "      <Condicao>",
+      "      </Condicao>",
+      "    </Condicoes>",
+      "    <OpcoesMenu>",
+      "      <Tipo>BOTAOWA</Tipo>",
+      "      <MenuWA>",
+      "        <Titulo>t1</Titulo>",
+      "        <Texto>",
+      "        </Texto>",
+      "        <Rodape></Rodape>",
+      "        <TituloOpc></TituloOpc>",
+      "        <Itens>",
+      "          <Item>",
+      "            <Opcao>Sim</Opcao>",
+      "            <Descricao></Descricao>",
+      "            <Resposta>ç&#x20AC;</Resposta>",
+      "          </Item>",
+      "        </Itens>",
+      "      </MenuWA>",
+      "      <Opcoes>",
+      "        <Opcao>",
+      "          <Valor>o1&#x20AC;</Valor>",
+      "          <Tipo>1</Tipo>",
+      "        </Opcao>",
+      "        <Opcao>",
+      "          <Valor>o2&#x20AC;</Valor>",
+      "          <Tipo>2</Tipo>",
+      "          <IgnoraCase>1</IgnoraCase>",
+      "        </Opcao>",
+      "        <Opcao>",
+      "          <Valor>o3&#x20AC;</Valor>",
+      "          <Tipo>3</Tipo>",
+      "          <IgnoraCase>1</IgnoraCase>",
+      "          <ComecaCom></ComecaCom>",
+      "          <Contem>&amp;</Contem>",
+      "          <TerminaCom></TerminaCom>",
+      "          <TamMin>0</TamMin>",
+      "          <TamMax>-4</TamMax>",
+      "          <ValorAdicional></ValorAdicional>",
+      "        </Opcao>",
+      "      </Opcoes>",
+      "      <OpcaoInvalida>",
+      "        <Acao>",
+      "          <Tipo>OPCOES</Tipo>",
+      "          <Valor></Valor>",
+      "          <Variavel></Variavel>",
+      "        </Acao>",
+      "        <Tentativas>3</Tentativas>",
+      "      </OpcaoInvalida>",
+      "    </OpcoesMenu>",
+      "  </Menu>",
+      "  <URAConfig>",
+      "    <PriMsgEhOpcao>1</PriMsgEhOpcao>",
+      "  </URAConfig>",
+      "</URA>",
+  };
+  QStringList linhas;
+  Xml.DACToXMLStringList(&dac, linhas);
+  EXPECT_EQ(Linhas(linhas), Linhas(esperado));
+
+  // A "chat" document has no URAConfig; the list is emptied first.
+  dac.TipoUra = QStringLiteral("chat");
+  Xml.DACToXMLStringList(&dac, linhas);
+  EXPECT_EQ(linhas.size(), esperado.size() - 3);
+  EXPECT_EQ(linhas.last(), "</URA>");
+  EXPECT_FALSE(linhas.join(u'\n').contains(QStringLiteral("URAConfig")));
+}
+
+TEST_F(UraEscrita, RichDocumentsReadBackWhole) {
+  for (const QString& tipo : {QString(), QStringLiteral("chat")}) {
+    TDAC original;
+    MontaDacRico(original, tipo);
+    TDAC lido;
+    ASSERT_TRUE(Ler(Escreve(original), lido));
+    EXPECT_EQ(Linhas(ConteudoCompleto(lido)), Linhas(ConteudoCompleto(original))) << tipo.toStdString();
+    // The audio entries and chat texts of one message come back together.
+    const TMUMensagem& msg = *lido.ListaMenus->GetItem(0)->ListaCondicoes->GetItem(0)->Mensagem;
+    EXPECT_EQ(msg.ArquivosCount(), 2);
+    EXPECT_EQ(msg.GetMensagemChat(0, QStringLiteral("|")), "Olá|mundo 😀");
+  }
+}
+
+TEST_F(UraEscrita, DocumentedLossesOfTheRoundTrip) {
+  TDAC dac;
+  dac.TipoUra = QStringLiteral("chat");
+  dac.PriMsgEhOpcao = true;
+  dac.AtivadoPor = QStringLiteral("x");
+  auto m = std::make_unique<TMenuUra>(&dac, QStringLiteral("M"));
+  m->OpcaoInvalida->Tentativas = 8;  // no options: the section is not written
+  m->OpcaoInvalida->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("FINAL")));
+  m->OpcaoTimeout->Tentativas = 8;
+  m->Final->Mensagem->AddMensagemChat(QStringLiteral("a\r\nb\rc"));
+  m->SetTipoMenuOpcoesWA(QStringLiteral("LISTAWA"));
+  m->MenuOpcoesWA->Rodape->AddMensagemChat(QStringLiteral("r1"));
+  m->MenuOpcoesWA->Rodape->AddMensagemChat(QStringLiteral("r2"));
+  dac.ListaMenus->Add(std::move(m));
+
+  TDAC lido;
+  ASSERT_TRUE(Ler(Escreve(dac), lido));
+  const TMenuUra& l = *lido.ListaMenus->GetItem(0);
+  EXPECT_FALSE(lido.PriMsgEhOpcao);
+  EXPECT_TRUE(lido.AtivadoPor.isEmpty());
+  EXPECT_EQ(l.OpcaoInvalida->Tentativas, 3);
+  EXPECT_EQ(l.OpcaoInvalida->ListaAcao->Count(), 0);
+  EXPECT_EQ(l.OpcaoTimeout->Tentativas, 3);
+  EXPECT_EQ(l.OpcaoTimeout->Tempo, 5);
+  EXPECT_EQ(l.Final->Mensagem->GetMensagemChat(0, {}), "a&#xA;bc");
+  EXPECT_EQ(l.MenuOpcoesWA->Rodape->MensagensChatCount(), 1);
+}
+
+TEST_F(UraEscrita, ScrambledHeaderRoundTripAndTamperedValue) {
+  TDAC dac;
+  MontaDacRico(dac, QString());
+  dac.RORIRO = true;
+  dac.Novo = true;
+  const double agora = StrToDataHora(QStringLiteral("15/03/2023 12:34"));
+  const QString a1 = Caminho(QStringLiteral("a1.xml")), a2 = Caminho(QStringLiteral("a2.xml"));
+  ASSERT_TRUE(SalvaDAC(&dac, a1, QStringLiteral("maria"), agora));
+  ASSERT_TRUE(SalvaDAC(&dac, a2, QStringLiteral("maria"), agora));
+  const QByteArray d1 = LeArquivo(a1), d2 = LeArquivo(a2);
+  const qsizetype h1 = d1.indexOf("<URAHeaderC>"), h2 = d2.indexOf("<URAHeaderC>");
+  ASSERT_GT(h1, 0);
+  EXPECT_EQ(d1.left(h1), d2.left(h2));  // everything before the header is equal
+  EXPECT_NE(d1.mid(h1), d2.mid(h2));
+  EXPECT_FALSE(d1.contains("maria"));
+  EXPECT_FALSE(d1.contains("<URAHeader>"));
+
+  for (const QString& arq : {a1, a2}) {
+    TDAC lido;
+    lido.RORIRO = true;  // set by the caller in local mode
+    lido.AtivadoPor = QStringLiteral("velho");
+    ASSERT_TRUE(Xml.LerXML(Doc, &lido, arq));
+    EXPECT_EQ(lido.GetCriadoEmStr(), "15/03/2023 12:34");
+    EXPECT_EQ(lido.GetModificadoEmStr(), "15/03/2023 12:34");
+    EXPECT_EQ(lido.CriadoPor, "maria");
+    EXPECT_EQ(lido.ModificadoPor, "maria");
+    EXPECT_TRUE(lido.AtivadoPor.isEmpty());
+    EXPECT_EQ(Linhas(ConteudoCompleto(lido)), Linhas(ConteudoCompleto(dac)));
+  }
+
+  // Change one digit of CriadoPor and of ModificadoEm: their checksums no
+  // longer match.
+  QByteArray alterado = d1;
+  for (const char* tag : {"<CriadoPor>", "<ModificadoEm>"}) {
+    const qsizetype p = alterado.indexOf(tag) + qsizetype(std::strlen(tag)) + 8;
+    alterado[p] = alterado[p] == '0' ? '1' : '0';
+  }
+  const QString a3 = Caminho(QStringLiteral("a3.xml"));
+  GravaArquivo(a3, alterado);
+  TDAC lido;
+  ASSERT_TRUE(Xml.LerXML(Doc, &lido, a3));
+  EXPECT_EQ(lido.CriadoPor, "<ERROR>");
+  EXPECT_EQ(lido.GetModificadoEmStr(), "<ERROR>");
+  EXPECT_EQ(lido.GetCriadoEmStr(), "15/03/2023 12:34");
+  EXPECT_EQ(lido.ModificadoPor, "maria");
+
+  // A missing scrambled field reads as an error too.
+  TDAC semCampo;
+  ASSERT_TRUE(Ler(ArquivoUra(QStringLiteral("<URAHeaderC><CriadoPor>") +
+                             CriptografaSenha(77, 20, QStringLiteral("ana")) +
+                             QStringLiteral("</CriadoPor></URAHeaderC>")),
+                  semCampo));
+  EXPECT_EQ(semCampo.CriadoPor, "ana");
+  EXPECT_EQ(semCampo.GetCriadoEmStr(), "<ERROR>");
+  EXPECT_EQ(semCampo.ModificadoPor, "<ERROR>");
+}
+
+TEST_F(UraEscrita, SalvaDACStampsOnlyLocalServiceDocuments) {
+  const double t1 = StrToDataHora(QStringLiteral("01/02/2024 10:00"));
+  const double t2 = StrToDataHora(QStringLiteral("02/02/2024 11:00"));
+  TDAC dac;
+  dac.RORIRO = true;
+  dac.Novo = false;
+  dac.CriadoEm = t1;
+  dac.CriadoPor = QStringLiteral("ana");
+  ASSERT_TRUE(SalvaDAC(&dac, Caminho(QStringLiteral("r.xml")), QStringLiteral("rui"), t2));
+  EXPECT_EQ(dac.CriadoEm, t1);
+  EXPECT_EQ(dac.CriadoPor, "ana");
+  EXPECT_EQ(dac.ModificadoEm, t2);
+  EXPECT_EQ(dac.ModificadoPor, "rui");
+
+  TDAC servidor;
+  ASSERT_TRUE(SalvaDAC(&servidor, Caminho(QStringLiteral("s.xml")), QStringLiteral("rui"), t2));
+  EXPECT_EQ(servidor.ModificadoEm, 0);
+  EXPECT_TRUE(servidor.ModificadoPor.isEmpty());
+  EXPECT_FALSE(LeArquivo(Caminho(QStringLiteral("s.xml"))).contains("URAHeaderC"));
+}
+
+TEST_F(UraEscrita, SavedFileIsUtf8WithCrLfAfterEveryLine) {
+  TDAC dac;
+  MontaDacRico(dac, QString());
+  const QString arq = Caminho(QStringLiteral("u.xml"));
+  ASSERT_TRUE(SalvaDAC(&dac, arq, QStringLiteral("u"), 1));
+  const QByteArray dados = LeArquivo(arq);
+  EXPECT_TRUE(dados.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"));
+  EXPECT_TRUE(dados.endsWith("</URA>\r\n"));
+  QStringList linhas;
+  Xml.DACToXMLStringList(&dac, linhas);
+  EXPECT_EQ(dados.count("\r\n"), linhas.size());
+  EXPECT_EQ(dados.count('\n'), linhas.size());
+  EXPECT_EQ(dados.count('\r'), linhas.size());
+  EXPECT_TRUE(dados.contains("<Descricao>Entrada: a\xC3\xA7\xC3\xA3o \xE2\x82\xAC \xF0\x9F\x98\x80<"));
+}
+
+TEST_F(UraEscrita, FailedSaveKeepsTheOldFile) {
+  QStringList linhas = {QStringLiteral("novo")};
+  QString erro;
+
+  // The parent of the target is a file.
+  const QString arquivo = Caminho(QStringLiteral("pai"));
+  GravaArquivo(arquivo, "conteudo");
+  EXPECT_FALSE(SalvaLinhas(linhas, arquivo + QStringLiteral("/filho.xml"), &erro));
+  EXPECT_FALSE(erro.isEmpty());
+  EXPECT_EQ(LeArquivo(arquivo), "conteudo");
+
+  // The target is a folder: nothing may replace it.
+  const QString pasta = Caminho(QStringLiteral("pasta"));
+  ASSERT_TRUE(QDir().mkpath(pasta + QStringLiteral("/dentro")));
+  erro.clear();
+  EXPECT_FALSE(SalvaLinhas(linhas, pasta, &erro));
+  EXPECT_FALSE(erro.isEmpty());
+  EXPECT_TRUE(QDir(pasta + QStringLiteral("/dentro")).exists());
+}
+
+TEST_F(UraEscrita, FailedSaveInAReadOnlyFolderKeepsTheOldFile) {
+  const QString ro = Caminho(QStringLiteral("ro"));
+  ASSERT_TRUE(QDir().mkpath(ro));
+  const QString antigo = ro + QStringLiteral("/u.xml");
+  GravaArquivo(antigo, "antigo\r\n");
+  QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  QFile sonda(ro + QStringLiteral("/sonda"));
+  const bool semPermissoes = sonda.open(QIODevice::WriteOnly);  // root ignores them
+  const bool gravou = !semPermissoes && SalvaLinhas({QStringLiteral("novo")}, antigo);
+  const QByteArray depois = LeArquivo(antigo);
+  QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  if (semPermissoes) GTEST_SKIP() << "permission checks are disabled for this user";
+  EXPECT_FALSE(gravou);
+  EXPECT_EQ(depois, "antigo\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// The XML document: receiver of lines, loading that replaces content,
+// text decoding, whitespace handling and the atomic save.
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "textoxml.h"
+#include "xmldocument.h"
+
+namespace {
+
+QString Texto(const pugi::xml_node& n) { return FromUtf8(n.text().get()); }
+
+TEST(XMLDocumentTest, ReceiverCollectsLinesUntilActivated) {
+  TXMLDocument doc;
+  doc.AddLine(QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>"));
+  doc.AddLine(QStringLiteral("<URA Nome=\"Olá\">"));
+  EXPECT_FALSE(doc.Active());
+  EXPECT_FALSE(doc.HasContent());
+  EXPECT_FALSE(doc.Activate());  // not closed yet
+  EXPECT_FALSE(doc.Active());
+  EXPECT_FALSE(doc.Erro().isEmpty());
+  doc.AddLine(QStringLiteral("  <a>x</a>"));
+  doc.AddLine(QStringLiteral("</URA>"));
+  ASSERT_TRUE(doc.Activate());
+  EXPECT_TRUE(doc.Active());
+  EXPECT_EQ(FromUtf8(doc.Root().attribute("Nome").value()), "Olá");
+  EXPECT_EQ(doc.Text.size(), 4);
+  doc.Deactivate();
+  EXPECT_FALSE(doc.Active());
+  doc.Reset();
+  EXPECT_TRUE(doc.Text.isEmpty());
+  EXPECT_FALSE(doc.HasContent());
+}
+
+TEST(XMLDocumentTest, LoadingReplacesEarlierContent) {
+  TXMLDocument doc;
+  doc.AddLine(QStringLiteral("<velho/>"));
+  ASSERT_TRUE(doc.LoadFromString(QStringLiteral("<novo/>")));
+  EXPECT_STREQ(doc.Root().name(), "novo");
+  EXPECT_TRUE(doc.Text.isEmpty());
+  EXPECT_FALSE(doc.LoadFromString(QStringLiteral("<a><b></a>")));
+  EXPECT_FALSE(doc.HasContent());
+  EXPECT_FALSE(doc.Active());
+  EXPECT_FALSE(doc.LoadFromFile(QStringLiteral("/nao/existe.xml")));
+  EXPECT_FALSE(doc.HasContent());
+}
+
+TEST(XMLDocumentTest, TextIsDecodedAndWhitespaceBetweenElementsIsNoNode) {
+  TXMLDocument doc;
+  ASSERT_TRUE(doc.LoadFromString(QStringLiteral(
+      "<r>\r\n  <a>x &amp; &lt;y&gt; &quot;&#xA;&#x20AC;&#x1F600;</a>\n  <b> </b>\n  <c>\n  </c>\n</r>")));
+  const pugi::xml_node r = doc.Root();
+  EXPECT_EQ(r.first_child().type(), pugi::node_element);
+  int filhos = 0;
+  for (pugi::xml_node n = r.first_child(); n; n = n.next_sibling()) ++filhos;
+  EXPECT_EQ(filhos, 3);
+  EXPECT_EQ(Texto(r.child("a")), QStringLiteral("x & <y> \"\n€😀"));
+  // Whitespace that is an element's whole content is its text.
+  EXPECT_EQ(Texto(r.child("b")), " ");
+}
+
+TEST(XMLDocumentTest, SaveWritesUtf8WithDeclarationAtomically) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString arq = dir.filePath(QStringLiteral("d.xml"));
+  TXMLDocument doc;
+  ASSERT_TRUE(doc.LoadFromString(QStringLiteral("<?xml version=\"1.0\"?><r v=\"a&amp;b\"><t>é€</t></r>")));
+  ASSERT_TRUE(doc.SaveToFile(arq));
+  QFile f(arq);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray dados = f.readAll();
+  f.close();
+  EXPECT_TRUE(dados.startsWith("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<r"));
+  EXPECT_EQ(dados.count("<?xml"), 1);
+  EXPECT_TRUE(dados.contains("<t>\xC3\xA9\xE2\x82\xAC</t>"));
+
+  TXMLDocument lido;
+  ASSERT_TRUE(lido.LoadFromFile(arq));
+  EXPECT_EQ(FromUtf8(lido.Root().attribute("v").value()), "a&b");
+  EXPECT_EQ(Texto(lido.Root().child("t")), "é€");
+
+  QString erro;
+  EXPECT_FALSE(doc.SaveToFile(arq + QStringLiteral("/filho.xml"), &erro));
+  EXPECT_FALSE(erro.isEmpty());
+  EXPECT_FALSE(doc.SaveToFile(dir.path()));  // a folder is never replaced
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), dados);
+}
+
+TEST(XMLDocumentTest, EscapaMarkup) {
+  EXPECT_EQ(EscapaMarkup(QStringLiteral("a&b<c>\"d\" 'e' é€")), "a&amp;b&lt;c&gt;&quot;d&quot; 'e' é€");
+  EXPECT_EQ(EscapaMarkup(QStringLiteral("&amp;")), "&amp;amp;");
+  EXPECT_EQ(EscapaMarkup(QString()), QString());
+}
+
+}  // namespace
