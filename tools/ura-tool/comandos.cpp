@@ -15,6 +15,27 @@ const QString kAjudaLocalService =
 const QString kAjudaCatalogo = QStringLiteral(
     "Carrega antes o catálogo de mensagens CAT.xml, para mostrar as descrições dos arquivos");
 
+const QString kDetalhesServidor = QStringLiteral(
+    "Entra no servidor como o configurador (usuário e senha de --user e --password).\n"
+    "Erros do servidor e da conexão são escritos em stderr, com saída 1.\n");
+
+// The connection options of every server command, after the command's own.
+std::vector<OpcaoComando> OpcoesServidor(std::vector<OpcaoComando> Proprias) {
+  for (OpcaoComando o :
+       {Opcao(QStringLiteral("--host"), QStringLiteral("ENDERECO"),
+              QStringLiteral("Endereço do servidor (127.0.0.1)")),
+        Opcao(QStringLiteral("--port"), QStringLiteral("PORTA"),
+              QStringLiteral("Porta do servidor (5042)")),
+        Opcao(QStringLiteral("--user"), QStringLiteral("USUARIO"), QStringLiteral("Usuário do login")),
+        Opcao(QStringLiteral("--password"), QStringLiteral("SENHA"), QStringLiteral("Senha do login")),
+        Opcao(QStringLiteral("--timeout"), QStringLiteral("SEGUNDOS"),
+              QStringLiteral("Espera máxima pelo servidor no login e na operação (30)")),
+        Opcao(QStringLiteral("--verbose"), QString(),
+              QStringLiteral("Mostra em stderr o andamento (textos da barra de status)"))})
+    Proprias.push_back(o);
+  return Proprias;
+}
+
 std::vector<Comando> MontaTabela() {
   std::vector<Comando> t;
   t.push_back(Comando{
@@ -89,6 +110,40 @@ std::vector<Comando> MontaTabela() {
       QStringLiteral("Os arquivos são lidos na ordem dada; uma entrada repetida só troca a "
                      "descrição.\n"),
       ExecutaCatalogue});
+  t.push_back(Comando{
+      QStringLiteral("list"),
+      QStringLiteral("Lista os arquivos URA do servidor"),
+      QString(), 0, 0, OpcoesServidor({}),
+      QStringLiteral("Uma linha por arquivo, campos separados por \" | \":\n"
+                     "  arquivo | URA | tipo | criado em | criado por | modificado em |\n"
+                     "  modificado por | ativado em | ativado por\n\n") +
+          kDetalhesServidor,
+      ExecutaList});
+  t.push_back(Comando{
+      QStringLiteral("pull"),
+      QStringLiteral("Baixa um arquivo URA do servidor"),
+      QStringLiteral("NOME"), 1, 1,
+      OpcoesServidor({Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.xml"),
+                            QStringLiteral("Arquivo gravado (substituído quando existe)"), true)}),
+      kDetalhesServidor, ExecutaPull});
+  t.push_back(Comando{
+      QStringLiteral("push"),
+      QStringLiteral("Salva um arquivo URA no servidor, como \"Salvar no servidor\""),
+      QStringLiteral("ARQUIVO"), 1, 1,
+      OpcoesServidor({Opcao(QStringLiteral("--name"), QStringLiteral("NOME"),
+                            QStringLiteral("Nome do arquivo no servidor (o Nome da URA + \".xml\")"))}),
+      QStringLiteral("Escreve \"Arquivo salvo com sucesso.\" quando o servidor aceita.\n\n") +
+          kDetalhesServidor,
+      ExecutaPush});
+  t.push_back(Comando{
+      QStringLiteral("activate"),
+      QStringLiteral("Ativa uma URA do servidor"),
+      QStringLiteral("NOME"), 1, 1,
+      OpcoesServidor({Opcao(QStringLiteral("--ura-name"), QStringLiteral("URA"),
+                            QStringLiteral("Nome da URA do arquivo NOME"), true)}),
+      QStringLiteral("Escreve \"Ura ativada com sucesso.\" quando o servidor aceita.\n\n") +
+          kDetalhesServidor,
+      ExecutaActivate});
   return t;
 }
 
@@ -110,6 +165,12 @@ void FalhaArquivo(const QString& Arquivo, const QString& Problema) {
 }
 
 void FalhaUso(const QString& Problema) { throw FalhaComando{SAIDA_ERRO_USO, Problema}; }
+
+void FalhaGravacao(const QString& Arquivo, const QString& Erro) {
+  QString problema = QStringLiteral("não foi possível gravar o arquivo");
+  if (!Erro.isEmpty()) problema += QStringLiteral(" (") + Erro + u')';
+  FalhaArquivo(Arquivo, problema);
+}
 
 QString Argumentos::Valor(const QString& Opcao) const {
   const QStringList v = FValores.value(Opcao);
@@ -146,7 +207,8 @@ QString UsoGeral() {
   texto += QStringLiteral(
       "\n"
       "Saída: 0 sucesso; 1 arquivo que não pode ser lido, não é do tipo esperado\n"
-      "ou não pode ser gravado; 2 linha de comando errada.\n");
+      "ou não pode ser gravado, ou falha do servidor ou da conexão; 2 linha de\n"
+      "comando errada.\n");
   return texto;
 }
 

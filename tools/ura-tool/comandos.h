@@ -10,6 +10,7 @@
 enum : int {
   SAIDA_OK = 0,
   SAIDA_ERRO_ARQUIVO = 1,  // an input cannot be read, or an output cannot be written
+  SAIDA_ERRO_SERVIDOR = 1,  // the server refused, failed, or did not answer in time
   SAIDA_ERRO_USO = 2,      // wrong command line
 };
 
@@ -20,6 +21,8 @@ struct FalhaComando {
 };
 [[noreturn]] void FalhaArquivo(const QString& Arquivo, const QString& Problema);
 [[noreturn]] void FalhaUso(const QString& Problema);
+// Erro: the writer's reason, may be empty.
+[[noreturn]] void FalhaGravacao(const QString& Arquivo, const QString& Erro);
 
 // One option of a command: a flag, or an option followed by a value.
 struct OpcaoComando {
@@ -74,3 +77,9 @@ int ExecutaMatch(const Argumentos& A);
 int ExecutaNormalize(const Argumentos& A);
 int ExecutaReport(const Argumentos& A);
 int ExecutaCatalogue(const Argumentos& A);
+
+// Handlers of the server commands.
+int ExecutaList(const Argumentos& A);
+int ExecutaPull(const Argumentos& A);
+int ExecutaPush(const Argumentos& A);
+int ExecutaActivate(const Argumentos& A);

@@ -52,12 +52,6 @@ QStringList DescreveMenu(const TMenuUra& M) {
   return linhas;
 }
 
-[[noreturn]] void FalhaGravacao(const QString& Arquivo, const QString& Erro) {
-  QString problema = QStringLiteral("não foi possível gravar o arquivo");
-  if (!Erro.isEmpty()) problema += QStringLiteral(" (") + Erro + u')';
-  FalhaArquivo(Arquivo, problema);
-}
-
 }  // namespace
 
 int ExecutaDescribe(const Argumentos& A) {
