@@ -8,7 +8,9 @@ namespace {
 
 const QStringList kComandos{QStringLiteral("describe"), QStringLiteral("fingerprint"),
                             QStringLiteral("match"),    QStringLiteral("normalize"),
-                            QStringLiteral("report"),   QStringLiteral("catalogue")};
+                            QStringLiteral("report"),   QStringLiteral("catalogue"),
+                            QStringLiteral("list"),     QStringLiteral("pull"),
+                            QStringLiteral("push"),     QStringLiteral("activate")};
 
 TEST(LinhaComandoTest, HelpListsEveryCommandAndExplainsEach) {
   const ResultadoTool geral = RodaTool({QStringLiteral("--help")});
@@ -61,6 +63,31 @@ TEST(LinhaComandoTest, WrongCommandLinesExitWithUsage) {
       {{QStringLiteral("catalogue"), arquivo, QStringLiteral("--chat=1"), QStringLiteral("-o"),
         QStringLiteral("x.xml")},
        QStringLiteral("não aceita valor"), QStringLiteral("Uso: ura-tool catalogue")},
+      {{QStringLiteral("list"), arquivo}, QStringLiteral("argumento a mais"),
+       QStringLiteral("Uso: ura-tool list [--host ENDERECO] [--port PORTA]")},
+      {{QStringLiteral("list"), QStringLiteral("--port"), QStringLiteral("0")},
+       QStringLiteral("valor inválido para --port: 0"), QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("list"), QStringLiteral("--port=65536")},
+       QStringLiteral("valor inválido para --port: 65536"), QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("list"), QStringLiteral("--port"), QStringLiteral("porta")},
+       QStringLiteral("valor inválido para --port: porta"), QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("list"), QStringLiteral("--timeout"), QStringLiteral("0")},
+       QStringLiteral("valor inválido para --timeout: 0"), QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("list"), QStringLiteral("--host=")}, QStringLiteral("--host vazio"),
+       QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("pull"), QStringLiteral("a.xml")}, QStringLiteral("falta a opção -o"),
+       QStringLiteral("Uso: ura-tool pull NOME -o SAIDA.xml")},
+      {{QStringLiteral("pull"), QStringLiteral("-o"), QStringLiteral("x.xml")},
+       QStringLiteral("faltam argumentos"), QStringLiteral("Uso: ura-tool pull")},
+      {{QStringLiteral("push")}, QStringLiteral("faltam argumentos"),
+       QStringLiteral("Uso: ura-tool push ARQUIVO [--name NOME]")},
+      {{QStringLiteral("push"), arquivo, QStringLiteral("--name")},
+       QStringLiteral("falta o valor da opção --name"), QStringLiteral("Uso: ura-tool push")},
+      {{QStringLiteral("activate"), QStringLiteral("a.xml")},
+       QStringLiteral("falta a opção --ura-name"), QStringLiteral("Uso: ura-tool activate NOME --ura-name URA")},
+      {{QStringLiteral("activate"), QStringLiteral("a.xml"), QStringLiteral("--ura-name"),
+        QStringLiteral("a"), QStringLiteral("--verbose=1")},
+       QStringLiteral("não aceita valor"), QStringLiteral("Uso: ura-tool activate")},
   };
   for (const Caso& c : casos) {
     const ResultadoTool r = RodaTool(c.Args);
@@ -112,6 +139,8 @@ TEST(LinhaComandoTest, UnreadableInputsExitWithOneLineNamingTheFile) {
         {QStringLiteral("match"), c.Arquivo, QStringLiteral("M"), QStringLiteral("1")},
         {QStringLiteral("normalize"), c.Arquivo, QStringLiteral("-o"), saida},
         {QStringLiteral("report"), c.Arquivo, QStringLiteral("-o"), saida},
+        // The file is read before any connection: no server is needed.
+        {QStringLiteral("push"), c.Arquivo, QStringLiteral("--port"), QStringLiteral("1")},
     };
     for (const QStringList& args : linhas) {
       const ResultadoTool r = RodaTool(args);
