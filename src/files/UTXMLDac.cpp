@@ -4,7 +4,13 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
+#include <QSet>
+#include <QStringBuilder>
+#include <QStringEncoder>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "UTKRDACFuncoes.h"
 #include "infoauxiliar.h"
@@ -41,22 +47,81 @@ QString Texto(const pugi::xml_node& No) {
 }
 
 QString TextoFilho(const pugi::xml_node& No, const char* Nome) { return Texto(No.child(Nome)); }
-int InteiroFilho(const pugi::xml_node& No, const char* Nome, int Padrao) {
-  return StrToIntDef(TextoFilho(No, Nome), Padrao);
-}
-// Integer flags of the file count as set when their low byte is not zero.
-bool FlagFilho(const pugi::xml_node& No, const char* Nome) {
-  return (InteiroFilho(No, Nome, 0) & 0xFF) != 0;
-}
+
+// Short texts repeat a lot in a file (codes, numbers, variable names): a
+// small direct-mapped cache converts each once and then shares the copy.
+class TTextosCurtos {
+ public:
+  QString Texto(const pugi::xml_node& No) {
+    const pugi::xml_node n = No.first_child();
+    if (!n || n.next_sibling() || !EhTexto(n.type())) return ::Texto(No);
+    const char* v = n.value();
+    const size_t tamanho = std::strlen(v);
+    if (tamanho > kMaxCurto) return QString::fromUtf8(v, qsizetype(tamanho));
+    uint32_t h = 2166136261u;  // FNV-1a
+    for (size_t i = 0; i < tamanho; ++i) h = (h ^ uint8_t(v[i])) * 16777619u;
+    TEntrada& e = FEntradas[h & (kEntradas - 1)];
+    if (!e.Usada || e.Tamanho != tamanho || std::memcmp(e.Chave, v, tamanho) != 0) {
+      std::memcpy(e.Chave, v, tamanho);
+      e.Tamanho = tamanho;
+      e.Valor = QString::fromUtf8(v, qsizetype(tamanho));
+      e.Usada = true;
+    }
+    return e.Valor;
+  }
+  QString TextoFilho(const pugi::xml_node& No, const char* Nome) { return Texto(No.child(Nome)); }
+  int InteiroFilho(const pugi::xml_node& No, const char* Nome, int Padrao) {
+    return StrToIntDef(TextoFilho(No, Nome), Padrao);
+  }
+  // Integer flags of the file count as set when their low byte is not zero.
+  bool FlagFilho(const pugi::xml_node& No, const char* Nome) { return (InteiroFilho(No, Nome, 0) & 0xFF) != 0; }
+
+ private:
+  static constexpr size_t kMaxCurto = 24;
+  static constexpr size_t kEntradas = 4096;
+  struct TEntrada {
+    char Chave[kMaxCurto];
+    size_t Tamanho = 0;
+    bool Usada = false;
+    QString Valor;
+  };
+  std::vector<TEntrada> FEntradas = std::vector<TEntrada>(kEntradas);
+};
+
 QString Atributo(const pugi::xml_node& No, const char* Nome) {
   return QString::fromUtf8(No.attribute(Nome).value());
 }
 bool Nomeado(const pugi::xml_node& No, const char* Nome) { return std::strcmp(No.name(), Nome) == 0; }
 
-QString LeChat(const pugi::xml_node& Elemento, TMUMensagem* Mensagem) {
-  QString t = Texto(Elemento);
-  t = Mensagem->AddMensagemChat(t);
-  MenuUraInfoAuxiliar.ListaDeMensagensChat.Add(t);
+// Adds texts to one lookup list, skipping those this read has added already:
+// the sorted lists never lose an entry while a file is read, so the skipped
+// calls would change nothing, and a large file repeats its names a lot.
+class TAcrescimo {
+ public:
+  explicit TAcrescimo(TListaTextoOrdenada& Lista) : L(Lista) {}
+  void Add(const QString& Texto) {
+    if (!FVistos.contains(Texto)) {
+      FVistos.insert(Texto);
+      L.Add(Texto);
+    }
+  }
+
+ private:
+  TListaTextoOrdenada& L;
+  QSet<QString> FVistos;
+};
+
+// The lookup lists a read refreshes.
+struct TListasLeitura {
+  TAcrescimo Variaveis{MenuUraInfoAuxiliar.ListaDeVariaveis};
+  TAcrescimo PlayList{MenuUraInfoAuxiliar.ListaDePlayList};
+  TAcrescimo Chat{MenuUraInfoAuxiliar.ListaDeMensagensChat};
+  TAcrescimo ChatTDD{MenuUraInfoAuxiliar.ListaDeMensagensChatTDD};
+};
+
+QString LeChat(const pugi::xml_node& Elemento, TMUMensagem* Mensagem, TAcrescimo& Chat) {
+  const QString t = Mensagem->AddMensagemChat(Texto(Elemento));
+  Chat.Add(t);
   return t;
 }
 
@@ -65,9 +130,9 @@ class TLeitorMenu {
  public:
   explicit TLeitorMenu(TDAC* DAC) : D(DAC), FTdd(DAC->TipoUra == u"chattdd") {}
 
-  std::unique_ptr<TMenuUra> Le(const pugi::xml_node& M) const {
+  std::unique_ptr<TMenuUra> Le(const pugi::xml_node& M) {
     auto menu = std::make_unique<TMenuUra>(D, Atributo(M, "Nome"));
-    menu->Descricao = TextoFilho(M, "Descricao");
+    menu->Descricao = FTextos.TextoFilho(M, "Descricao");
 
     menu->ListaCondicoes->ClearLista();
     const pugi::xml_node condicoes = M.child("Condicoes");
@@ -75,7 +140,7 @@ class TLeitorMenu {
       menu->ListaCondicoes->Add(LeCondicao(c));
 
     const pugi::xml_node opcoes = M.child("OpcoesMenu");
-    menu->SetTipoMenuOpcoesWA(TextoFilho(opcoes, "Tipo"));
+    menu->SetTipoMenuOpcoesWA(FTextos.TextoFilho(opcoes, "Tipo"));
     if (!menu->GetTipoMenuOpcoesWA().isEmpty()) LeMenuWA(opcoes.child("MenuWA"), *menu->MenuOpcoesWA);
     LeMensagens(opcoes, menu->MensagemMenu.get());
     const pugi::xml_node lista = opcoes.child("Opcoes");
@@ -85,13 +150,13 @@ class TLeitorMenu {
     const pugi::xml_node invalida = opcoes.child("OpcaoInvalida");
     LeMensagens(invalida, menu->OpcaoInvalida->Mensagem.get());
     LeAcoes(invalida, menu->OpcaoInvalida->ListaAcao.get());
-    menu->OpcaoInvalida->Tentativas = InteiroFilho(invalida, "Tentativas", 3);
+    menu->OpcaoInvalida->Tentativas = FTextos.InteiroFilho(invalida, "Tentativas", 3);
 
     const pugi::xml_node timeout = opcoes.child("Timeout");
     LeMensagens(timeout, menu->OpcaoTimeout->Mensagem.get());
     LeAcoes(timeout, menu->OpcaoTimeout->ListaAcao.get());
-    menu->OpcaoTimeout->Tentativas = InteiroFilho(timeout, "Tentativas", 3);
-    menu->OpcaoTimeout->Tempo = InteiroFilho(timeout, "Tempo", 5);
+    menu->OpcaoTimeout->Tentativas = FTextos.InteiroFilho(timeout, "Tentativas", 3);
+    menu->OpcaoTimeout->Tempo = FTextos.InteiroFilho(timeout, "Tempo", 5);
 
     const pugi::xml_node final = M.child("Final");
     LeMensagens(final, menu->Final->Mensagem.get());
@@ -100,30 +165,30 @@ class TLeitorMenu {
   }
 
  private:
-  std::unique_ptr<TMUCondicao> LeCondicao(const pugi::xml_node& C) const {
+  std::unique_ptr<TMUCondicao> LeCondicao(const pugi::xml_node& C) {
     auto cond = std::make_unique<TMUCondicao>(D);
-    cond->Feriados = FlagFilho(C, "Feriados");
-    cond->SetDiasSemana(TextoFilho(C, "DiasSemana"));
-    cond->DiaIni = InteiroFilho(C, "DiaIni", -1);
-    cond->MesIni = InteiroFilho(C, "MesIni", -1);
-    cond->AnoIni = InteiroFilho(C, "AnoIni", -1);
-    cond->DiaFim = InteiroFilho(C, "DiaFim", -1);
-    cond->MesFim = InteiroFilho(C, "MesFim", -1);
-    cond->AnoFim = InteiroFilho(C, "AnoFim", -1);
-    cond->SetStrHoraIni(TextoFilho(C, "HoraIni"));
-    cond->SetStrHoraFim(TextoFilho(C, "HoraFim"));
-    cond->SetStrHoraIniPeriodo(TextoFilho(C, "HoraIniPeriodo"));
-    cond->SetStrHoraFimPeriodo(TextoFilho(C, "HoraFimPeriodo"));
+    cond->Feriados = FTextos.FlagFilho(C, "Feriados");
+    cond->SetDiasSemana(FTextos.TextoFilho(C, "DiasSemana"));
+    cond->DiaIni = FTextos.InteiroFilho(C, "DiaIni", -1);
+    cond->MesIni = FTextos.InteiroFilho(C, "MesIni", -1);
+    cond->AnoIni = FTextos.InteiroFilho(C, "AnoIni", -1);
+    cond->DiaFim = FTextos.InteiroFilho(C, "DiaFim", -1);
+    cond->MesFim = FTextos.InteiroFilho(C, "MesFim", -1);
+    cond->AnoFim = FTextos.InteiroFilho(C, "AnoFim", -1);
+    cond->SetStrHoraIni(FTextos.TextoFilho(C, "HoraIni"));
+    cond->SetStrHoraFim(FTextos.TextoFilho(C, "HoraFim"));
+    cond->SetStrHoraIniPeriodo(FTextos.TextoFilho(C, "HoraIniPeriodo"));
+    cond->SetStrHoraFimPeriodo(FTextos.TextoFilho(C, "HoraFimPeriodo"));
 
     const pugi::xml_node vars = C.child("Variaveis");
     cond->ListaCondicaoVar->Tipo = std::strcmp(vars.attribute("Tipo").value(), "OR") == 0 ? 2 : 1;
     for (pugi::xml_node v = vars.first_child(); v; v = v.next_sibling()) {
       if (v.type() != pugi::node_element) continue;
       auto cv = std::make_unique<TMUCondicaoVar>();
-      cv->Variavel = TextoFilho(v, "Nome");
-      cv->Tipo = TextoFilho(v, "TipoCmp");
-      cv->Valor = TextoFilho(v, "Valor");
-      if (!cv->Variavel.isEmpty()) MenuUraInfoAuxiliar.ListaDeVariaveis.Add(cv->Variavel);
+      cv->Variavel = FTextos.TextoFilho(v, "Nome");
+      cv->Tipo = FTextos.TextoFilho(v, "TipoCmp");
+      cv->Valor = FTextos.TextoFilho(v, "Valor");
+      if (!cv->Variavel.isEmpty()) Listas.Variaveis.Add(cv->Variavel);
       cond->ListaCondicaoVar->Add(std::move(cv));
     }
 
@@ -132,17 +197,17 @@ class TLeitorMenu {
     return cond;
   }
 
-  std::unique_ptr<TMUOpcao> LeOpcao(const pugi::xml_node& O) const {
-    const int tipo = InteiroFilho(O, "Tipo", 0);
-    auto op = std::make_unique<TMUOpcao>(D, tipo, TextoFilho(O, "Valor"));
-    if (tipo >= 2) op->IgnorarCase = FlagFilho(O, "IgnoraCase");
+  std::unique_ptr<TMUOpcao> LeOpcao(const pugi::xml_node& O) {
+    const int tipo = FTextos.InteiroFilho(O, "Tipo", 0);
+    auto op = std::make_unique<TMUOpcao>(D, tipo, FTextos.TextoFilho(O, "Valor"));
+    if (tipo >= 2) op->IgnorarCase = FTextos.FlagFilho(O, "IgnoraCase");
     if (tipo >= 3) {
-      op->ComecaCom = TextoFilho(O, "ComecaCom");
-      op->Contem = TextoFilho(O, "Contem");
-      op->TerminaCom = TextoFilho(O, "TerminaCom");
-      op->QtdeMinOpcaoValida = InteiroFilho(O, "TamMin", 0);
-      op->QtdeMaxOpcaoValida = InteiroFilho(O, "TamMax", 0);
-      op->TextoAlfaAdicional = TextoFilho(O, "ValorAdicional");
+      op->ComecaCom = FTextos.TextoFilho(O, "ComecaCom");
+      op->Contem = FTextos.TextoFilho(O, "Contem");
+      op->TerminaCom = FTextos.TextoFilho(O, "TerminaCom");
+      op->QtdeMinOpcaoValida = FTextos.InteiroFilho(O, "TamMin", 0);
+      op->QtdeMaxOpcaoValida = FTextos.InteiroFilho(O, "TamMax", 0);
+      op->TextoAlfaAdicional = FTextos.TextoFilho(O, "ValorAdicional");
     }
     LeMensagens(O, op->Mensagem.get());
     for (pugi::xml_node a = O.child("Acao"); a; a = a.next_sibling("Acao")) {
@@ -152,62 +217,64 @@ class TLeitorMenu {
     return op;
   }
 
-  void LeMenuWA(const pugi::xml_node& W, TMUMenuOpcaoWA& Menu) const {
-    LeChat(W.child("Titulo"), Menu.Titulo.get());
+  void LeMenuWA(const pugi::xml_node& W, TMUMenuOpcaoWA& Menu) {
+    LeChat(W.child("Titulo"), Menu.Titulo.get(), Listas.Chat);
     const pugi::xml_node texto = W.child("Texto");
     for (pugi::xml_node t = texto.child("MensagemChat"); t; t = t.next_sibling("MensagemChat"))
-      MenuUraInfoAuxiliar.ListaDeMensagensChat.Add(Menu.Texto->AddMensagemChat(Texto(t)));
-    LeChat(W.child("Rodape"), Menu.Rodape.get());
-    LeChat(W.child("TituloOpc"), Menu.TituloMenuOpcoes.get());
+      Listas.Chat.Add(Menu.Texto->AddMensagemChat(FTextos.Texto(t)));
+    LeChat(W.child("Rodape"), Menu.Rodape.get(), Listas.Chat);
+    LeChat(W.child("TituloOpc"), Menu.TituloMenuOpcoes.get(), Listas.Chat);
     const pugi::xml_node itens = W.child("Itens");
     for (pugi::xml_node i = itens.child("Item"); i; i = i.next_sibling("Item")) {
       auto item = std::make_unique<TMUItemMenuOpcaoWA>(D);
-      LeChat(i.child("Opcao"), item->Titulo.get());
-      LeChat(i.child("Descricao"), item->Descricao.get());
-      item->Resposta = TextoFilho(i, "Resposta");
+      LeChat(i.child("Opcao"), item->Titulo.get(), Listas.Chat);
+      LeChat(i.child("Descricao"), item->Descricao.get(), Listas.Chat);
+      item->Resposta = FTextos.TextoFilho(i, "Resposta");
       Menu.ListaItensMenuOpcao->Add(std::move(item));
     }
   }
 
   // Every Mensagem child is read: a message with audio entries and chat texts
   // is written as two Mensagem elements, and both halves must come back.
-  void LeMensagens(const pugi::xml_node& Dono, TMUMensagem* Mensagem) const {
+  void LeMensagens(const pugi::xml_node& Dono, TMUMensagem* Mensagem) {
     for (pugi::xml_node m = Dono.child("Mensagem"); m; m = m.next_sibling("Mensagem")) {
       for (pugi::xml_node e = m.first_child(); e; e = e.next_sibling()) {
         if (e.type() != pugi::node_element) continue;
         if (Nomeado(e, "Arquivo")) {
-          const QString arquivo = Texto(e);
+          const QString arquivo = FTextos.Texto(e);
           Mensagem->AddArquivo(arquivo);
           if (arquivo.startsWith(u'{') && arquivo.size() > 2)
-            MenuUraInfoAuxiliar.ListaDePlayList.Add(arquivo.mid(1, arquivo.size() - 2));
+            Listas.PlayList.Add(arquivo.mid(1, arquivo.size() - 2));
         } else if (Nomeado(e, "MensagemChat")) {
-          QString chat = Texto(e);
+          QString chat = FTextos.Texto(e);
           if (FTdd) chat = UpperAscii(chat);
           chat = Mensagem->AddMensagemChat(chat);
-          (FTdd ? MenuUraInfoAuxiliar.ListaDeMensagensChatTDD : MenuUraInfoAuxiliar.ListaDeMensagensChat)
-              .Add(chat);
+          (FTdd ? Listas.ChatTDD : Listas.Chat).Add(chat);
         }
       }
     }
   }
 
-  void LeAcoes(const pugi::xml_node& Dono, TMUListaAcao* Lista) const {
+  void LeAcoes(const pugi::xml_node& Dono, TMUListaAcao* Lista) {
     for (pugi::xml_node a = Dono.child("Acao"); a; a = a.next_sibling("Acao")) LeAcao(a, Lista);
   }
 
-  void LeAcao(const pugi::xml_node& A, TMUListaAcao* Lista) const {
+  void LeAcao(const pugi::xml_node& A, TMUListaAcao* Lista) {
     auto acao = std::make_unique<TMUAcao>(D, QString());
-    acao->Tipo = TextoFilho(A, "Tipo");
-    acao->SetValor(TextoFilho(A, "Valor"));  // the code decides which field takes it
-    acao->Variavel = TextoFilho(A, "Variavel");
+    acao->Tipo = FTextos.TextoFilho(A, "Tipo");
+    acao->SetValor(FTextos.TextoFilho(A, "Valor"));  // the code decides which field takes it
+    acao->Variavel = FTextos.TextoFilho(A, "Variavel");
     if (!acao->Variavel.isEmpty() && acao->Tipo != u"MENSAGEM" && acao->Tipo != u"DISCAF" &&
         acao->Tipo != u"VAIPARA")
-      MenuUraInfoAuxiliar.ListaDeVariaveis.Add(acao->Variavel);
+      Listas.Variaveis.Add(acao->Variavel);
     Lista->Add(std::move(acao));
   }
 
   TDAC* D;
   bool FTdd;
+  // Shared by every menu of one read.
+  TTextosCurtos FTextos;
+  TListasLeitura Listas;
 };
 
 // A scrambled header date: -1 (read as "<ERROR>") when missing or tampered.
@@ -248,42 +315,27 @@ void LeHeader(const pugi::xml_node& Raiz, TDAC* DAC) {
 
 // ---- Writing ----------------------------------------------------------------
 
-// Appends lines indented by two spaces per depth.
+// Appends lines indented by two spaces per depth. Each line is put together
+// in one allocation: a large document has about a million of them.
 class TEscritor {
  public:
   explicit TEscritor(QStringList& Linhas) : L(Linhas) {}
 
   void Linha(QLatin1String a, const QString& meio = QString(), QLatin1String b = QLatin1String()) {
-    QString s;
-    s.reserve(2 * FNivel + a.size() + meio.size() + b.size());
-    s.fill(u' ', 2 * FNivel);
-    s += a;
-    s += meio;
-    s += b;
-    L.append(std::move(s));
+    L.append(Recuo() % a % meio % b);
   }
   void Abre(const char* Tag) {
-    Linha(QLatin1String("<"), QLatin1String(Tag), QLatin1String(">"));
+    L.append(Recuo() % u'<' % QLatin1String(Tag) % u'>');
     ++FNivel;
   }
   void Fecha(const char* Tag) {
     --FNivel;
-    Linha(QLatin1String("</"), QLatin1String(Tag), QLatin1String(">"));
+    L.append(Recuo() % QLatin1String("</") % QLatin1String(Tag) % u'>');
   }
   // An element with text content on one line; Valor is already in its form.
   void Elemento(const char* Tag, const QString& Valor) {
-    QString s;
-    const qsizetype n = qsizetype(std::strlen(Tag));
-    s.reserve(2 * FNivel + 2 * n + 5 + Valor.size());
-    s.fill(u' ', 2 * FNivel);
-    s += u'<';
-    s += QLatin1String(Tag, n);
-    s += u'>';
-    s += Valor;
-    s += QLatin1String("</");
-    s += QLatin1String(Tag, n);
-    s += u'>';
-    L.append(std::move(s));
+    const QLatin1String tag(Tag);
+    L.append(Recuo() % u'<' % tag % u'>' % Valor % QLatin1String("</") % tag % u'>');
   }
   void Numero(const char* Tag, int Valor) { Elemento(Tag, QString::number(Valor)); }
   void Flag(const char* Tag, bool Valor) { Elemento(Tag, Valor ? QStringLiteral("1") : QStringLiteral("0")); }
@@ -300,6 +352,11 @@ class TEscritor {
   int FNivel = 0;
 
  private:
+  QLatin1String Recuo() const {
+    static const char kEspacos[] = "                                ";  // depth 16 at most
+    return QLatin1String(kEspacos, std::min<qsizetype>(2 * qsizetype(FNivel), sizeof kEspacos - 1));
+  }
+
   QStringList& L;
 };
 
@@ -484,7 +541,7 @@ bool TXMLDac::CarregaDACdoXml(TXMLDocument& XMLDocument1, TDAC* DAC) {
     DAC->TipoUra = LowerAscii(Atributo(raiz, "TipoUra"));
     DAC->VersaoXML = StrToIntDef(Atributo(raiz, "VersaoXML"), 0);
 
-    const TLeitorMenu leitor(DAC);
+    TLeitorMenu leitor(DAC);
     for (pugi::xml_node m = raiz.child("Menu"); m; m = m.next_sibling("Menu"))
       DAC->ListaMenus->Add(leitor.Le(m));
 
@@ -508,7 +565,8 @@ void TXMLDac::LeNodeMensagemChat(const pugi::xml_node& Elemento, TMUMensagem* Me
   Texto.clear();
   if (!Mensagem) return;
   try {
-    Texto = LeChat(Elemento, Mensagem);
+    TAcrescimo chat(MenuUraInfoAuxiliar.ListaDeMensagensChat);
+    Texto = LeChat(Elemento, Mensagem, chat);
   } catch (const TErroLeitura&) {
     Texto.clear();
   }
@@ -547,15 +605,18 @@ void TXMLDac::DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) co
 }
 
 bool SalvaLinhas(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro) {
-  qsizetype total = 0;
-  for (const QString& l : Linhas) total += l.size() + 2;
-  QString texto;
-  texto.reserve(total);
+  // Encoded straight into one buffer: no joined copy of a large file.
+  qsizetype unidades = 0;
+  for (const QString& l : Linhas) unidades += l.size();
+  QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+  QByteArray dados(utf8.requiredSpace(unidades) + 2 * Linhas.size(), Qt::Uninitialized);
+  char* p = dados.data();
   for (const QString& l : Linhas) {
-    texto += l;
-    texto += QLatin1String("\r\n");
+    p = utf8.appendToBuffer(p, l);
+    *p++ = '\r';
+    *p++ = '\n';
   }
-  const QByteArray dados = texto.toUtf8();
+  dados.truncate(p - dados.constData());
 
   // QSaveFile writes a temporary file and renames it over the target only
   // when everything was written, so a failure never harms the old file.

@@ -26,12 +26,13 @@ bool TXMLDocument::Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao
   FErro.clear();
   const pugi::xml_parse_result r =
       FDoc.load_buffer(Dados.constData(), static_cast<size_t>(Dados.size()), kOpcoesLeitura, Codificacao);
-  if (!r) {
-    FErro = QString::fromUtf8(r.description()) + QStringLiteral(" (posição %1)").arg(r.offset);
-    FDoc.reset();
-    return false;
-  }
-  return true;
+  return r ? true : Falha(r);
+}
+
+bool TXMLDocument::Falha(const pugi::xml_parse_result& Resultado) {
+  FErro = QString::fromUtf8(Resultado.description()) + QStringLiteral(" (posição %1)").arg(Resultado.offset);
+  FDoc.reset();
+  return false;
 }
 
 bool TXMLDocument::Activate() {
@@ -53,13 +54,33 @@ bool TXMLDocument::LoadFromFile(const QString& NomeArquivo) {
     FErro = f.errorString();
     return false;
   }
-  const QByteArray dados = f.readAll();
-  if (f.error() != QFileDevice::NoError) {
+  if (f.isSequential() || f.size() <= 0) {  // size unknown: read what comes
+    const QByteArray dados = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+      FErro = f.errorString();
+      return false;
+    }
+    FActive = Parse(dados, pugi::encoding_auto);
+    return FActive;
+  }
+  // Large files: read straight into a buffer the tree takes over, sparing a
+  // copy of the whole file.
+  const qint64 tamanho = f.size();
+  void* buffer = pugi::get_memory_allocation_function()(static_cast<size_t>(tamanho));
+  if (!buffer) {
+    FErro = QStringLiteral("Memória insuficiente");
+    return false;
+  }
+  if (f.read(static_cast<char*>(buffer), tamanho) != tamanho) {
+    pugi::get_memory_deallocation_function()(buffer);
     FErro = f.errorString();
     return false;
   }
-  FActive = Parse(dados, pugi::encoding_auto);
-  return FActive;
+  const pugi::xml_parse_result r =
+      FDoc.load_buffer_inplace_own(buffer, static_cast<size_t>(tamanho), kOpcoesLeitura, pugi::encoding_auto);
+  if (!r) return Falha(r);
+  FActive = true;
+  return true;
 }
 
 bool TXMLDocument::LoadFromString(const QString& Xml) {

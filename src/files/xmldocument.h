@@ -41,6 +41,8 @@ class TXMLDocument {
  private:
   // Files may carry a byte-order mark; text we hand over is always UTF-8.
   bool Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao = pugi::encoding_utf8);
+  // Records a parse error and empties the tree; always false.
+  bool Falha(const pugi::xml_parse_result& Resultado);
 
   pugi::xml_document FDoc;
   bool FActive = false;
