@@ -8,7 +8,7 @@
 
 class TXMLDocument {
  public:
-  // Collected text (the receiver's lines); kept until Reset/Clear.
+  // Collected text (the receiver's lines); kept until Reset or a load.
   QStringList Text;
 
   bool Active() const { return FActive; }
@@ -21,10 +21,10 @@ class TXMLDocument {
   void Reset();
   void AddLine(const QString& Linha) { Text.append(Linha); }
 
-  // Replaces any earlier content with the file; false when it is missing,
-  // unreadable or not well-formed.
+  // Replace any earlier content (tree and collected text) with the file or
+  // text and activate the document; false when the file is missing,
+  // unreadable or the XML not well-formed.
   bool LoadFromFile(const QString& NomeArquivo);
-  // Replaces any earlier content with the given text.
   bool LoadFromString(const QString& Xml);
   // Writes the tree as UTF-8 (declaration version 1.0, encoding utf-8),
   // atomically: a failed write leaves an existing file untouched.
