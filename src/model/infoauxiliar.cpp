@@ -77,7 +77,17 @@ QString TMUListaGrupos::GetStrNomeGrupo(const QString& IdGrupo) const {
 }
 
 namespace {
-bool Menor(const QString& a, const QString& b) { return LowerAscii(a) < LowerAscii(b); }
+char16_t Dobra(char16_t c) { return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c; }
+
+// Orders as LowerAscii(a) < LowerAscii(b), without building the copies.
+bool Menor(const QString& a, const QString& b) {
+  const qsizetype n = std::min(a.size(), b.size());
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t x = Dobra(a.at(i).unicode()), y = Dobra(b.at(i).unicode());
+    if (x != y) return x < y;
+  }
+  return a.size() < b.size();
+}
 }  // namespace
 
 int TListaTextoOrdenada::Add(const QString& Texto) {
