@@ -18,32 +18,99 @@ char ByteOf(char16_t c) {
   return '?';
 }
 
+// Whole blocks of this many characters are first tested at once (loops of a
+// fixed count, which the compiler turns into vector instructions): a block
+// of ASCII and Latin-1 letters, most text, maps to the page one to one. The
+// rest goes one character at a time.
+constexpr qsizetype kBloco = 32;
+
+// No character of 0x80..0x9F (the page's own) nor above 0xFF.
+// (The flags are kept as wide as the characters, which is what lets the
+// compiler vectorise these loops.)
+bool BlocoLatin1(const char16_t* s) {
+  char16_t fora = 0;
+  for (qsizetype j = 0; j < kBloco; ++j) {
+    const char16_t c = s[j];
+    fora |= char16_t(c > 0xFF) | char16_t(char16_t(c - 0x80) < 0x20);
+  }
+  return !fora;
+}
+
+// No byte of 0x80..0x9F.
+bool BlocoLatin1(const unsigned char* s) {
+  unsigned char fora = 0;
+  for (qsizetype j = 0; j < kBloco; ++j) fora |= static_cast<unsigned char>(static_cast<unsigned char>(s[j] - 0x80) < 0x20);
+  return !fora;
+}
+
+// A block as the page maps it, widened or narrowed; the pointers never overlap.
+template <class De, class Para>
+void CopiaBloco(const De* __restrict__ s, Para* __restrict__ d) {
+  for (qsizetype j = 0; j < kBloco; ++j) d[j] = static_cast<Para>(s[j]);
+}
+
 }  // namespace
 
 QByteArray EncodeAnsi(const QString& text) {
-  QByteArray out;
-  out.reserve(text.size());
   const qsizetype n = text.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = text.at(i).unicode();
-    if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
-      out.append('?');
-      ++i;
+  QByteArray out(n, Qt::Uninitialized);
+  const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+  char* d = out.data();
+  qsizetype k = 0;
+  for (qsizetype i = 0; i < n;) {
+    if (n - i >= kBloco && BlocoLatin1(s + i)) {
+      CopiaBloco(s + i, d + k);
+      k += kBloco;
+      i += kBloco;
       continue;
     }
-    out.append(ByteOf(c));
+    const qsizetype fim = qMin(n, i + kBloco);
+    for (; i < fim; ++i) {
+      const char16_t c = s[i];
+      if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
+        d[k++] = '?';
+        ++i;
+      } else {
+        d[k++] = ByteOf(c);
+      }
+    }
   }
+  out.truncate(k);
   return out;
 }
 
 QString DecodeAnsi(const QByteArray& bytes) {
-  QString out(bytes.size(), Qt::Uninitialized);
-  QChar* d = out.data();
-  for (qsizetype i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHigh[b - 0x80]) : QChar(char16_t(b));
+  const qsizetype n = bytes.size();
+  QString out(n, Qt::Uninitialized);
+  char16_t* d = reinterpret_cast<char16_t*>(out.data());
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+  for (qsizetype i = 0; i < n;) {
+    if (n - i >= kBloco && BlocoLatin1(s + i)) {
+      CopiaBloco(s + i, d + i);
+      i += kBloco;
+      continue;
+    }
+    for (const qsizetype fim = qMin(n, i + kBloco); i < fim; ++i) {
+      const unsigned char b = s[i];
+      d[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+    }
   }
   return out;
 }
 
-QString ReduceToAnsi(const QString& text) { return DecodeAnsi(EncodeAnsi(text)); }
+QString ReduceToAnsi(const QString& text) {
+  // Text the page holds whole comes back unchanged and without a copy.
+  const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n;) {
+    if (n - i >= kBloco && BlocoLatin1(s + i)) {
+      i += kBloco;
+      continue;
+    }
+    for (const qsizetype fim = qMin(n, i + kBloco); i < fim; ++i) {
+      const char16_t c = s[i];
+      if (c >= 0x80 && (c < 0xA0 || c > 0xFF) && ByteOf(c) == '?') return DecodeAnsi(EncodeAnsi(text));
+    }
+  }
+  return text;
+}
