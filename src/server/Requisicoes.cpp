@@ -1,5 +1,7 @@
 #include "Requisicoes.h"
 
+#include <QStringEncoder>
+
 #include "codepage.h"
 
 namespace {
@@ -116,9 +118,16 @@ QString RecarregaContas(const QString& NomeArquivoDac) {
 QList<QByteArray> MontaPartesArquivo(const QStringList& Linhas) {
   QList<QByteArray> partes;
   QByteArray buffer;
+  QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
   for (const QString& linha : Linhas) {
-    buffer += ReduceToAnsi(linha).toUtf8();
-    buffer += '\n';
+    // Encoded straight into the buffer: a file has hundreds of thousands of
+    // lines, and a byte array of its own for each was most of the cost.
+    const QString reduzida = ReduceToAnsi(linha);
+    const qsizetype antes = buffer.size();
+    buffer.resize(antes + utf8.requiredSpace(reduzida.size()) + 1);
+    char* fim = utf8.appendToBuffer(buffer.data() + antes, reduzida);
+    *fim++ = '\n';
+    buffer.truncate(fim - buffer.constData());
     if (buffer.size() > 500) {
       partes.append(buffer);
       buffer.clear();

@@ -14,8 +14,16 @@ namespace {
 const QString kVersaoChat = QStringLiteral("1.0.11.0");
 const QString kArquivoChat = QStringLiteral("mensagenschat.xml");
 
+bool SoAscii(const QString& Valor) {
+  for (const QChar c : Valor)
+    if (c.unicode() >= 0x80) return false;
+  return true;
+}
+
 // UTF-8 text that arrived through the code page; empty when not valid UTF-8.
 QString DecodificaUtf8(const QString& Valor) {
+  // ASCII reads the same in UTF-8 and in the page.
+  if (SoAscii(Valor)) return Valor;
   QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString r = dec.decode(EncodeAnsi(Valor));
   return dec.hasError() ? QString() : r;
@@ -381,13 +389,20 @@ void TSessaoServidor::RecebeInfoServidor(const TPacketManagerParser& P) {
 void TSessaoServidor::RecebeParte(const TPacketManagerParser& P) {
   if (XMLDocument1.Active()) return;
   const QString texto = DecodificaParteArquivo(P.GetFieldValue(QStringLiteral("FilePart")));
-  const QString marca = QStringLiteral("<#10>");
-  qsizetype inicio = 0, pos;
-  while ((pos = texto.indexOf(marca, inicio)) >= 0) {
+  // "<#10>" is found by its "#", which XML text seldom holds: a search for
+  // one character is much faster than one for the whole mark.
+  const qsizetype n = texto.size();
+  qsizetype inicio = 0;
+  for (qsizetype h = texto.indexOf(u'#', 1); h >= 0; h = texto.indexOf(u'#', h + 1)) {
+    const qsizetype pos = h - 1;  // where "<#10>" would begin
+    if (pos < inicio || h + 3 >= n || texto[pos] != u'<' || texto[h + 1] != u'1' || texto[h + 2] != u'0' ||
+        texto[h + 3] != u'>')
+      continue;
     XMLDocument1.AddLine(texto.mid(inicio, pos - inicio));
-    inicio = pos + marca.size();
+    inicio = h + 4;
+    h = inicio - 1;
   }
-  if (inicio < texto.size()) XMLDocument1.AddLine(texto.mid(inicio));
+  if (inicio < n) XMLDocument1.AddLine(texto.mid(inicio));
 }
 
 void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {
