@@ -1,0 +1,276 @@
+// A 10 MB URA file on the server link: received as "xmlfilepart" packets
+// (through a loopback socket into the connection's framing, the packet
+// parser and the session's receiver, and without the socket), and sent in
+// parts. The reference is a plain scan of the same bytes for "\r\n\r\n".
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "Requisicoes.h"
+#include "SessaoServidor.h"
+#include "UTMenuUra.h"
+#include "UTXMLDac.h"
+#include "codepage.h"
+
+namespace {
+
+constexpr qsizetype kTamanhoArquivo = 10 * 1000 * 1000;
+constexpr qsizetype kTamanhoParte = 4096;
+
+// A window that shows nothing.
+class JanelaMuda : public IJanelaSessao {
+ public:
+  void MostraStatus(const QString&) override {}
+  void MensagemAdiada(const QString&, const QString&) override {}
+  void MensagemImediata(const QString&, const QString&, bool) override {}
+  void CursorOcupado(bool) override {}
+  void AbreSelecaoUra() override {}
+  TDAC* DacAtual() override { return nullptr; }
+  void RecebeDac(std::unique_ptr<TDAC>) override {}
+};
+
+struct Dados {
+  QStringList Linhas;       // the writer's lines
+  QByteArray Fluxo;         // every "xmlfilepart" packet, back to back
+  QList<QString> Pacotes;   // the same packets as the connection hands them over
+  qsizetype LinhasArquivo = 0;
+};
+
+Dados* G = nullptr;
+
+// Menus of a chat URA with accents, a multi-line text, options with actions
+// and fallbacks, until the file reaches Tamanho bytes.
+void GeraLinhas(qsizetype Tamanho, QStringList& Linhas) {
+  TDAC dac;
+  dac.Nome = QStringLiteral("Central de relacionamento");
+  dac.TipoUra = QStringLiteral("chat");
+  dac.MenuInicial = QStringLiteral("Entrada0");
+  TXMLDac xml;
+  int lote = 200;
+  for (int n = 0;; ++n) {
+    auto m = std::make_unique<TMenuUra>(&dac, QStringLiteral("Entrada%1").arg(n));
+    m->Descricao = QStringLiteral("Atendimento nº %1 — opções de cobrança e negociação").arg(n);
+    m->MensagemMenu->AddMensagemChat(QStringLiteral("Olá! Escolha uma opção:\n1 - Segunda via\n2 - Falar com atendente"));
+    for (int o = 1; o <= 4; ++o) {
+      auto op = std::make_unique<TMUOpcao>(&dac, 2, QStringLiteral("opção %1").arg(o));
+      auto a = std::make_unique<TMUAcao>(&dac, o % 2 ? QStringLiteral("VAIPARA") : QStringLiteral("DISCAF"));
+      a->SetValor(o % 2 ? QStringLiteral("Entrada%1").arg(n + 1) : QString::number(100 + o));
+      op->ListaAcao->Add(std::move(a));
+      op->ListaAcao->OpcaoAcao = op->GetValor();
+      m->ListaOpcoes->Add(std::move(op));
+    }
+    m->OpcaoInvalida->Mensagem->AddMensagemChat(QStringLiteral("Não entendi, pode repetir?"));
+    m->Final->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("DESLIGA")));
+    dac.ListaMenus->Add(std::move(m));
+    if ((n + 1) % lote) continue;
+    xml.DACToXMLStringList(&dac, Linhas);
+    qsizetype bytes = 0;
+    for (const QString& l : Linhas) bytes += l.toUtf8().size() + 1;
+    if (bytes >= Tamanho) return;
+    // Grow the batch towards the size still missing.
+    lote = qMax<int>(50, int(double(n + 1) * (double(Tamanho) / double(bytes) - 1.0)) + 1);
+  }
+}
+
+// The packets a server sends for the file: UTF-8, each line feed written
+// "<#10>", parts cut between lines once they hold kTamanhoParte bytes.
+void MontaFluxo(Dados& D) {
+  QByteArray parte;
+  auto fecha = [&] {
+    D.Fluxo += "Event: xmlfilepart\r\nActionID: LerXml\r\nFilePart: " + parte + "\r\n\r\n";
+    parte.clear();
+  };
+  for (const QString& l : D.Linhas) {
+    parte += l.toUtf8();
+    parte += "<#10>";
+    if (parte.size() >= kTamanhoParte) fecha();
+  }
+  if (!parte.isEmpty()) fecha();
+  for (qsizetype i = 0, fim; (fim = D.Fluxo.indexOf("\r\n\r\n", i)) >= 0; i = fim + 4)
+    D.Pacotes << DecodeAnsi(D.Fluxo.mid(i, fim + 4 - i));
+  D.LinhasArquivo = D.Linhas.size();
+}
+
+// ---- reference -------------------------------------------------------------
+
+// The reference: every byte looked at once, as a framer must at least do.
+void BM_ReferenciaVarredura(benchmark::State& state) {
+  const char* p = G->Fluxo.constData();
+  const qsizetype n = G->Fluxo.size();
+  for (auto _ : state) {
+    qsizetype pacotes = 0;
+    for (qsizetype i = 3; i < n; ++i)
+      if (p[i] == '\n' && p[i - 1] == '\r' && p[i - 2] == '\n' && p[i - 3] == '\r') ++pacotes;
+    benchmark::DoNotOptimize(pacotes);
+  }
+  state.SetBytesProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_ReferenciaVarredura)->Unit(benchmark::kMillisecond);
+
+// The same search through the C library, which skips to each carriage return.
+void BM_VarreduraMemchr(benchmark::State& state) {
+  const std::string_view fluxo(G->Fluxo.constData(), size_t(G->Fluxo.size()));
+  for (auto _ : state) {
+    size_t pacotes = 0;
+    for (size_t i = 0; (i = fluxo.find("\r\n\r\n", i)) != std::string_view::npos; i += 4) ++pacotes;
+    benchmark::DoNotOptimize(pacotes);
+  }
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+BENCHMARK(BM_VarreduraMemchr)->Unit(benchmark::kMillisecond);
+
+// ---- receiving ---------------------------------------------------------------
+
+// Empties the receiver outside the timed region. glibc merges the freed lines
+// lazily, at the next allocation of a few kilobytes; one made here takes
+// that work, so the next round is not charged with freeing the previous file.
+void EsvaziaReceptor(TSessaoServidor& Sessao) {
+  Sessao.XMLDocument1.Reset();
+  void* p = std::malloc(64 * 1024 - 64);
+  benchmark::DoNotOptimize(p);
+  std::free(p);
+}
+
+// The parser and the receiver: packets already cut by the connection.
+void BM_RecebePacotes(benchmark::State& state) {
+  JanelaMuda janela;
+  TSessaoServidor sessao(&janela);
+  const auto recebe = [&] {
+    for (const QString& p : G->Pacotes) sessao.OnClientManagerPacket(sessao.ClientManager.get(), p);
+  };
+  // One untimed round first: the first file also pays for growing the heap.
+  recebe();
+  EsvaziaReceptor(sessao);
+  for (auto _ : state) {
+    recebe();
+    state.PauseTiming();
+    if (sessao.XMLDocument1.Text.size() != G->LinhasArquivo) state.SkipWithError("lines lost");
+    EsvaziaReceptor(sessao);
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+BENCHMARK(BM_RecebePacotes)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// The whole road: bytes over a loopback socket into the session's own
+// connection, its framing, the parser and the receiver.
+void BM_RecebeViaSocket(benchmark::State& state) {
+  QTcpServer servidor;
+  if (!servidor.listen(QHostAddress::LocalHost, 0)) return state.SkipWithError("no loopback server");
+  JanelaMuda janela;
+  TSessaoServidor sessao(&janela);
+  sessao.CfgConexao.Ip = QStringLiteral("127.0.0.1");
+  sessao.CfgConexao.Porta = servidor.serverPort();
+  sessao.Conectar();
+  while (!servidor.hasPendingConnections() || !sessao.ClientManager->Connected())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  QTcpSocket* par = servidor.nextPendingConnection();
+  const auto recebe = [&] {
+    par->write(G->Fluxo);
+    while (sessao.XMLDocument1.Text.size() < G->LinhasArquivo) QCoreApplication::processEvents();
+  };
+  recebe();
+  EsvaziaReceptor(sessao);
+  for (auto _ : state) {
+    recebe();
+    state.PauseTiming();
+    if (sessao.XMLDocument1.Text.size() != G->LinhasArquivo) state.SkipWithError("lines lost");
+    EsvaziaReceptor(sessao);
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+BENCHMARK(BM_RecebeViaSocket)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// The socket and the connection's framing alone: packets counted, not read.
+void BM_EnquadraViaSocket(benchmark::State& state) {
+  QTcpServer servidor;
+  if (!servidor.listen(QHostAddress::LocalHost, 0)) return state.SkipWithError("no loopback server");
+  TClientManager cliente;
+  qsizetype pacotes = 0;
+  cliente.OnPacket = [&pacotes](TClientManager*, const QString&) { ++pacotes; };
+  cliente.Connect(QStringLiteral("127.0.0.1"), servidor.serverPort());
+  while (!servidor.hasPendingConnections() || !cliente.Connected()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  QTcpSocket* par = servidor.nextPendingConnection();
+  const auto recebe = [&] {
+    pacotes = 0;
+    par->write(G->Fluxo);
+    while (pacotes < G->Pacotes.size()) QCoreApplication::processEvents();
+  };
+  recebe();
+  for (auto _ : state) recebe();
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+BENCHMARK(BM_EnquadraViaSocket)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// Decoding of the part values alone (UTF-8 through the code page and back).
+void BM_DecodificaPartes(benchmark::State& state) {
+  QList<QString> valores;
+  for (const QString& p : G->Pacotes) valores << TPacketManagerParser(p).GetFieldValue(QStringLiteral("FilePart"));
+  for (auto _ : state)
+    for (const QString& v : valores) benchmark::DoNotOptimize(DecodificaParteArquivo(v));
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+BENCHMARK(BM_DecodificaPartes)->Unit(benchmark::kMillisecond);
+
+// ---- sending ---------------------------------------------------------------------
+
+void BM_EnviaPartes(benchmark::State& state) {
+  const QString nome = QStringLiteral("relacionamento.xml");
+  for (auto _ : state) {
+    qsizetype total = 0;
+    for (const QByteArray& parte : MontaPartesArquivo(G->Linhas)) total += Requisicao::ParteXmlUra(nome, parte).size();
+    benchmark::DoNotOptimize(total);
+  }
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+BENCHMARK(BM_EnviaPartes)->Unit(benchmark::kMillisecond);
+
+// Keeps each run's CPU time (the machine is shared, so wall time says
+// little) to print the ratios to the reference at the end.
+class Relator : public benchmark::ConsoleReporter {
+ public:
+  std::map<std::string, double> Tempos;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.error_occurred || r.iterations <= 0) continue;
+      // With repetitions, the median stands for the benchmark.
+      if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
+      Tempos[r.run_name.function_name] = r.GetAdjustedCPUTime();
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  Dados dados;
+  GeraLinhas(kTamanhoArquivo, dados.Linhas);
+  MontaFluxo(dados);
+  G = &dados;
+  std::printf("file: %lld lines, %.1f MB on the wire in %lld packets\n", static_cast<long long>(dados.Linhas.size()),
+              double(dados.Fluxo.size()) / 1e6, static_cast<long long>(dados.Pacotes.size()));
+
+  Relator relator;
+  benchmark::RunSpecifiedBenchmarks(&relator);
+  benchmark::Shutdown();
+
+  const auto ref = relator.Tempos.find("BM_ReferenciaVarredura");
+  if (ref == relator.Tempos.end()) return 0;
+  const double mb = double(dados.Fluxo.size()) / 1e6;
+  for (const auto& [nome, tempo] : relator.Tempos) {
+    // Times are in the unit of the run (milliseconds here).
+    std::printf("%-28s %9.1f MB/s   %6.1fx the reference\n", nome.c_str(), mb / (tempo / 1e3), tempo / ref->second);
+  }
+  return 0;
+}
