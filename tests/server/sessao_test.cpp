@@ -263,6 +263,40 @@ TEST(MontaPartesArquivo, ReduzAoCodigoDePaginaEnviaUtf8) {
   EXPECT_EQ(partes[0], QStringLiteral("preço € ação\n?? ? ok\n").toUtf8());
 }
 
+// Long text goes through the code page in blocks; the result must be the
+// one of each character on its own, wherever the special ones fall.
+TEST(CodigoDePagina, TextoLongoIgualAoDeCadaCaractere) {
+  const QList<char16_t> especiais = {0x80, 0x81, 0x9F, 0xA0, 0xE7, 0xFF, 0x100, 0x20AC, 0x2014, 0x4E2D, 0xFFFD};
+  for (const qsizetype tamanho : {31, 32, 33, 64, 65, 100}) {
+    for (const qsizetype onde : {qsizetype(0), qsizetype(31), qsizetype(32), tamanho - 1}) {
+      for (const char16_t c : especiais) {
+        if (onde >= tamanho) continue;
+        QString texto(tamanho, u'x');
+        texto[onde] = QChar(c);
+        QByteArray esperado;
+        QString reduzido;
+        for (const QChar ch : texto) {
+          esperado += EncodeAnsi(QString(ch));
+          reduzido += ReduceToAnsi(QString(ch));
+        }
+        SCOPED_TRACE(QStringLiteral("%1 chars, U+%2 at %3").arg(tamanho).arg(int(c), 4, 16, QChar(u'0')).arg(onde).toStdString());
+        EXPECT_EQ(EncodeAnsi(texto), esperado);
+        EXPECT_EQ(ReduceToAnsi(texto), reduzido);
+        EXPECT_EQ(DecodeAnsi(esperado), reduzido);
+        EXPECT_EQ(MontaPartesArquivo({texto}), QList<QByteArray>{reduzido.toUtf8() + '\n'});
+      }
+    }
+  }
+  // A surrogate pair across two blocks is one character: one "?".
+  QString par = QString(31, u'a') + QStringLiteral("😀") + QString(31, u'b');
+  EXPECT_EQ(EncodeAnsi(par), QByteArray(31, 'a') + '?' + QByteArray(31, 'b'));
+  EXPECT_EQ(ReduceToAnsi(par), QString(31, u'a') + u'?' + QString(31, u'b'));
+  // A lone surrogate is one "?" as well.
+  par[31] = QChar(0xD83D);
+  par[32] = QChar(u'c');
+  EXPECT_EQ(EncodeAnsi(par), QByteArray(31, 'a') + "?c" + QByteArray(31, 'b'));
+}
+
 TEST(Decodificacao, MensagensDeErroEmUtf8) {
   EXPECT_EQ(GetUtf8ToAnsiMessage(ComoRecebido(QStringLiteral("Arquivo não encontrado: ação €"))),
             QStringLiteral("Arquivo não encontrado: ação €"));
@@ -321,6 +355,10 @@ TEST_F(SessaoTeste, PartesViramLinhasDoReceptor) {
   EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"a", u"b", u"c", u"d", u""));
   Parte(QStringLiteral("<#10><#10>x<#10>"));
   EXPECT_THAT(Sessao.XMLDocument1.Text.mid(5), ElementsAre(u"", u"", u"x"));
+  // Only the whole mark ends a line.
+  Sessao.XMLDocument1.Reset();
+  Parte(QStringLiteral("#a&#xA;b<#10>c#<#10><#1<#10><#10<<#10>#"));
+  EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"#a&#xA;b", u"c#", u"<#1", u"<#10<", u"#"));
   // UTF-8 is decoded; event names ignore case.
   Sessao.XMLDocument1.Reset();
   Recebe(Evento(QStringLiteral("XmlFilePart"), {{"FilePart", ComoRecebido(QStringLiteral("ação 中<#10>"))}}));
