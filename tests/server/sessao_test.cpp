@@ -117,6 +117,17 @@ QStringList Impressao(const TDAC& Dac) {
   return l;
 }
 
+// A document read from the server: its identity flags, its file and its content.
+void ConfereDocumentoDoServidor(const TDAC& Dac, const QString& Arquivo, bool PermissaoW, const TDAC& Original) {
+  EXPECT_TRUE(Dac.Servidor);
+  EXPECT_FALSE(Dac.Local);
+  EXPECT_FALSE(Dac.RORIRO);
+  EXPECT_FALSE(Dac.Novo);
+  EXPECT_EQ(Dac.PermissaoW, PermissaoW);
+  EXPECT_EQ(Dac.NomeArquivoServidor, Arquivo);
+  EXPECT_EQ(Impressao(Dac), Impressao(Original));
+}
+
 // The catalogue entries as "file|description|exists".
 QStringList Catalogo() {
   QStringList out;
@@ -382,14 +393,7 @@ TEST_F(SessaoTeste, ArquivoUraCompletoViraDocumento) {
 
   ASSERT_EQ(Janela.Recebidos, 1);
   ASSERT_TRUE(Janela.Dac);
-  const TDAC& d = *Janela.Dac;
-  EXPECT_TRUE(d.Servidor);
-  EXPECT_FALSE(d.Local);
-  EXPECT_FALSE(d.RORIRO);
-  EXPECT_FALSE(d.Novo);
-  EXPECT_FALSE(d.PermissaoW);
-  EXPECT_EQ(d.NomeArquivoServidor, QStringLiteral("atendimento.xml"));
-  EXPECT_EQ(Impressao(d), Impressao(*original));
+  ConfereDocumentoDoServidor(*Janela.Dac, QStringLiteral("atendimento.xml"), false, *original);
   EXPECT_TRUE(Janela.CursorNormal());
   EXPECT_GT(Janela.Menus, 0);
   EXPECT_THAT(Janela.Imediatas, IsEmpty());
@@ -1256,13 +1260,7 @@ TEST_F(SessaoSimuladorTeste, ListaEAbreUraDoServidor) {
   Sessao.EscolheUraServidor(QStringLiteral("atendimento.xml"));
   EXPECT_TRUE(Sessao.ListaDACsServidor.empty());
   ASSERT_TRUE(EsperaAte([&] { return Janela.Recebidos == 1; }));
-  const TDAC& d = *Janela.Dac;
-  EXPECT_TRUE(d.Servidor);
-  EXPECT_FALSE(d.Local);
-  EXPECT_FALSE(d.Novo);
-  EXPECT_TRUE(d.PermissaoW);
-  EXPECT_EQ(d.NomeArquivoServidor, QStringLiteral("atendimento.xml"));
-  EXPECT_EQ(Impressao(d), Impressao(*Atendimento));
+  ConfereDocumentoDoServidor(*Janela.Dac, QStringLiteral("atendimento.xml"), true, *Atendimento);
   EXPECT_TRUE(Janela.CursorNormal());
   EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
 

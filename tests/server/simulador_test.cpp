@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTcpSocket>
-#include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <functional>
 #include <iostream>
@@ -21,17 +18,14 @@
 #include "Requisicoes.h"
 #include "SessaoServidor.h"
 #include "codepage.h"
+#include "simulador.h"
 
 // Readable failure messages.
 static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
-#ifndef URA_SERVER_SIM_PATH
-#error "URA_SERVER_SIM_PATH must name the ura-server-sim binary"
-#endif
-
 namespace {
 
-constexpr int kDeadlineMs = 30000;
+constexpr int kDeadlineMs = kPrazoTesteMs;
 
 const QString kUsuario = QStringLiteral("operador");
 const QString kSenha = QStringLiteral("s3nha");
@@ -100,14 +94,7 @@ class Cliente {
     return proximo().resposta(QStringLiteral("Success"), QStringLiteral("LoginUsuario"));
   }
 
-  static bool Espera(const std::function<bool()>& cond) {
-    QDeadlineTimer prazo(kDeadlineMs);
-    while (!cond()) {
-      if (prazo.hasExpired()) return false;
-      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-  }
+  static bool Espera(const std::function<bool()>& cond) { return EsperaAte(cond); }
 
  private:
   std::optional<Pacote> extrai() {
@@ -167,7 +154,6 @@ QByteArray UraGrande(const QString& nome, int menus) {
 class SimuladorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(pasta_.isValid());
     atendimento_ = UraGrande(QStringLiteral("Atendimento Geral"), 40);
     Grava("atendimento.xml", atendimento_);
     Grava("vendas.xml",
@@ -188,40 +174,23 @@ class SimuladorTest : public ::testing::Test {
       "Comandos": ["consultaSaldo", "abreChamado"],
       "TTS": {"Usuario": "tts", "Endereco": "http://127.0.0.1:9/tts", "Bits": 16, "Locutor": "voz"}})").toUtf8());
 
-    sim_.setProgram(QStringLiteral(URA_SERVER_SIM_PATH));
-    sim_.setArguments({"--port", "0", "--dir", pasta_.path(), "--user", kUsuario, "--password", kSenha,
-                       "--version", "1.2.0.0", "--company", "Empresa X"});
-    sim_.start();
-    ASSERT_TRUE(sim_.waitForStarted(kDeadlineMs)) << sim_.errorString().toStdString();
-    ASSERT_TRUE(Cliente::Espera([this] { return sim_.canReadLine() || sim_.state() == QProcess::NotRunning; }));
-    const QString linha = QString::fromUtf8(sim_.readLine()).trimmed();
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^LISTENING 127\\.0\\.0\\.1:(\\d+)$")).match(linha);
-    ASSERT_TRUE(m.hasMatch()) << linha.toStdString();
-    porta_ = static_cast<quint16>(m.captured(1).toUInt());
-    ASSERT_NE(porta_, 0);
+    ASSERT_TRUE(sim_.Inicia({"--user", kUsuario, "--password", kSenha, "--version", "1.2.0.0", "--company", "Empresa X"}))
+        << sim_.Erro().toStdString();
   }
 
   void TearDown() override {
-    sim_.kill();
-    sim_.waitForFinished(kDeadlineMs);
-    if (HasFailure()) std::cerr << "simulator log:\n" << sim_.readAllStandardOutput().toStdString();
+    sim_.Para();
+    if (HasFailure()) std::cerr << "simulator log:\n" << sim_.Log().toStdString();
   }
 
-  void Grava(const char* nome, const QByteArray& bytes) {
-    QFile f(pasta_.filePath(QString::fromLatin1(nome)));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  }
-  QByteArray Le(const QString& nome) const {
-    QFile f(pasta_.filePath(nome));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
+  void Grava(const char* nome, const QByteArray& bytes) { ASSERT_TRUE(sim_.Grava(QString::fromLatin1(nome), bytes)); }
+  QByteArray Le(const QString& nome) const { return sim_.Le(nome); }
   QJsonObject Cabecalho(const QString& nome) const {
     return QJsonDocument::fromJson(Le(QStringLiteral("sim-headers.json"))).object().value(nome).toObject();
   }
 
   std::unique_ptr<Cliente> Conecta(bool login = true) {
-    auto c = std::make_unique<Cliente>(porta_);
+    auto c = std::make_unique<Cliente>(sim_.Porta());
     EXPECT_TRUE(c->conectado());
     if (login) {
       EXPECT_TRUE(c->entra());
@@ -229,9 +198,7 @@ class SimuladorTest : public ::testing::Test {
     return c;
   }
 
-  QTemporaryDir pasta_;
-  QProcess sim_;
-  quint16 porta_ = 0;
+  Simulador sim_;
   QByteArray atendimento_;
 };
 
@@ -509,7 +476,7 @@ TEST_F(SimuladorTest, UploadsAudioInHexBlocks) {
   EXPECT_TRUE(c->proximo().resposta(QStringLiteral("Error"), QStringLiteral("SaveWavFile")));
   c->envia(Requisicao::FimArquivoWav(QStringLiteral("ruim.wav")));
   EXPECT_TRUE(c->proximo().resposta(QStringLiteral("Error"), QStringLiteral("SaveWavFile")));
-  EXPECT_FALSE(QFile::exists(pasta_.filePath(QStringLiteral("ruim.wav"))));
+  EXPECT_FALSE(QFile::exists(sim_.Caminho(QStringLiteral("ruim.wav"))));
 
   c->envia(Requisicao::SalvaArquivoWav(QStringLiteral("../fora.wav")));
   EXPECT_TRUE(c->proximo().resposta(QStringLiteral("Error"), QStringLiteral("SaveWavFile")));
