@@ -9,6 +9,7 @@
 #include <QTcpSocket>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -138,24 +139,37 @@ void EsvaziaReceptor(TSessaoServidor& Sessao) {
   std::free(p);
 }
 
+// Connects Cliente to Servidor on loopback; the server's end, or null.
+QTcpSocket* Liga(QTcpServer& Servidor, TClientManager& Cliente) {
+  if (!Servidor.listen(QHostAddress::LocalHost, 0)) return nullptr;
+  Cliente.Connect(QStringLiteral("127.0.0.1"), Servidor.serverPort());
+  for (int i = 0; i < 1000 && !(Servidor.hasPendingConnections() && Cliente.Connected()); ++i)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  return Cliente.Connected() ? Servidor.nextPendingConnection() : nullptr;
+}
+
+// Times Recebe, which hands the whole file to the session's receiver.
+void MedeRecepcao(benchmark::State& state, TSessaoServidor& Sessao, const std::function<void()>& Recebe) {
+  // One untimed round first: the first file also pays for growing the heap.
+  Recebe();
+  EsvaziaReceptor(Sessao);
+  for (auto _ : state) {
+    Recebe();
+    state.PauseTiming();
+    if (Sessao.XMLDocument1.Text.size() != G->LinhasArquivo) state.SkipWithError("lines lost");
+    EsvaziaReceptor(Sessao);
+    state.ResumeTiming();
+  }
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+
 // The parser and the receiver: packets already cut by the connection.
 void BM_RecebePacotes(benchmark::State& state) {
   JanelaMuda janela;
   TSessaoServidor sessao(&janela);
-  const auto recebe = [&] {
+  MedeRecepcao(state, sessao, [&] {
     for (const QString& p : G->Pacotes) sessao.OnClientManagerPacket(sessao.ClientManager.get(), p);
-  };
-  // One untimed round first: the first file also pays for growing the heap.
-  recebe();
-  EsvaziaReceptor(sessao);
-  for (auto _ : state) {
-    recebe();
-    state.PauseTiming();
-    if (sessao.XMLDocument1.Text.size() != G->LinhasArquivo) state.SkipWithError("lines lost");
-    EsvaziaReceptor(sessao);
-    state.ResumeTiming();
-  }
-  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+  });
 }
 BENCHMARK(BM_RecebePacotes)->Unit(benchmark::kMillisecond)->MinTime(2);
 
@@ -163,42 +177,25 @@ BENCHMARK(BM_RecebePacotes)->Unit(benchmark::kMillisecond)->MinTime(2);
 // connection, its framing, the parser and the receiver.
 void BM_RecebeViaSocket(benchmark::State& state) {
   QTcpServer servidor;
-  if (!servidor.listen(QHostAddress::LocalHost, 0)) return state.SkipWithError("no loopback server");
   JanelaMuda janela;
   TSessaoServidor sessao(&janela);
-  sessao.CfgConexao.Ip = QStringLiteral("127.0.0.1");
-  sessao.CfgConexao.Porta = servidor.serverPort();
-  sessao.Conectar();
-  while (!servidor.hasPendingConnections() || !sessao.ClientManager->Connected())
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  QTcpSocket* par = servidor.nextPendingConnection();
-  const auto recebe = [&] {
+  QTcpSocket* par = Liga(servidor, *sessao.ClientManager);
+  if (!par) return state.SkipWithError("no loopback connection");
+  MedeRecepcao(state, sessao, [&] {
     par->write(G->Fluxo);
     while (sessao.XMLDocument1.Text.size() < G->LinhasArquivo) QCoreApplication::processEvents();
-  };
-  recebe();
-  EsvaziaReceptor(sessao);
-  for (auto _ : state) {
-    recebe();
-    state.PauseTiming();
-    if (sessao.XMLDocument1.Text.size() != G->LinhasArquivo) state.SkipWithError("lines lost");
-    EsvaziaReceptor(sessao);
-    state.ResumeTiming();
-  }
-  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+  });
 }
 BENCHMARK(BM_RecebeViaSocket)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 // The socket and the connection's framing alone: packets counted, not read.
 void BM_EnquadraViaSocket(benchmark::State& state) {
   QTcpServer servidor;
-  if (!servidor.listen(QHostAddress::LocalHost, 0)) return state.SkipWithError("no loopback server");
   TClientManager cliente;
   qsizetype pacotes = 0;
   cliente.OnPacket = [&pacotes](TClientManager*, const QString&) { ++pacotes; };
-  cliente.Connect(QStringLiteral("127.0.0.1"), servidor.serverPort());
-  while (!servidor.hasPendingConnections() || !cliente.Connected()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-  QTcpSocket* par = servidor.nextPendingConnection();
+  QTcpSocket* par = Liga(servidor, cliente);
+  if (!par) return state.SkipWithError("no loopback connection");
   const auto recebe = [&] {
     pacotes = 0;
     par->write(G->Fluxo);
