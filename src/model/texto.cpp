@@ -1,10 +1,26 @@
 #include "texto.h"
 
-QString TrimBlanks(const QString& s) {
+namespace {
+// The text between Inicio and Fim once blanks are removed at both ends.
+void Limites(QStringView s, qsizetype* Inicio, qsizetype* Fim) {
   qsizetype b = 0, e = s.size();
   while (b < e && s.at(b).unicode() <= 32) ++b;
   while (e > b && s.at(e - 1).unicode() <= 32) --e;
-  return s.mid(b, e - b);
+  *Inicio = b;
+  *Fim = e;
+}
+}  // namespace
+
+QString TrimBlanks(const QString& s) {
+  qsizetype b, e;
+  Limites(s, &b, &e);
+  return s.mid(b, e - b);  // shares the text when nothing is removed
+}
+
+QString TrimBlanks(QStringView s) {
+  qsizetype b, e;
+  Limites(s, &b, &e);
+  return s.sliced(b, e - b).toString();
 }
 
 QString LowerAscii(const QString& s) {

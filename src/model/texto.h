@@ -1,9 +1,11 @@
 #pragma once
 // Small text helpers shared by the model and the file formats.
 #include <QString>
+#include <QStringView>
 
 // Removes blanks and control characters (code <= 32) at both ends.
 QString TrimBlanks(const QString& s);
+QString TrimBlanks(QStringView s);
 // Folds only the ASCII letters; other letters keep their case.
 QString LowerAscii(const QString& s);
 QString UpperAscii(const QString& s);

@@ -70,7 +70,7 @@ TPacketManagerParser::TPacketManagerParser(const QString& packet) {
 QString TPacketManagerParser::GetFieldValue(const QString& Name) const {
   const QString key = FieldKey(Name);
   for (const QString& line : sl)
-    if (StartsWithKey(line, key)) return TrimBlanks(line.mid(key.size()));
+    if (StartsWithKey(line, key)) return TrimBlanks(QStringView(line).sliced(key.size()));
   return QString();
 }
 
