@@ -736,7 +736,6 @@ class ServidorFalso {
     FPar->flush();
   }
   void Fecha() { FPar->disconnectFromHost(); }
-  bool Fechado() const { return FPar->state() == QAbstractSocket::UnconnectedState; }
 
   // Everything received so far.
   QByteArray Recebido() {
