@@ -255,8 +255,11 @@ int main(int argc, char** argv) {
   GeraLinhas(kTamanhoArquivo, dados.Linhas);
   MontaFluxo(dados);
   G = &dados;
-  std::printf("file: %lld lines, %.1f MB on the wire in %lld packets\n", static_cast<long long>(dados.Linhas.size()),
-              double(dados.Fluxo.size()) / 1e6, static_cast<long long>(dados.Pacotes.size()));
+  qsizetype bytesArquivo = 0;
+  for (const QString& l : dados.Linhas) bytesArquivo += l.toUtf8().size() + 1;
+  std::printf("file: %lld lines, %.1f MB; %.1f MB on the wire in %lld packets\n",
+              static_cast<long long>(dados.Linhas.size()), double(bytesArquivo) / 1e6, double(dados.Fluxo.size()) / 1e6,
+              static_cast<long long>(dados.Pacotes.size()));
 
   Relator relator;
   benchmark::RunSpecifiedBenchmarks(&relator);
