@@ -1237,7 +1237,7 @@ TEST_F(SessaoSimuladorAntigoTeste, Versao1_0_11_0NaoTemCatalogoDeChat) {
   EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeMensagensChat.Count(), 0);
   EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeMensagensChatTDD.Count(), 0);
   EXPECT_THAT(Sim.Pedidos(QStringLiteral("mensagenschat.xml")), IsEmpty());
-  EXPECT_EQ(Sim.Pedidos(QStringLiteral("ActionId: LerXmlMensagens")).size(), 1);
+  EXPECT_EQ(Sim.Pedidos(QStringLiteral("ActionId: LerXmlMensagens |")).size(), 1);
 }
 
 TEST_F(SessaoSimuladorTeste, ListaEAbreUraDoServidor) {

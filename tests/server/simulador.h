@@ -79,6 +79,9 @@ class Simulador {
 
   // Everything the simulator has logged so far, one line per request or reply.
   QString Log() {
+    // Takes what the pipe holds now: the event loop may not have read it yet.
+    while (FProcesso.state() == QProcess::Running && FProcesso.waitForReadyRead(0)) {
+    }
     FLog += QString::fromUtf8(FProcesso.readAllStandardOutput());
     return FLog;
   }
