@@ -229,15 +229,19 @@ void TSessaoServidor::OnClientManagerConnect(TClientManager*) {
   FJanela->HabilitaMenus();
 }
 
-void TSessaoServidor::OnClientManagerDisconnect(TClientManager* Sender) {
+void TSessaoServidor::EncerraTransferencias(TClientManager* Sender) {
   Sender->Logged = false;
-  // A file cut off by the disconnection is dropped whole.
+  // A file cut off by the end of the connection is dropped whole.
   FFilaEnvio.clear();
   FTimerEnvio.stop();
   ResetReceptor();
   FAguardandoUra = false;
   FAguardandoMensagens = 0;
   FJanela->CursorOcupado(false);
+}
+
+void TSessaoServidor::OnClientManagerDisconnect(TClientManager* Sender) {
+  EncerraTransferencias(Sender);
   FJanela->MostraStatus(QStringLiteral("Desconectado do Ondaris"));
   LimpaListasAuxiliares();
   FJanela->HabilitaBotoesConexao();
@@ -245,13 +249,7 @@ void TSessaoServidor::OnClientManagerDisconnect(TClientManager* Sender) {
 }
 
 void TSessaoServidor::OnClientManagerError(TClientManager* Sender, int Code) {
-  Sender->Logged = false;
-  FFilaEnvio.clear();
-  FTimerEnvio.stop();
-  ResetReceptor();
-  FAguardandoUra = false;
-  FAguardandoMensagens = 0;
-  FJanela->CursorOcupado(false);
+  EncerraTransferencias(Sender);
   const QString texto = GetStrErroSocket(Code);
   FJanela->MostraStatus(texto);
   FJanela->HabilitaMenus();
@@ -406,12 +404,13 @@ void TSessaoServidor::RecebeParte(const TPacketManagerParser& P) {
 }
 
 void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {
-  FJanela->CursorOcupado(false);
   if (!FAguardandoUra) {
-    // A completion nobody asked for: drop what was collected.
+    // A completion nobody asked for: drop what was collected, and leave the
+    // pointer alone, it may be busy for another request.
     ResetReceptor();
     return;
   }
+  FJanela->CursorOcupado(false);
   FAguardandoUra = false;
   // The document is read into a new object so that a failed read never
   // leaves a half-read document open.

@@ -446,6 +446,8 @@ TEST_F(SessaoTeste, PacotesMalFormadosDesconhecidosOuForaDeHoraNaoFazemNada) {
   Recebe(Evento(QStringLiteral("readxmluracomplete"), {{"Filename", QStringLiteral("outro.xml")}}));
   Recebe(Evento(QStringLiteral("readxmlmessagescomplete"), {{"ActionID", QStringLiteral("LerXmlMensagens")}}));
   EsperaSilencio();
+  // Not even the pointer: it may be busy for something else.
+  EXPECT_THAT(Janela.Cursor, IsEmpty());
   EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
   EXPECT_THAT(Catalogo(), IsEmpty());
   ASSERT_TRUE(Janela.Dac);
