@@ -157,6 +157,8 @@ class TSessaoServidor : public QObject {
   void RecebeTTS(const TPacketManagerParser& P);
   void EnviaArquivoUra();
   void ResetReceptor();
+  // Drops every transfer in progress when the connection ends.
+  void EncerraTransferencias(TClientManager* Sender);
   void LimpaListasAuxiliares();
   // Outgoing file parts go through one queue so that uploads never mix; a
   // part marked with a pause waits 10 ms (without blocking the event loop).
