@@ -345,8 +345,11 @@ void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManage
   } else if (ActionID == u"SaveXmlMessages") {
     FJanela->CursorOcupado(false);
     if (!sucesso) FJanela->MensagemAdiada(erro, QStringLiteral("Salvar mensagens no servidor"));
-  } else if (ActionID == u"LerXmlMensagens") {
-    if (sucesso) ResetReceptor();
+  } else if (ActionID == u"LerXmlMensagens" || ActionID == u"LerXmlMensagensChat") {
+    if (sucesso && ActionID == u"LerXmlMensagens") ResetReceptor();
+    // A refused catalogue never completes: a completion that comes later
+    // anyway was not asked for.
+    if (!sucesso && FAguardandoMensagens > 0) --FAguardandoMensagens;
   } else if (ActionID == u"ActivateXmlUra") {
     FJanela->CursorOcupado(false);
     FJanela->MensagemAdiada(sucesso ? QStringLiteral("Ura ativada com sucesso.") : erro, QStringLiteral("Ativar URA"));

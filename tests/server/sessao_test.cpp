@@ -456,6 +456,39 @@ TEST_F(SessaoTeste, PacotesMalFormadosDesconhecidosOuForaDeHoraNaoFazemNada) {
   EXPECT_THAT(Janela.Adiadas, IsEmpty());
 }
 
+TEST_F(SessaoTeste, CatalogoRecusadoNaoArmaUmaConclusaoPosterior) {
+  const QString intrusa = QStringLiteral(
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?><#10><MensagensSonarea><#10><Msg><Arquivo>intrusa</Arquivo>"
+      "<Descricao>x</Descricao></Msg><#10></MensagensSonarea><#10>");
+  auto recusa = [this](const char* acao) {
+    Recebe(Pacote({{"Response", QStringLiteral("Error")}, {"ActionID", QString::fromLatin1(acao)}, {"Message", QStringLiteral("x")}}));
+  };
+  auto conclui = [this](const char* acao) {
+    Recebe(Evento(QStringLiteral("readxmlmessagescomplete"), {{"ActionID", QString::fromLatin1(acao)}}));
+  };
+  Recebe(Evento(QStringLiteral("infoservura"), {{"Version", QStringLiteral("1.1")}, {"UraType", QStringLiteral("2")}}));
+
+  // The audio catalogue is refused; a completion that comes later anyway was
+  // not asked for.
+  AdicionaMensagem(QStringLiteral("fica"), QStringLiteral("Não some"));
+  Sessao.SendStringLeArquivoMensagens(QString());
+  recusa("LerXmlMensagens");
+  Parte(intrusa);
+  conclui("LerXmlMensagens");
+  EXPECT_THAT(Catalogo(), ElementsAre(u"fica|Não some|0"));
+
+  // The same for the chat catalogue, asked for after the audio one.
+  Sessao.SendStringLeArquivoMensagens(QString());
+  conclui("LerXmlMensagens");
+  AdicionaMensagem(QStringLiteral("fica"), QStringLiteral("Não some"));
+  recusa("LerXmlMensagensChat");
+  Parte(intrusa);
+  conclui("LerXmlMensagensChat");
+  EXPECT_THAT(Catalogo(), ElementsAre(u"fica|Não some|0"));
+  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Janela.Adiadas, IsEmpty());
+}
+
 TEST_F(SessaoTeste, ListaDeUrasDoServidor) {
   Janela.Dac = NovoDac(QStringLiteral("Aberto"), QStringLiteral("aberto.xml"), 1);
   Sessao.SendStringListaDeUras();
