@@ -223,6 +223,10 @@ void TSessaoServidor::ResetReceptor() { XMLDocument1.Reset(); }
 void TSessaoServidor::OnClientManagerConnect(TClientManager*) {
   bTemTTS = false;
   InfoServidor.NomeEmpresa.clear();
+  // Requests skipped while there was no connection expect nothing.
+  ResetReceptor();
+  FAguardandoUra = false;
+  FAguardandoMensagens = 0;
   FJanela->MostraStatus(QStringLiteral("Conectado ao Servidor"));
   LimpaListasAuxiliares();
   SendStringLoginUsuario();

@@ -1001,6 +1001,19 @@ TEST_F(SessaoServidorFalsoTeste, AudioEmBlocosDe250BytesEFimUmaVez) {
   EXPECT_EQ(Falso.Pedidos().size(), 1);
 }
 
+TEST_F(SessaoServidorFalsoTeste, PedidoFeitoSemConexaoNaoEsperaArquivo) {
+  // Skipped while disconnected, so a file sent after connecting is nobody's.
+  Sessao.SendStringLerXml(QStringLiteral("antes.xml"));
+  Conecta();
+  for (const QString& linha : LinhasDoDac(*NovoDac(QStringLiteral("Antes"), QString(), 1)))
+    Falso.EnviaBytes("Event: xmlfilepart\r\nFilePart: " + linha.toUtf8() + "<#10>\r\n\r\n");
+  Falso.Envia(Evento(QStringLiteral("readxmluracomplete")));
+  Sincroniza();
+  EXPECT_EQ(Janela.Recebidos, 0);
+  EXPECT_THAT(Janela.Imediatas, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+}
+
 TEST_F(SessaoServidorFalsoTeste, DesconexaoNoMeioDoArquivoDescartaOQueChegou) {
   Conecta();
   Janela.Dac = NovoDac(QStringLiteral("Aberto"), QStringLiteral("aberto.xml"), 1);
