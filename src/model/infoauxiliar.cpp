@@ -42,12 +42,24 @@ QString IdComNome(const QString& id, const QString& nome) {
 QString TMUFila::GetStrNomeFila() const { return IdComNome(FilaId, NomeFila); }
 QString TMUGrupo::GetStrNomeGrupo() const { return IdComNome(GrupoId, NomeGrupo); }
 
-TMUFila* TMUListaFilas::SearchItem(const QString& IdFila) const {
-  if (IdFila.isEmpty()) return nullptr;
-  for (const auto& f : FLista)
-    if (f->FilaId == IdFila) return f.get();
+namespace {
+// Queues and groups are looked up the same way: by id, first match wins.
+template <class T>
+T* BuscaPorId(const std::vector<std::unique_ptr<T>>& itens, QString T::*Id, const QString& id) {
+  if (id.isEmpty()) return nullptr;
+  for (const auto& item : itens)
+    if ((*item).*Id == id) return item.get();
   return nullptr;
 }
+
+// "id - name" whenever the id is known (also with an empty name), else the id.
+template <class T>
+QString IdComNomeDaLista(const T* item, QString T::*Nome, const QString& id) {
+  return item ? id + QStringLiteral(" - ") + (*item).*Nome : id;
+}
+}  // namespace
+
+TMUFila* TMUListaFilas::SearchItem(const QString& IdFila) const { return BuscaPorId(FLista, &TMUFila::FilaId, IdFila); }
 
 QString TMUListaFilas::GetNomeFila(const QString& IdFila) const {
   const TMUFila* f = SearchItem(IdFila);
@@ -55,15 +67,11 @@ QString TMUListaFilas::GetNomeFila(const QString& IdFila) const {
 }
 
 QString TMUListaFilas::GetStrNomeFila(const QString& IdFila) const {
-  const TMUFila* f = SearchItem(IdFila);
-  return f ? IdFila + QStringLiteral(" - ") + f->NomeFila : IdFila;
+  return IdComNomeDaLista(SearchItem(IdFila), &TMUFila::NomeFila, IdFila);
 }
 
 TMUGrupo* TMUListaGrupos::SearchItem(const QString& IdGrupo) const {
-  if (IdGrupo.isEmpty()) return nullptr;
-  for (const auto& g : FLista)
-    if (g->GrupoId == IdGrupo) return g.get();
-  return nullptr;
+  return BuscaPorId(FLista, &TMUGrupo::GrupoId, IdGrupo);
 }
 
 QString TMUListaGrupos::GetNomeGrupo(const QString& IdGrupo) const {
@@ -72,8 +80,7 @@ QString TMUListaGrupos::GetNomeGrupo(const QString& IdGrupo) const {
 }
 
 QString TMUListaGrupos::GetStrNomeGrupo(const QString& IdGrupo) const {
-  const TMUGrupo* g = SearchItem(IdGrupo);
-  return g ? IdGrupo + QStringLiteral(" - ") + g->NomeGrupo : IdGrupo;
+  return IdComNomeDaLista(SearchItem(IdGrupo), &TMUGrupo::NomeGrupo, IdGrupo);
 }
 
 namespace {
