@@ -4,12 +4,14 @@
 set(URA_LAYER_uramodel   "Qt6::Core")
 set(URA_LAYER_urafiles   "uramodel;pugixml::pugixml;Qt6::Core")
 set(URA_LAYER_uraserver  "urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network")
-set(URA_LAYER_uraaudio   "uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
-set(URA_LAYER_uraeditors "uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
-set(URA_LAYER_uraapp     "uraaudio;uraeditors;uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
+set(URA_LAYER_urashell  "uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
+set(URA_LAYER_uraaudio   "urashell;uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
+set(URA_LAYER_uraeditors "urashell;uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
+set(URA_LAYER_uraapp     "uraaudio;uraeditors;urashell;uraserver;urafiles;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 
 # ura_subsystem(NAME DEPENDS dep...)
-# Builds src/<dir>/*.cpp of the calling folder into the static library NAME.
+# Builds the sources and Designer forms (*.ui) of the calling folder into the
+# static library NAME.
 function(ura_subsystem name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   if(NOT DEFINED URA_LAYER_${name})
@@ -20,18 +22,27 @@ function(ura_subsystem name)
       message(FATAL_ERROR "${name} may not depend on ${dep} (layering)")
     endif()
   endforeach()
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.ui ${CMAKE_CURRENT_SOURCE_DIR}/*.qrc)
+  if(NOT sources MATCHES "\\.cpp")
+    message(STATUS "${name}: no sources yet")
+    return()
+  endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
 endfunction()
 
-# ura_tests(NAME LIBS lib...): one GoogleTest binary from the calling folder.
+# ura_tests(NAME LIBS lib...): one GoogleTest binary from the calling folder,
+# with the shared test helpers and main of tests/support.
 function(ura_tests name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(NOT sources MATCHES "\\.cpp")
+    return()
+  endif()
   add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} urasupport urasupport_main GTest::gtest GTest::gmock)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
