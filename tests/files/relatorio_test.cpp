@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "apoio.h"
+
 #include "infoauxiliar.h"
 #include "relatorio.h"
 #include "textoxml.h"
@@ -21,10 +23,6 @@ const QString kS160 = QStringLiteral("    <td class=\"bordaSuperior\" width=160 
 const QString kR = QStringLiteral("  <tr>");
 const QString kE = QStringLiteral("  </tr>");
 
-QByteArray Ler(const QString& Caminho) {
-  QFile f(Caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class RelatorioTest : public ::testing::Test {
  protected:
@@ -273,10 +271,10 @@ TEST(GravaRelatorioTest, WritesCodePageWithCrLf) {
   QTemporaryDir dir;
   const QString caminho = dir.filePath(QStringLiteral("r.html"));
   ASSERT_TRUE(GravaRelatorio({QStringLiteral("ação €"), QString(), QStringLiteral("seta ↩ fim")}, caminho));
-  EXPECT_EQ(Ler(caminho), QByteArray("a\xE7\xE3o \x80\r\n\r\nseta ? fim\r\n"));
+  EXPECT_EQ(LeArquivo(caminho), QByteArray("a\xE7\xE3o \x80\r\n\r\nseta ? fim\r\n"));
   // A second report of the same name replaces the first.
   ASSERT_TRUE(GravaRelatorio({QStringLiteral("x")}, caminho));
-  EXPECT_EQ(Ler(caminho), QByteArray("x\r\n"));
+  EXPECT_EQ(LeArquivo(caminho), QByteArray("x\r\n"));
 
   QString erro;
   EXPECT_FALSE(GravaRelatorio({QStringLiteral("x")}, dir.filePath(QStringLiteral("nao/existe.html")), &erro));

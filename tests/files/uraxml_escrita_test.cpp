@@ -4,22 +4,13 @@
 #include <QFile>
 
 #include "UTKRDACFuncoes.h"
+#include "apoio.h"
 #include "uraxml_apoio.h"
 
 namespace {
 
 using UraEscrita = UraXmlTeste;
 
-QByteArray LeArquivo(const QString& Caminho) {
-  QFile f(Caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void GravaArquivo(const QString& Caminho, const QByteArray& Dados) {
-  QFile f(Caminho);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(Dados);
-}
 
 TEST_F(UraEscrita, LayoutOfADocumentWithOneFinalAction) {
   TDAC dac;
@@ -283,7 +274,7 @@ TEST_F(UraEscrita, ScrambledHeaderRoundTripAndTamperedValue) {
     alterado[p] = alterado[p] == '0' ? '1' : '0';
   }
   const QString a3 = Caminho(QStringLiteral("a3.xml"));
-  GravaArquivo(a3, alterado);
+  ASSERT_TRUE(GravaArquivo(a3, alterado));
   TDAC lido;
   ASSERT_TRUE(Xml.LerXML(Doc, &lido, a3));
   EXPECT_EQ(lido.CriadoPor, "<ERROR>");
@@ -345,7 +336,7 @@ TEST_F(UraEscrita, FailedSaveKeepsTheOldFile) {
 
   // The parent of the target is a file.
   const QString arquivo = Caminho(QStringLiteral("pai"));
-  GravaArquivo(arquivo, "conteudo");
+  ASSERT_TRUE(GravaArquivo(arquivo, "conteudo"));
   EXPECT_FALSE(SalvaLinhas(linhas, arquivo + QStringLiteral("/filho.xml"), &erro));
   EXPECT_FALSE(erro.isEmpty());
   EXPECT_EQ(LeArquivo(arquivo), "conteudo");
@@ -363,7 +354,7 @@ TEST_F(UraEscrita, FailedSaveInAReadOnlyFolderKeepsTheOldFile) {
   const QString ro = Caminho(QStringLiteral("ro"));
   ASSERT_TRUE(QDir().mkpath(ro));
   const QString antigo = ro + QStringLiteral("/u.xml");
-  GravaArquivo(antigo, "antigo\r\n");
+  ASSERT_TRUE(GravaArquivo(antigo, "antigo\r\n"));
   QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   QFile sonda(ro + QStringLiteral("/sonda"));
   const bool semPermissoes = sonda.open(QIODevice::WriteOnly);  // root ignores them

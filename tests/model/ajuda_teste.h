@@ -6,14 +6,14 @@
 #include <memory>
 
 #include "acao.h"
+#include "apoio.h"
 #include "infoauxiliar.h"
 
 // The lookup lists are process-wide; every test that fills them starts and
 // ends with them empty so that tests cannot see each other's data.
 class InfoAuxiliarLimpa : public ::testing::Test {
  protected:
-  void SetUp() override { MenuUraInfoAuxiliar.Clear(); }
-  void TearDown() override { MenuUraInfoAuxiliar.Clear(); }
+  TInfoAuxiliarLimpa Limpa;
 
   static void AddMensagemCatalogo(const QString& Arquivo, const QString& Descricao) {
     auto m = std::make_unique<TMUDescricaoMensagem>(Arquivo);

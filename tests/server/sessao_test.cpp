@@ -939,7 +939,9 @@ TEST_F(SessaoServidorFalsoTeste, SalvarEnviaPartesEFimEDepoisOCatalogoDeChat) {
   for (; i < pedidos.size() && pedidos[i].startsWith(cabecalho); ++i) {
     const QByteArray parte = pedidos[i].mid(cabecalho.size()).chopped(4);
     EXPECT_TRUE(parte.endsWith('\n'));
-    if (i + 1 < pedidos.size() && pedidos[i + 1].startsWith(cabecalho)) EXPECT_GT(parte.size(), 500);
+    if (i + 1 < pedidos.size() && pedidos[i + 1].startsWith(cabecalho)) {
+      EXPECT_GT(parte.size(), 500);
+    }
     arquivo += parte;
   }
   ASSERT_GT(i, 2) << "a file of twelve menus goes in several parts";

@@ -42,11 +42,6 @@ QString GravaArquivo(const QTemporaryDir& Pasta, const QString& Nome, const QByt
   return caminho;
 }
 
-QByteArray LeArquivo(const QString& Caminho) {
-  QFile f(Caminho);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QByteArray SemCR(QByteArray Texto) { return Texto.replace('\r', QByteArray()); }
 
 const char* const kUraVozPequena = R"(<?xml version="1.0" encoding="utf-8"?>

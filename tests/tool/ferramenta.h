@@ -1,4 +1,5 @@
 #pragma once
+#include "apoio.h"
 // Runs ura-tool as a child process and handles the files of a test.
 #include <QByteArray>
 #include <QProcessEnvironment>
@@ -21,7 +22,6 @@ ResultadoTool RodaTool(const QStringList& Args,
 
 QString Exemplo(const QString& Nome);  // path of a file of examples/
 QString GravaArquivo(const QTemporaryDir& Pasta, const QString& Nome, const QByteArray& Conteudo);
-QByteArray LeArquivo(const QString& Caminho);
 QByteArray SemCR(QByteArray Texto);
 
 // Small documents written by the tests.

@@ -5,7 +5,7 @@
 #include <QTcpServer>
 #include <gtest/gtest.h>
 
-#include "../server/simulador.h"
+#include "simulador.h"
 #include "ferramenta.h"
 
 namespace {

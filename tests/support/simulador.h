@@ -10,22 +10,12 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "apoio.h"
+
 #ifndef URA_SERVER_SIM_PATH
 #error "URA_SERVER_SIM_PATH must name the ura-server-sim binary"
 #endif
 
-// Generous: the machine is shared and slow; no test measures time.
-inline constexpr int kPrazoTesteMs = 30000;
-
-// Processes events until Cond holds; false when the deadline passes first.
-inline bool EsperaAte(const std::function<bool()>& Cond, int PrazoMs = kPrazoTesteMs) {
-  QDeadlineTimer prazo(PrazoMs);
-  while (!Cond()) {
-    if (prazo.hasExpired()) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-  }
-  return true;
-}
 
 class Simulador {
  public:
