@@ -141,7 +141,7 @@ TEST_F(GravacaoTest, ReportWritesThePage) {
   // Local mode and catalogue descriptions; the page is replaced.
   RodaSemSaida({QStringLiteral("report"), voz, QStringLiteral("-o"), pagina,
                 QStringLiteral("--local-mode"), QStringLiteral("--catalogue"),
-                Exemplo(QStringLiteral("mensagens.xml"))});
+                Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
   html = LeArquivo(pagina);
   EXPECT_TRUE(html.contains("<title>Configurador de URA/DAC Sonarea</title>"));
   EXPECT_FALSE(html.contains("Ondaris"));
@@ -152,14 +152,14 @@ TEST_F(GravacaoTest, ReportWritesThePage) {
 
 TEST_F(GravacaoTest, CatalogueRewritesTheExamplesAsTheyAre) {
   const QString audio = pasta.filePath(QStringLiteral("mensagens.xml"));
-  RodaSemSaida({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagens.xml")),
+  RodaSemSaida({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml")),
                 QStringLiteral("-o"), audio});
-  EXPECT_EQ(SemCR(LeArquivo(audio)), LeArquivo(Exemplo(QStringLiteral("mensagens.xml"))));
+  EXPECT_EQ(SemCR(LeArquivo(audio)), LeArquivo(Exemplo(QStringLiteral("mensagens/mensagens.xml"))));
 
   const QString chat = pasta.filePath(QStringLiteral("mensagenschat.xml"));
-  RodaSemSaida({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagenschat.xml")),
+  RodaSemSaida({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagens/mensagenschat.xml")),
                 QStringLiteral("-o"), chat, QStringLiteral("--chat")});
-  EXPECT_EQ(SemCR(LeArquivo(chat)), LeArquivo(Exemplo(QStringLiteral("mensagenschat.xml"))));
+  EXPECT_EQ(SemCR(LeArquivo(chat)), LeArquivo(Exemplo(QStringLiteral("mensagens/mensagenschat.xml"))));
 }
 
 TEST_F(GravacaoTest, CatalogueMergesFilesInOrder) {
@@ -202,7 +202,7 @@ Em que posso ajudar?</Descricao></MsgChat>
 </MensagensChat>
 )");
   const QString saida = pasta.filePath(QStringLiteral("chat-junto.xml"));
-  RodaSemSaida({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagenschat.xml")), extra,
+  RodaSemSaida({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagens/mensagenschat.xml")), extra,
                 QStringLiteral("-o"), saida, QStringLiteral("--chat")});
   const QByteArray esperado(
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
@@ -223,7 +223,7 @@ TEST_F(GravacaoTest, CatalogueStopsAtAFileItCannotRead) {
   const QString saida = pasta.filePath(QStringLiteral("saida.xml"));
   const QString ura = Exemplo(QStringLiteral("atendimento-voz.xml"));
   const ResultadoTool r = RodaTool({QStringLiteral("catalogue"),
-                                    Exemplo(QStringLiteral("mensagens.xml")), ura,
+                                    Exemplo(QStringLiteral("mensagens/mensagens.xml")), ura,
                                     QStringLiteral("-o"), saida});
   EXPECT_EQ(r.Codigo, 1);
   EXPECT_TRUE(r.Erro.contains(ura)) << r.Erro.toStdString();

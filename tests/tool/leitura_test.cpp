@@ -106,7 +106,7 @@ TEST_F(LeituraTest, DescribeChatDocumentWithListMenu) {
 TEST(LeituraExemplosTest, DescribeExamplesWithTheirCatalogue) {
   const ResultadoTool voz =
       RodaTool({QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-voz.xml")),
-                QStringLiteral("--catalogue"), Exemplo(QStringLiteral("mensagens.xml"))});
+                QStringLiteral("--catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
   ASSERT_EQ(voz.Codigo, 0) << voz.Erro.toStdString();
   const QStringList linhas = voz.Linhas();
   EXPECT_EQ(linhas.value(0), QStringLiteral("URA: atendimento-voz | Central de atendimento por "

@@ -103,7 +103,7 @@ TEST(LinhaComandoTest, WrongCommandLinesExitWithUsage) {
 TEST(LinhaComandoTest, OptionValuesMayBeGivenWithEquals) {
   const ResultadoTool r = RodaTool(
       {QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-voz.xml")),
-       QStringLiteral("--catalogue=") + Exemplo(QStringLiteral("mensagens.xml"))});
+       QStringLiteral("--catalogue=") + Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
   ASSERT_EQ(r.Codigo, 0) << r.Erro.toStdString();
   EXPECT_TRUE(r.Saida.contains(QStringLiteral("Aviso de Natal & Ano-Novo")));
 }
@@ -114,7 +114,7 @@ TEST(LinhaComandoTest, UnreadableInputsExitWithOneLineNamingTheFile) {
   const QString faltando = pasta.filePath(QStringLiteral("faltando.xml"));
   const QString raizErrada = GravaArquivo(pasta, QStringLiteral("raiz.xml"),
                                           "<?xml version=\"1.0\"?>\n<ura Nome=\"x\"></ura>\n");
-  const QString catalogo = Exemplo(QStringLiteral("mensagens.xml"));
+  const QString catalogo = Exemplo(QStringLiteral("mensagens/mensagens.xml"));
   const QString malFormado = GravaArquivo(pasta, QStringLiteral("quebrado.xml"),
                                           "<?xml version=\"1.0\"?>\n<URA Nome=\"x\">\n<Menu>\n");
   const QString vazio = GravaArquivo(pasta, QStringLiteral("vazio.xml"), "");

@@ -29,10 +29,11 @@ class ServidorTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(pasta.isValid());
-    for (const char* nome :
-         {"atendimento-voz.xml", "atendimento-chat.xml", "mensagens.xml", "mensagenschat.xml"}) {
+    // The server keeps the catalogues beside the URA files.
+    for (const char* nome : {"atendimento-voz.xml", "atendimento-chat.xml", "mensagens/mensagens.xml",
+                             "mensagens/mensagenschat.xml"}) {
       const QString n = QString::fromLatin1(nome);
-      ASSERT_TRUE(sim.Grava(n, LeArquivo(Exemplo(n)))) << nome;
+      ASSERT_TRUE(sim.Grava(n.section(u'/', -1), LeArquivo(Exemplo(n)))) << nome;
     }
     QByteArray tdd = LeArquivo(Exemplo(QStringLiteral("atendimento-chat.xml")));
     tdd.replace("Nome=\"atendimento-chat\"", "Nome=\"surdos\"");
