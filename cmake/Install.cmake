@@ -1,0 +1,29 @@
+# What `cmake --install` puts in place, and the Debian package built from it
+# (`cpack -G DEB` in the build folder).
+include(GNUInstallDirs)
+
+foreach(programa configurador-ura ura-tool ura-server-sim ura-tts-sim)
+  if(TARGET ${programa})
+    install(TARGETS ${programa} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/configurador-ura.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/src/app/recursos/ura.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps
+        RENAME configurador-ura.png)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/examples/
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/configurador-ura/examples)
+
+set(CPACK_PACKAGE_NAME configurador-ura)
+set(CPACK_PACKAGE_VENDOR "Talvora")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configurador de URAs de voz e de chat para o servidor de telefonia")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Talvora <suporte@talvora.invalid>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Talvora <suporte@talvora.invalid>")
+set(CPACK_DEBIAN_PACKAGE_SECTION comm)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Qt and pugixml libraries the programs link, found by dpkg-shlibdeps.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
