@@ -1,0 +1,34 @@
+#pragma once
+// Small pieces the menu editor and the list-menu editors share: opening the
+// message and action-list editors on a part of the working copy, the section
+// button pictures, and in-place refresh of report rows.
+#include <QIcon>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "contexto.h"
+
+class QTreeWidget;
+class QWidget;
+class TListaMenuUra;
+class TMUListaAcao;
+class TMUMensagem;
+
+// Opens the message editor on Mensagem; on OK Mensagem takes the result.
+// True when it did.
+bool EditaMensagemCom(const TContextoEditor& Ctx, QWidget* Pai, TMUMensagem& Mensagem);
+// Opens the action list editor on Lista; on OK Lista takes the result.
+bool EditaAcoesCom(const TContextoEditor& Ctx, QWidget* Pai, TListaMenuUra* lstMenuUra, const QString& strMenuAtual,
+                   TMUListaAcao& Lista);
+
+enum class TIconeSecao { Adicionar, Remover, Subir, Descer, Mensagem, Acao };
+QIcon IconeSecao(TIconeSecao Tipo);
+
+// Rewrites the rows of Lista in place: row i is reused when it exists, rows
+// are appended as needed and surplus rows deleted from the end.
+void AtualizaLinhas(QTreeWidget* Lista, int Quantidade, const std::function<QStringList(int)>& Textos);
+// The selected row, or -1.
+int LinhaSelecionada(const QTreeWidget* Lista);
+// Selects row Linha and scrolls it into view.
+void SelecionaLinha(QTreeWidget* Lista, int Linha);
