@@ -124,14 +124,8 @@ void TfrmCadMenuWhatsApp::RemoveItem() {
 }
 
 void TfrmCadMenuWhatsApp::MoveItem(int Sentido) {
-  TMUListaItemMenuOpcaoWA& lista = *MenuOpcaoWA->ListaItensMenuOpcao;
-  const int linha = LinhaAtual();
-  const int destino = linha + Sentido;
-  if (linha < 0 || destino < 0 || destino >= lista.Count()) return;
-  if (Sentido < 0)
-    lista.UpItem(linha);
-  else
-    lista.DownItem(linha);
+  const int destino = MoveItemLista(*MenuOpcaoWA->ListaItensMenuOpcao, LinhaAtual(), Sentido);
+  if (destino < 0) return;
   AtualizaListaOpcoesMenu();
   SelecionaLinha(destino);
 }

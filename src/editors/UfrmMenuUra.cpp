@@ -267,14 +267,8 @@ void TfrmMenuUra::RemoveCondicao() {
 }
 
 void TfrmMenuUra::MoveCondicao(int Sentido) {
-  TMUListaCondicao& lista = *MenuUra->ListaCondicoes;
-  const int linha = LinhaSelecionada(ui->ListViewCondicoes);
-  const int destino = linha + Sentido;
-  if (linha < 0 || destino < 0 || destino >= lista.Count()) return;
-  if (Sentido < 0)
-    lista.UpItem(linha);
-  else
-    lista.DownItem(linha);
+  const int destino = MoveItemLista(*MenuUra->ListaCondicoes, LinhaSelecionada(ui->ListViewCondicoes), Sentido);
+  if (destino < 0) return;
   RefreshCondicoesTelaMenu();
   SelecionaLinha(ui->ListViewCondicoes, destino);
 }

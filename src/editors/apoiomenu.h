@@ -32,3 +32,17 @@ void AtualizaLinhas(QTreeWidget* Lista, int Quantidade, const std::function<QStr
 int LinhaSelecionada(const QTreeWidget* Lista);
 // Selects row Linha and scrolls it into view.
 void SelecionaLinha(QTreeWidget* Lista, int Linha);
+
+// Moves the item of row Linha one place up (Sentido -1) or down (+1) in a
+// list with UpItem/DownItem; returns its new row, or -1 when nothing moved
+// (no row, first row up, last row down).
+template <class TLista>
+int MoveItemLista(TLista& Lista, int Linha, int Sentido) {
+  const int destino = Linha + Sentido;
+  if (Linha < 0 || destino < 0 || destino >= Lista.Count()) return -1;
+  if (Sentido < 0)
+    Lista.UpItem(Linha);
+  else
+    Lista.DownItem(Linha);
+  return destino;
+}
