@@ -22,11 +22,11 @@ TfrmCadItemMenuWhatsApp::TfrmCadItemMenuWhatsApp(const TContextoEditor& Ctx, QWi
   LePosicao(this, TConfiguracao(kSecao), TModoPosicao::Posicao);
 
   connect(ui->btMsgOpcaoInvalida, &QToolButton::clicked, this, [this] {
-    if (EditaMensagemCom(FCtx, this, *itemMenuWA->Titulo)) ui->edMsgOpcao->setText(itemMenuWA->Titulo->GetStrMensagem());
+    if (EditaMensagemCom(FCtx, this, *itemMenuWA->Titulo)) MostraTexto(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
   });
   connect(ui->SpeedButton1, &QToolButton::clicked, this, [this] {
     if (EditaMensagemCom(FCtx, this, *itemMenuWA->Descricao))
-      ui->edMsgDescricao->setText(itemMenuWA->Descricao->GetStrMensagem());
+      MostraTexto(ui->edMsgDescricao, itemMenuWA->Descricao->GetStrMensagem());
   });
   connect(ui->btOK, &QPushButton::clicked, this, &TfrmCadItemMenuWhatsApp::EditaOK);
   connect(ui->btCancelar, &QPushButton::clicked, this, &QDialog::reject);
@@ -42,8 +42,8 @@ void TfrmCadItemMenuWhatsApp::done(int Resultado) {
 
 void TfrmCadItemMenuWhatsApp::CarregaItemMenuWA(const TMUItemMenuOpcaoWA* Item) {
   if (Item) itemMenuWA->CopyFrom(Item);
-  ui->edMsgOpcao->setText(itemMenuWA->Titulo->GetStrMensagem());
-  ui->edMsgDescricao->setText(itemMenuWA->Descricao->GetStrMensagem());
+  MostraTexto(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
+  MostraTexto(ui->edMsgDescricao, itemMenuWA->Descricao->GetStrMensagem());
   ui->edResposta->setText(itemMenuWA->Resposta);
 }
 

@@ -33,7 +33,7 @@ TfrmCadMenuWhatsApp::TfrmCadMenuWhatsApp(const TContextoEditor& Ctx, QWidget* pa
   const auto texto = [this](QToolButton* Botao, QLineEdit* Edit, std::unique_ptr<TMUMensagem> TMUMenuOpcaoWA::*Campo) {
     connect(Botao, &QToolButton::clicked, this, [this, Edit, Campo] {
       TMUMensagem& msg = *(MenuOpcaoWA.get()->*Campo);
-      if (EditaMensagemCom(FCtx, this, msg)) Edit->setText(msg.GetStrMensagem());
+      if (EditaMensagemCom(FCtx, this, msg)) MostraTexto(Edit, msg.GetStrMensagem());
     });
   };
   texto(ui->btMsgOpcaoInvalida, ui->edMsgCabecalho, &TMUMenuOpcaoWA::Titulo);
@@ -67,10 +67,10 @@ void TfrmCadMenuWhatsApp::done(int Resultado) {
 void TfrmCadMenuWhatsApp::CarregaMenuOpcaoWA(const TMUMenuOpcaoWA* Menu) {
   if (!Menu) return;
   MenuOpcaoWA->CopyFrom(Menu);
-  ui->edMsgCabecalho->setText(MenuOpcaoWA->Titulo->GetStrMensagem());
-  ui->edMsgPrincipal->setText(MenuOpcaoWA->Texto->GetStrMensagem());
-  ui->edMsgRodape->setText(MenuOpcaoWA->Rodape->GetStrMensagem());
-  ui->edMsgTituloOpcoes->setText(MenuOpcaoWA->TituloMenuOpcoes->GetStrMensagem());
+  MostraTexto(ui->edMsgCabecalho, MenuOpcaoWA->Titulo->GetStrMensagem());
+  MostraTexto(ui->edMsgPrincipal, MenuOpcaoWA->Texto->GetStrMensagem());
+  MostraTexto(ui->edMsgRodape, MenuOpcaoWA->Rodape->GetStrMensagem());
+  MostraTexto(ui->edMsgTituloOpcoes, MenuOpcaoWA->TituloMenuOpcoes->GetStrMensagem());
   {
     // Showing an unknown type as "no selection" must not overwrite it.
     const QSignalBlocker bloqueio(ui->cbTipoMenu);

@@ -99,11 +99,11 @@ TfrmMenuUra::TfrmMenuUra(const TContextoEditor& Ctx, QWidget* parent)
                             auto Secao) {
     connect(btMsg, &QToolButton::clicked, this, [this, edMsg, Secao] {
       auto* s = (MenuUra.get()->*Secao).get();
-      if (EditaMensagemCom(FCtx, this, *s->Mensagem)) edMsg->setText(s->GetStrMensagem());
+      if (EditaMensagemCom(FCtx, this, *s->Mensagem)) MostraTexto(edMsg, s->GetStrMensagem());
     });
     connect(btAcao, &QToolButton::clicked, this, [this, edAcao, Secao] {
       auto* s = (MenuUra.get()->*Secao).get();
-      if (EditaAcoesCom(FCtx, this, lstMenuUra, MenuUra->Nome, *s->ListaAcao)) edAcao->setText(s->GetStrAcao());
+      if (EditaAcoesCom(FCtx, this, lstMenuUra, MenuUra->Nome, *s->ListaAcao)) MostraTexto(edAcao, s->GetStrAcao());
     });
   };
   secao(ui->btMsgOpcaoInvalida, ui->edMsgOpcaoInvalida, ui->btAcaoOpcaoInvalida, ui->edAcaoOpcaoInvalida,
@@ -178,12 +178,12 @@ void TfrmMenuUra::RefreshTelaMenu() {
   }
   MostraMensagemMenu();
   RefreshOpcoesTelaMenu();
-  ui->edMsgOpcaoInvalida->setText(MenuUra->OpcaoInvalida->GetStrMensagem());
-  ui->edAcaoOpcaoInvalida->setText(MenuUra->OpcaoInvalida->GetStrAcao());
-  ui->edMsgTimeout->setText(MenuUra->OpcaoTimeout->GetStrMensagem());
-  ui->edAcaoTimeout->setText(MenuUra->OpcaoTimeout->GetStrAcao());
-  ui->edMsgFinal->setText(MenuUra->Final->GetStrMensagem());
-  ui->edAcaoFinal->setText(MenuUra->Final->GetStrAcao());
+  MostraTexto(ui->edMsgOpcaoInvalida, MenuUra->OpcaoInvalida->GetStrMensagem());
+  MostraTexto(ui->edAcaoOpcaoInvalida, MenuUra->OpcaoInvalida->GetStrAcao());
+  MostraTexto(ui->edMsgTimeout, MenuUra->OpcaoTimeout->GetStrMensagem());
+  MostraTexto(ui->edAcaoTimeout, MenuUra->OpcaoTimeout->GetStrAcao());
+  MostraTexto(ui->edMsgFinal, MenuUra->Final->GetStrMensagem());
+  MostraTexto(ui->edAcaoFinal, MenuUra->Final->GetStrAcao());
   ui->cbTentativasOpcaoInvalida->setCurrentIndex(
       ui->cbTentativasOpcaoInvalida->findText(QString::number(MenuUra->OpcaoInvalida->Tentativas)));
   ui->cbTentativasTimeout->setCurrentIndex(

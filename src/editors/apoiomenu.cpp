@@ -1,6 +1,7 @@
 #include "apoiomenu.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -30,6 +31,11 @@ bool EditaAcoesCom(const TContextoEditor& Ctx, QWidget* Pai, TListaMenuUra* lstM
   if (ExecutaDialogo(&dlg) != QDialog::Accepted) return false;
   Lista.CopyFrom(dlg.ListaAcoes.get());
   return true;
+}
+
+void MostraTexto(QLineEdit* Campo, const QString& Texto) {
+  Campo->setText(Texto);
+  Campo->setCursorPosition(0);
 }
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "contexto.h"
 
+class QLineEdit;
 class QTreeWidget;
 class QWidget;
 class TListaMenuUra;
@@ -21,6 +22,9 @@ bool EditaMensagemCom(const TContextoEditor& Ctx, QWidget* Pai, TMUMensagem& Men
 // Opens the action list editor on Lista; on OK Lista takes the result.
 bool EditaAcoesCom(const TContextoEditor& Ctx, QWidget* Pai, TListaMenuUra* lstMenuUra, const QString& strMenuAtual,
                    TMUListaAcao& Lista);
+
+// Shows Texto in a read-only field from its beginning (not scrolled to the end).
+void MostraTexto(QLineEdit* Campo, const QString& Texto);
 
 enum class TIconeSecao { Adicionar, Remover, Subir, Descer, Mensagem, Acao };
 QIcon IconeSecao(TIconeSecao Tipo);
