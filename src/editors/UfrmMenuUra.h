@@ -9,7 +9,6 @@
 
 class TMenuUra;
 class TListaMenuUra;
-class QTreeWidget;
 
 namespace Ui {
 class TfrmMenuUra;
@@ -40,6 +39,7 @@ class TfrmMenuUra : public QDialog {
 
  protected:
   void done(int Resultado) override;
+  bool eventFilter(QObject* Objeto, QEvent* Evento) override;
 
  private:
   void SalvaConfiguracao();
@@ -60,4 +60,5 @@ class TfrmMenuUra : public QDialog {
 
   TContextoEditor FCtx;
   std::unique_ptr<Ui::TfrmMenuUra> ui;
+  int FInicioHeight = 115;  // kept while the window was never laid out
 };

@@ -1,0 +1,95 @@
+#include "apoiomenu.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyle>
+#include <QTreeWidget>
+
+#include "UfrmCadAcoes.h"
+#include "UfrmCadMensagem.h"
+#include "acao.h"
+#include "mensagem.h"
+#include "plataforma.h"
+
+bool EditaMensagemCom(const TContextoEditor& Ctx, QWidget* Pai, TMUMensagem& Mensagem) {
+  TfrmCadMensagem dlg(Ctx, Pai);
+  dlg.CarregaListaMensagens();
+  dlg.CarregaMensagem(&Mensagem);
+  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return false;
+  Mensagem.CopyFrom(dlg.Mensagem.get());
+  return true;
+}
+
+bool EditaAcoesCom(const TContextoEditor& Ctx, QWidget* Pai, TListaMenuUra* lstMenuUra, const QString& strMenuAtual,
+                   TMUListaAcao& Lista) {
+  TfrmCadAcoes dlg(Ctx, Pai);
+  dlg.lstMenuUra = lstMenuUra;
+  dlg.strMenuAtual = strMenuAtual;
+  dlg.CarregaAcoes(&Lista);
+  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return false;
+  Lista.CopyFrom(dlg.ListaAcoes.get());
+  return true;
+}
+
+void MostraTexto(QLineEdit* Campo, const QString& Texto) {
+  Campo->setText(Texto);
+  Campo->setCursorPosition(0);
+}
+
+namespace {
+// A plus or minus sign drawn at button size: the styles offer no such picture.
+QIcon Sinal(bool Mais) {
+  QPixmap pix(16, 16);
+  pix.fill(Qt::transparent);
+  QPainter p(&pix);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(Mais ? QColor(0x2e, 0x8b, 0x2e) : QColor(0xc0, 0x30, 0x30), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(3, 8, 13, 8);
+  if (Mais) p.drawLine(8, 3, 8, 13);
+  return QIcon(pix);
+}
+}  // namespace
+
+QIcon IconeSecao(TIconeSecao Tipo) {
+  QStyle* s = QApplication::style();
+  switch (Tipo) {
+    case TIconeSecao::Adicionar:
+      return Sinal(true);
+    case TIconeSecao::Remover:
+      return Sinal(false);
+    case TIconeSecao::Subir:
+      return s->standardIcon(QStyle::SP_ArrowUp);
+    case TIconeSecao::Descer:
+      return s->standardIcon(QStyle::SP_ArrowDown);
+    case TIconeSecao::Mensagem:
+      return s->standardIcon(QStyle::SP_FileDialogContentsView);
+    case TIconeSecao::Acao:
+      return s->standardIcon(QStyle::SP_CommandLink);
+  }
+  return {};
+}
+
+void AtualizaLinhas(QTreeWidget* Lista, int Quantidade, const std::function<QStringList(int)>& Textos) {
+  for (int i = 0; i < Quantidade; ++i) {
+    QTreeWidgetItem* linha = Lista->topLevelItem(i);
+    if (!linha) linha = new QTreeWidgetItem(Lista);
+    const QStringList textos = Textos(i);
+    for (int c = 0; c < textos.size(); ++c) linha->setText(c, textos[c]);
+  }
+  while (Lista->topLevelItemCount() > Quantidade) delete Lista->takeTopLevelItem(Lista->topLevelItemCount() - 1);
+}
+
+int LinhaSelecionada(const QTreeWidget* Lista) {
+  const QList<QTreeWidgetItem*> sel = Lista->selectedItems();
+  return sel.isEmpty() ? -1 : Lista->indexOfTopLevelItem(sel.first());
+}
+
+void SelecionaLinha(QTreeWidget* Lista, int Linha) {
+  QTreeWidgetItem* item = Lista->topLevelItem(Linha);
+  if (!item) return;
+  Lista->setCurrentItem(item);
+  item->setSelected(true);
+  Lista->scrollToItem(item);
+}
