@@ -5,15 +5,13 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "UfrmCadMensagem.h"
+#include "USubEditores.h"
 #include "acao.h"
-#include "configuracao.h"
 #include "dac.h"
 #include "infoauxiliar.h"
 #include "menuura.h"
 #include "mensagem.h"
 #include "plataforma.h"
-#include "posicao.h"
 #include "texto.h"
 #include "ui_UfrmCadAcao.h"
 
@@ -118,15 +116,13 @@ TfrmCadAcao::TfrmCadAcao(const TContextoEditor& Ctx, QWidget* parent)
   });
   connect(ui->btCancelar, &QPushButton::clicked, this, &QDialog::reject);
 
-  adjustSize();
-  LePosicao(this, TConfiguracao(kSecao), TModoPosicao::Posicao);
+  LeLugarJanela(this, kSecao);
 }
 
 TfrmCadAcao::~TfrmCadAcao() = default;
 
 void TfrmCadAcao::done(int r) {
-  TConfiguracao cfg(kSecao);
-  GravaPosicao(this, cfg, TModoPosicao::Posicao);
+  GravaLugarJanela(this, kSecao);
   QDialog::done(r);
 }
 
@@ -374,17 +370,11 @@ void TfrmCadAcao::cbVariavelComandoChange() {
 void TfrmCadAcao::btMsgClick() {
   if (Acao->Tipo != u"MENSAGEM") return;
   TMUMensagem temp;
-  TfrmCadMensagem dlg(FCtx, this);
-  if (EhUraChat) {
+  if (EhUraChat)
     temp.AddMensagemChat(Acao->GetValor());
-  } else {
+  else
     temp.SetListaArquivosSeparador(QStringLiteral(","), Acao->GetValor());
-    dlg.SohArquivos = true;
-  }
-  dlg.CarregaListaMensagens();
-  dlg.CarregaMensagem(&temp);
-  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return;
-  temp.CopyFrom(dlg.Mensagem.get());
+  if (!EditaMensagem(FCtx, this, temp, !EhUraChat)) return;
   FAtualizando = true;
   if (EhUraChat) {
     Acao->SetValor(temp.GetStrMensagemChat(QStringLiteral("\n"), QStringLiteral("\n")));
