@@ -36,7 +36,6 @@ class TfrmCadOpcao : public QDialog {
 
  protected:
   void done(int r) override;
-  bool eventFilter(QObject* Objeto, QEvent* Evento) override;
 
  private:
   void edOpcaoChange();
@@ -47,5 +46,4 @@ class TfrmCadOpcao : public QDialog {
 
   std::unique_ptr<Ui::TfrmCadOpcao> ui;
   TContextoEditor FCtx;
-  bool FCarregando = false;
 };
