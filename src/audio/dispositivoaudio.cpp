@@ -153,6 +153,9 @@ class TDispositivoAudioQt : public IDispositivoAudio {
       FFonte.reset();
     }
     if (FEntrada) {
+      // What the source still holds belongs to the take.
+      if (FFluxo) FGravacao += FFluxo->readAll();
+      FFluxo = nullptr;
       FPosicao = Posicao();
       FEntrada->stop();
       FEntrada.reset();
@@ -166,6 +169,9 @@ class TDispositivoAudioQt : public IDispositivoAudio {
 
   qint64 Posicao() const override {
     if (FSaida) {
+      // Played to the end: the whole data, past the last position.
+      if (FSaida->state() == QAudio::IdleState)
+        return FFormato.durationForBytes(FFimDados - FInicioDados) / 1000 + 1;
       // What the sink has taken, less what still waits in its buffer.
       const qint64 naFila = qMax<qint64>(0, FSaida->bufferSize() - FSaida->bytesFree());
       const qint64 us = FSaida->processedUSecs() - FFormato.durationForBytes(naFila);
@@ -190,6 +196,7 @@ class TDispositivoAudioQt : public IDispositivoAudio {
       FEntrada.reset();
       return Falha(QStringLiteral("O dispositivo de áudio não conseguiu gravar"));
     }
+    FFluxo = fluxo;
     QObject::connect(fluxo, &QIODevice::readyRead, fluxo, [this, fluxo] { FGravacao += fluxo->readAll(); });
     return true;
   }
@@ -236,6 +243,7 @@ class TDispositivoAudioQt : public IDispositivoAudio {
   std::unique_ptr<QIODevice> FFonte;
   std::unique_ptr<QAudioSink> FSaida;
   std::unique_ptr<QAudioSource> FEntrada;
+  QIODevice* FFluxo = nullptr;  // owned by FEntrada
   QByteArray FGravacao;
 };
 
