@@ -31,7 +31,7 @@ TDAC* Exemplo(const QString& Arquivo) {
 // files counts as present on the server, so both row colours show.
 void CarregaCatalogos(TDAC* Dac) {
   TXMLDac leitor;
-  for (const char* nome : {"mensagens.xml", "mensagenschat.xml"}) {
+  for (const char* nome : {"mensagens/mensagens.xml", "mensagens/mensagenschat.xml"}) {
     TXMLDocument xml;
     leitor.LerXMLMensagens(xml, Dac, QDir(PastaExemplos()).filePath(QString::fromLatin1(nome)));
   }
