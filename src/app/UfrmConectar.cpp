@@ -27,6 +27,8 @@ TfrmConectar::TfrmConectar(QWidget* parent) : QDialog(parent), ui(std::make_uniq
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
+  // The password shows as "*".
+  lbedSenha->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
   // The line keeps its width whatever it shows, so long texts are cut rather
   // than widening the dialog.
   LabelInfo->setMinimumWidth(320);

@@ -121,8 +121,11 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
   lista.setColor(QPalette::Inactive, QPalette::HighlightedText,
                  lista.color(QPalette::Active, QPalette::HighlightedText));
   ListView1->setPalette(lista);
-  ListView1->setStyleSheet(QStringLiteral("QTreeView::item { border-right: 1px solid #d0d0d0; "
-                                          "border-bottom: 1px solid #d0d0d0; }"));
+  ListView1->setAlternatingRowColors(true);
+  // Read-only fields are not stops of the keyboard's way through the header.
+  for (QLineEdit* e : {edArquivoUra, edArquivoMensagens, edCriadoEm, edCriadoPor, edModificadoEm, edModificadoPor,
+                       edAtivadoEm, edAtivadoPor})
+    e->setFocusPolicy(Qt::ClickFocus);
 
   edNomeDAC->installEventFilter(this);
   // Pasted text obeys the same characters as typed text.
@@ -916,7 +919,10 @@ void TfrmMain::mnuMensagensAbrirClick() {
 }
 
 void TfrmMain::mnuMensagensEditarClick() {
-  if (!EditaCatalogo(this, Contexto())) return;
+  if (EditaCatalogo(this, Contexto())) GuardaCatalogo();
+}
+
+void TfrmMain::GuardaCatalogo() {
   if (EhRorIROSonarea()) {
     QStringList linhas;
     MensagensToXMLStringList(false, linhas);
@@ -952,7 +958,9 @@ void TfrmMain::mnuMensagensSalvarNoServidorClick() {
 
 // ---- Audio -----------------------------------------------------------------------------
 
-void TfrmMain::mnuEnviarArquivoAudioClick() { AbreEnvioAudio(this, Contexto(), Sessao.get(), dirArquivosMensagens); }
+void TfrmMain::mnuEnviarArquivoAudioClick() {
+  if (AbreEnvioAudio(this, Contexto(), Sessao.get(), dirArquivosMensagens)) GuardaCatalogo();
+}
 
 void TfrmMain::ProximoBlocoAudio() { AudioProximoBloco(); }
 

@@ -168,6 +168,8 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   void AdaptaModoLocal();
   void LigaComandos();
   void CarregaListaDeMensagens();
+  // After the catalogue changed: its local file in local mode, the server otherwise.
+  void GuardaCatalogo();
   // The three checks every save starts with; false after their error box.
   bool ChecaAntesDeSalvar();
   // Asks for a file name to save to; empty when cancelled. Sets Novo as the

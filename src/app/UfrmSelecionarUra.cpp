@@ -40,6 +40,7 @@ TfrmSelecionarUra::TfrmSelecionarUra(bool Local, QWidget* parent)
     ListViewUras->headerItem()->setText(7, QString());
     ListViewUras->headerItem()->setText(8, QString());
   }
+  btSelDir->setMaximumWidth(btSelDir->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
   connect(btSelDir, &QPushButton::clicked, this, &TfrmSelecionarUra::btSelDirClick);
   connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btCancelar, &QPushButton::clicked, this, &QDialog::reject);
@@ -53,8 +54,24 @@ void TfrmSelecionarUra::LeConfiguracao() {
   const TConfiguracao cfg(kSecao);
   resize(860, 245);
   LePosicao(this, cfg, TModoPosicao::PosicaoTamanho);
-  for (int i = 0; i < kColunas; ++i)
-    ListViewUras->setColumnWidth(i, cfg.LeInteiro(QStringLiteral("CondicaoCol%1").arg(i), LarguraPadrao(i)));
+  for (int i = 0; i < kColunas; ++i) {
+    const QString chave = QStringLiteral("CondicaoCol%1").arg(i);
+    if (!cfg.Existe(chave)) FColunasPadrao << i;
+    ListViewUras->setColumnWidth(i, cfg.LeInteiro(chave, LarguraPadrao(i)));
+  }
+}
+
+void TfrmSelecionarUra::showEvent(QShowEvent* Evento) {
+  QDialog::showEvent(Evento);
+  // Columns the user never sized grow to show their dates and names whole.
+  const QFontMetrics fm(ListViewUras->font());
+  for (int i : FColunasPadrao) {
+    int largura = qMax(ListViewUras->columnWidth(i), ListViewUras->header()->sectionSizeHint(i));
+    for (int l = 0; l < ListViewUras->topLevelItemCount(); ++l)
+      largura = qMax(largura, fm.horizontalAdvance(ListViewUras->topLevelItem(l)->text(i)) + 12);
+    ListViewUras->setColumnWidth(i, largura);
+  }
+  FColunasPadrao.clear();
 }
 
 void TfrmSelecionarUra::SalvaConfiguracao() {

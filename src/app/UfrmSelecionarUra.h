@@ -41,10 +41,14 @@ class TfrmSelecionarUra : public QDialog {
 
   void done(int Resultado) override;
 
+ protected:
+  void showEvent(QShowEvent* Evento) override;
+
  private:
   void LeConfiguracao();
   void SalvaConfiguracao();
 
   std::unique_ptr<Ui::TfrmSelecionarUra> ui;
   bool FLocal;
+  QList<int> FColunasPadrao;  // widths not in the settings yet
 };

@@ -12,7 +12,7 @@
 
 namespace {
 const QString kSecao = QStringLiteral("TelaVerificarUra");
-constexpr int kLargura[] = {70, 160, 170, 460, 150};
+constexpr int kLargura[] = {70, 130, 150, 170, 400};
 }  // namespace
 
 TfrmVerificarUra::TfrmVerificarUra(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmVerificarUra>()) {
@@ -46,9 +46,9 @@ void TfrmVerificarUra::Atualiza() {
   const QIcon aviso = style()->standardIcon(QStyle::SP_MessageBoxWarning);
   QList<QTreeWidgetItem*> linhas;
   for (const TAchado& a : FAchados) {
-    auto* item = new QTreeWidgetItem({a.GetStrGravidade(), a.Menu, a.Secao, a.Texto, a.Codigo});
+    auto* item = new QTreeWidgetItem({a.GetStrGravidade(), a.Menu, a.Secao, a.Codigo, a.Texto});
     item->setIcon(0, a.Gravidade == TGravidade::Erro ? erro : aviso);
-    item->setToolTip(3, a.Texto);
+    item->setToolTip(4, a.Texto);
     linhas << item;
   }
   lvAchados->addTopLevelItems(linhas);

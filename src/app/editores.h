@@ -17,8 +17,9 @@ std::unique_ptr<TMenuUra> CriaMenuNoEditor(QWidget* Pai, const TContextoEditor& 
 bool EditaMenuNoEditor(QWidget* Pai, const TContextoEditor& Ctx, TListaMenuUra* Lista, TMenuUra* Menu);
 // The catalogue list editor; true when the catalogue was changed (OK).
 bool EditaCatalogo(QWidget* Pai, const TContextoEditor& Ctx);
-// The audio upload (server) or creation (local mode) window.
-void AbreEnvioAudio(QWidget* Pai, const TContextoEditor& Ctx, TSessaoServidor* Sessao, const QString& PastaMensagens);
+// The audio upload (server) or creation (local mode) window; true when a
+// file was sent or saved (the catalogue then goes to its file or the server).
+bool AbreEnvioAudio(QWidget* Pai, const TContextoEditor& Ctx, TSessaoServidor* Sessao, const QString& PastaMensagens);
 // The server asks for the next audio block / the upload failed: passed to
 // the audio window while it is open.
 void AudioProximoBloco();
