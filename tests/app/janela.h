@@ -2,6 +2,7 @@
 // What the main window tests share: a small URA file and a window made in
 // the test's private folders.
 #include <QByteArray>
+#include <QTreeWidget>
 #include <memory>
 
 #include "UfrmMain.h"
