@@ -12,10 +12,17 @@
 #include "plataforma.h"
 
 namespace {
-// Created once at start, kept for the whole run.
+// Created once and kept for the whole run; made when the audio window first
+// needs it, so that a machine without a volume control is not told so at start.
 std::unique_ptr<TfrmPlayGraficoArq>& Player() {
   static std::unique_ptr<TfrmPlayGraficoArq> p;
   return p;
+}
+bool FPlayerPermitido = false;
+
+TfrmPlayGraficoArq* PlayerCriado() {
+  if (FPlayerPermitido && !Player()) Player() = std::make_unique<TfrmPlayGraficoArq>();
+  return Player().get();
 }
 // The audio window while it is open: the server's block requests go to it.
 QPointer<TfrmEnviarArquivo>& JanelaAudio() {
@@ -24,11 +31,12 @@ QPointer<TfrmEnviarArquivo>& JanelaAudio() {
 }
 }  // namespace
 
-void IniciaJanelasFixas(QWidget*) {
-  if (!Player()) Player() = std::make_unique<TfrmPlayGraficoArq>();
-}
+void IniciaJanelasFixas(QWidget*) { FPlayerPermitido = true; }
 
-void TerminaJanelasFixas() { Player().reset(); }
+void TerminaJanelasFixas() {
+  Player().reset();
+  FPlayerPermitido = false;
+}
 
 bool EditaCatalogo(QWidget* Pai, const TContextoEditor& Ctx) {
   TfrmEditarLista dlg(Ctx, Pai);
@@ -39,7 +47,7 @@ bool EditaCatalogo(QWidget* Pai, const TContextoEditor& Ctx) {
 bool AbreEnvioAudio(QWidget* Pai, const TContextoEditor& Ctx, TSessaoServidor* Sessao, const QString& PastaMensagens) {
   TfrmEnviarArquivo dlg(Ctx.Local() ? nullptr : Sessao, Ctx.Local(), Pai);
   dlg.DefinePastaMensagens(PastaMensagens);
-  dlg.DefinePlayer(Player().get());
+  dlg.DefinePlayer(PlayerCriado());
   JanelaAudio() = &dlg;
   const int r = ExecutaDialogo(&dlg);
   JanelaAudio() = nullptr;
