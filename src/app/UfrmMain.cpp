@@ -658,10 +658,18 @@ void TfrmMain::mnuSalvarClick() {
   GravaDacLocal(caminho);
 }
 
-bool TfrmMain::ConfirmaVerificacao() {
+std::vector<TAchado> TfrmMain::VerificaDac() const {
+  if (!FDac) return {};
+  // The catalogue when there is one; the server's audio files once logged in.
   const auto& catalogo = MenuUraInfoAuxiliar.ListaDeMensagens;
-  const std::vector<TAchado> achados = VerificaURA(*FDac, catalogo.Count() > 0 ? &catalogo : nullptr);
-  const int erros = ContaErros(achados);
+  if (catalogo.Count() == 0) return VerificaURA(*FDac);
+  if (!Sessao->ClientManager->Logged || EhRorIROSonarea()) return VerificaURA(*FDac, &catalogo);
+  const QStringList presentes = ArquivosPresentes(catalogo);
+  return VerificaURA(*FDac, &catalogo, &presentes);
+}
+
+bool TfrmMain::ConfirmaVerificacao() {
+  const int erros = ContaErros(VerificaDac());
   if (erros == 0) return true;
   return PerguntaSimNao(this, QStringLiteral("A URA tem %1 erro(s). Deseja continuar assim mesmo?").arg(erros),
                         QStringLiteral("Verificar URA"));
@@ -882,10 +890,7 @@ void TfrmMain::mnuVisualizarClick() {
 void TfrmMain::mnuVerificarClick() {
   if (!FDac) return;
   TfrmVerificarUra dlg(this);
-  dlg.Verifica = [this] {
-    const auto& catalogo = MenuUraInfoAuxiliar.ListaDeMensagens;
-    return VerificaURA(*FDac, catalogo.Count() > 0 ? &catalogo : nullptr);
-  };
+  dlg.Verifica = [this] { return VerificaDac(); };
   dlg.AbreMenu = [this](int Indice) { return EditaMenu(Indice); };
   dlg.Atualiza();
   ExecutaDialogo(&dlg);

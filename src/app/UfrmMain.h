@@ -13,6 +13,7 @@
 #include "UTXMLDac.h"
 #include "contexto.h"
 #include "linhacomando.h"
+#include "verificacao.h"
 
 class QAction;
 class QCheckBox;
@@ -176,6 +177,7 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   // overwrite question decides.
   QString EscolheArquivoSalvar(bool PastaUsuario);
   void GravaDacLocal(const QString& Caminho);
+  std::vector<TAchado> VerificaDac() const;
   // Before the server gets the URA: with errors found, asks once whether to go on.
   bool ConfirmaVerificacao();
   void FechaDocumento();

@@ -341,3 +341,15 @@ TEST_F(JanelaTest, ActivationRowTurnsRedWhenModifiedAfterActivation) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(JanelaTest, HtmlViewWritesTheReportAndOpensIt) {
+  auto w = CriaComUra();
+  w->mnuVisualizarClick();
+  const QString pagina = Plat.Caminho(QStringLiteral("teste.html"));
+  EXPECT_EQ(P().Abertos, QStringList{pagina});
+  EXPECT_TRUE(LeArquivo(pagina).contains("<tr id=\"Alvo\""));
+}
+
+}  // namespace
