@@ -349,7 +349,7 @@ class TVerificador {
     while (!pilha.empty()) {
       const TMenuUra& m = *menus[size_t(pilha.back())];
       pilha.pop_back();
-      ParaCadaListaDeAcoes(m, [&](const TMUListaAcao& lista, const QString&, bool executa) {
+      ParaCadaListaDeAcoes(m, [&](const TMUListaAcao& lista, bool executa) {
         if (!executa) return;
         const int n = AcoesExecutadas(lista);
         for (int i = 0; i < n; ++i) {
@@ -374,21 +374,16 @@ class TVerificador {
     return QStringLiteral("Opção ") + (v.isEmpty() ? QString::number(i + 1) : v);
   }
 
-  // Calls F(list, section, runs) for every action list of the menu, in the
-  // order the server runs the sections; the invalid-option and timeout
-  // sections run only in menus with options.
+  // Calls F(list, runs) for every action list of the menu; the invalid-option
+  // and timeout sections run only in menus with options.
   template <class F>
   static void ParaCadaListaDeAcoes(const TMenuUra& M, F&& Faz) {
-    for (int i = 0; i < M.ListaCondicoes->Count(); ++i)
-      Faz(*M.ListaCondicoes->GetItem(i)->ListaAcao, SecaoCondicao(i), true);
-    for (int i = 0; i < M.ListaOpcoes->Count(); ++i) {
-      const TMUOpcao& o = *M.ListaOpcoes->GetItem(i);
-      Faz(*o.ListaAcao, SecaoOpcao(o, i), true);
-    }
+    for (const auto& c : M.ListaCondicoes->Items()) Faz(*c->ListaAcao, true);
+    for (const auto& o : M.ListaOpcoes->Items()) Faz(*o->ListaAcao, true);
     const bool temOpcoes = M.ListaOpcoes->Count() > 0;
-    Faz(*M.OpcaoInvalida->ListaAcao, QStringLiteral("Opção inválida"), temOpcoes);
-    Faz(*M.OpcaoTimeout->ListaAcao, QStringLiteral("Timeout"), temOpcoes);
-    Faz(*M.Final->ListaAcao, QStringLiteral("Final"), true);
+    Faz(*M.OpcaoInvalida->ListaAcao, temOpcoes);
+    Faz(*M.OpcaoTimeout->ListaAcao, temOpcoes);
+    Faz(*M.Final->ListaAcao, true);
   }
 
   void VerificaMenu(bool Alcancado) {
@@ -768,6 +763,27 @@ QString TAchado::GetStrLinha() const {
 std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo,
                                  const QStringList* ArquivosServidor) {
   return TVerificador(Dac, Catalogo, ArquivosServidor).Executa();
+}
+
+const QStringList& CodigosVerificacao() {
+  static const QStringList codigos = {
+      QStringLiteral("menu-inicial-vazio"),   QStringLiteral("menu-inicial-inexistente"),
+      QStringLiteral("menu-sem-nome"),        QStringLiteral("menu-duplicado"),
+      QStringLiteral("vaipara-inexistente"),  QStringLiteral("opcao-invalida"),
+      QStringLiteral("opcao-tipo-invalido"),  QStringLiteral("opcao-duplicada"),
+      QStringLiteral("variavel-invalida"),    QStringLiteral("mensagem-invalida"),
+      QStringLiteral("comando-invalido"),     QStringLiteral("acao-nao-oferecida"),
+      QStringLiteral("acao-sem-valor"),       QStringLiteral("acao-valor-invalido"),
+      QStringLiteral("comparacao-invalida"),  QStringLiteral("data-invalida"),
+      QStringLiteral("data-final-anterior"),  QStringLiteral("hora-invalida"),
+      QStringLiteral("tdd-caracteres"),       QStringLiteral("menu-inalcancavel"),
+      QStringLiteral("menu-vazio"),           QStringLiteral("acao-nunca-executada"),
+      QStringLiteral("acao-sem-tipo"),        QStringLiteral("opcao-encoberta"),
+      QStringLiteral("item-sem-opcao"),       QStringLiteral("secao-sem-opcoes"),
+      QStringLiteral("audio-fora-catalogo"),  QStringLiteral("audio-ausente-servidor"),
+      QStringLiteral("tentativas-zero"),      QStringLiteral("tempo-zero"),
+      QStringLiteral("data-final-ignorada"),  QStringLiteral("hora-ignorada")};
+  return codigos;
 }
 
 int ContaErros(const std::vector<TAchado>& Achados) {

@@ -54,6 +54,9 @@ std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensage
 int ContaErros(const std::vector<TAchado>& Achados);
 int ContaAvisos(const std::vector<TAchado>& Achados);
 
+// Every finding code the check can give, errors first.
+const QStringList& CodigosVerificacao();
+
 // The catalogue entries marked as present on the server (ArquivoExiste), as the
 // server list for VerificaURA.
 QStringList ArquivosPresentes(const TMUListaDescricaoMensagem& Catalogo);
