@@ -42,10 +42,10 @@ int AcoesExecutadas(const TMUListaAcao& Lista) {
 enum class TTipoUra { Voz, Chat, Local };
 
 bool AcaoOferecida(const QString& Tipo, TTipoUra Ura, bool Chat) {
-  static const QSet<QString> sempre = {QStringLiteral("INICIO"),  QStringLiteral("OPCOES"),
+  static const QSet<QString> sempre = {QStringLiteral("INICIO"),   QStringLiteral("OPCOES"),
                                        QStringLiteral("INVALIDA"), QStringLiteral("FINAL"),
-                                       QStringLiteral("VAIPARA"), QStringLiteral("DESLIGA"),
-                                       QStringLiteral("SETVAR"),  QStringLiteral("MENSAGEM")};
+                                       QStringLiteral("VAIPARA"),  QStringLiteral("DESLIGA"),
+                                       QStringLiteral("SETVAR"),   QStringLiteral("MENSAGEM")};
   static const QSet<QString> servidor = {QStringLiteral("DISCAF"), QStringLiteral("DISCAU"),
                                          QStringLiteral("DESLIGAFH"), QStringLiteral("COMANDO")};
   static const QSet<QString> servidorVoz = {
@@ -61,10 +61,14 @@ bool AcaoOferecida(const QString& Tipo, TTipoUra Ura, bool Chat) {
 // The message the action editor shows when a required value is missing.
 QString FaltaValor(const TMUAcao& A, bool Chat) {
   static const QHash<QString, QString> mensagens = {
-      {QStringLiteral("DISCA"), QStringLiteral("Informe o número para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAF"), QStringLiteral("Informe a fila para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAG"), QStringLiteral("Informe o grupo para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAR"), QStringLiteral("Informe o ramal para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCA"),
+       QStringLiteral("Informe o número para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAF"),
+       QStringLiteral("Informe a fila para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAG"),
+       QStringLiteral("Informe o grupo para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAR"),
+       QStringLiteral("Informe o ramal para onde será encaminhada a chamada")},
       {QStringLiteral("DISCAU"),
        QStringLiteral("Informe o nome da URA para onde será encaminhada a chamada")},
       {QStringLiteral("DISCAC"),
@@ -116,9 +120,8 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
     return QString();
   }
   if (O.Tipo == 4) {
-    const bool dig = valor.contains(u'N'), mai = valor.contains(u'A'),
-               min = valor.contains(u'a'), esp = valor.contains(u'E'),
-               out = valor.contains(u'O');
+    const bool dig = valor.contains(u'N'), mai = valor.contains(u'A'), min = valor.contains(u'a'),
+               esp = valor.contains(u'E'), out = valor.contains(u'O');
     const QString& outros = O.TextoAlfaAdicional;
     if (!dig && !mai && !min && !out)
       return QStringLiteral("Selecione pelo menos um tipo de caracteres aceitos no texto");
@@ -139,8 +142,7 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
     }
     auto aceito = [&](QChar c) {
       return (dig && IsAsciiDigit(c)) || (mai && c >= u'A' && c <= u'Z') ||
-             (min && c >= u'a' && c <= u'z') || (esp && c == u' ') ||
-             (out && outros.contains(c));
+             (min && c >= u'a' && c <= u'z') || (esp && c == u' ') || (out && outros.contains(c));
     };
     const std::pair<const QString*, const char*> regras[] = {
         {&O.ComecaCom, "começar com"}, {&O.Contem, "conter"}, {&O.TerminaCom, "terminar com"}};
@@ -156,8 +158,7 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
   }
   if (O.QtdeMinOpcaoValida < 0) return QStringLiteral("Tamanho mínimo inválido");
   if (O.QtdeMaxOpcaoValida < 0) return QStringLiteral("Tamanho máximo inválido");
-  const qsizetype maior =
-      std::max({O.ComecaCom.size(), O.Contem.size(), O.TerminaCom.size()});
+  const qsizetype maior = std::max({O.ComecaCom.size(), O.Contem.size(), O.TerminaCom.size()});
   if (O.QtdeMinOpcaoValida > 0 && O.QtdeMinOpcaoValida < maior)
     return QStringLiteral("O tamanho mínimo do texto tem que ser maior ou igual à ") +
            QString::number(maior);
@@ -166,8 +167,9 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
            QString::number(maior);
   // The editor never compares the two sizes, but the matcher then accepts no text.
   if (O.QtdeMaxOpcaoValida > 0 && O.QtdeMaxOpcaoValida < O.QtdeMinOpcaoValida)
-    return QStringLiteral("O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto "
-                          "é aceito");
+    return QStringLiteral(
+        "O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto "
+        "é aceito");
   return QString();
 }
 
@@ -246,6 +248,10 @@ bool ChatCobre(const TMUOpcao& A, const TMUOpcao& B) {
   return false;
 }
 
+bool MensagemVazia(const TMUMensagem* M) {
+  return !M || (M->ArquivosCount() == 0 && M->MensagensChatCount() == 0);
+}
+
 int DiasNoMes(int Mes, int Ano) {
   static const int dias[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (Mes == 2 && Ano > 0) return QDate::isLeapYear(Ano) ? 29 : 28;
@@ -256,13 +262,20 @@ int DiasNoMes(int Mes, int Ano) {
 bool DataExiste(int Tipo, int Dia, int Mes, int Ano) {
   const bool mesOk = Mes >= 1 && Mes <= 12, anoOk = Ano >= 1 && Ano <= 9999;
   switch (Tipo) {
-    case 1: return Dia <= 31;
-    case 2: return mesOk && Dia <= DiasNoMes(Mes, 0);
-    case 3: return mesOk && anoOk && Dia <= DiasNoMes(Mes, Ano);
-    case 4: return mesOk;
-    case 5: return mesOk && anoOk;
-    case 6: return anoOk;
-    default: return true;
+    case 1:
+      return Dia <= 31;
+    case 2:
+      return mesOk && Dia <= DiasNoMes(Mes, 0);
+    case 3:
+      return mesOk && anoOk && Dia <= DiasNoMes(Mes, Ano);
+    case 4:
+      return mesOk;
+    case 5:
+      return mesOk && anoOk;
+    case 6:
+      return anoOk;
+    default:
+      return true;
   }
 }
 
@@ -417,9 +430,12 @@ class TVerificador {
     const QString invalida = QStringLiteral("Opção inválida"), timeout = QStringLiteral("Timeout");
     VerificaFallback(m.OpcaoInvalida->Mensagem.get(), *m.OpcaoInvalida->ListaAcao, invalida,
                      temOpcoes);
-    if (temOpcoes && m.OpcaoInvalida->Tentativas <= 0) AvisoTentativas(invalida, m.OpcaoInvalida->Tentativas);
-    VerificaFallback(m.OpcaoTimeout->Mensagem.get(), *m.OpcaoTimeout->ListaAcao, timeout, temOpcoes);
-    if (temOpcoes && m.OpcaoTimeout->Tentativas <= 0) AvisoTentativas(timeout, m.OpcaoTimeout->Tentativas);
+    if (temOpcoes && m.OpcaoInvalida->Tentativas <= 0)
+      AvisoTentativas(invalida, m.OpcaoInvalida->Tentativas);
+    VerificaFallback(m.OpcaoTimeout->Mensagem.get(), *m.OpcaoTimeout->ListaAcao, timeout,
+                     temOpcoes);
+    if (temOpcoes && m.OpcaoTimeout->Tentativas <= 0)
+      AvisoTentativas(timeout, m.OpcaoTimeout->Tentativas);
     if (temOpcoes && m.OpcaoTimeout->Tempo <= 0)
       Aviso(timeout, "tempo-zero",
             QStringLiteral("O tempo de espera é de ") + QString::number(m.OpcaoTimeout->Tempo) +
@@ -428,13 +444,11 @@ class TVerificador {
     VerificaAcoes(*m.Final->ListaAcao, QStringLiteral("Final"), nullptr);
   }
 
-  bool MenuVazio(const TMenuUra& M) const {
-    auto vazia = [](const TMUMensagem* msg) {
-      return !msg || (msg->ArquivosCount() == 0 && msg->MensagensChatCount() == 0);
-    };
+  static bool MenuVazio(const TMenuUra& M) {
     return M.ListaCondicoes->Count() == 0 && M.ListaOpcoes->Count() == 0 &&
-           vazia(M.MensagemMenu.get()) && M.MenuOpcoesWA->ListaItensMenuOpcao->Count() == 0 &&
-           vazia(M.Final->Mensagem.get()) && M.Final->ListaAcao->Count() == 0;
+           MensagemVazia(M.MensagemMenu.get()) &&
+           M.MenuOpcoesWA->ListaItensMenuOpcao->Count() == 0 &&
+           MensagemVazia(M.Final->Mensagem.get()) && M.Final->ListaAcao->Count() == 0;
   }
 
   void AvisoTentativas(const QString& Secao, int Tentativas) {
@@ -444,9 +458,7 @@ class TVerificador {
 
   void VerificaFallback(const TMUMensagem* Mensagem, const TMUListaAcao& Acoes,
                         const QString& Secao, bool TemOpcoes) {
-    const bool temConteudo = Acoes.Count() > 0 || (Mensagem && (Mensagem->ArquivosCount() > 0 ||
-                                                                Mensagem->MensagensChatCount() > 0));
-    if (!TemOpcoes && temConteudo)
+    if (!TemOpcoes && (Acoes.Count() > 0 || !MensagemVazia(Mensagem)))
       Aviso(Secao, "secao-sem-opcoes",
             QStringLiteral("O menu não tem opções: esta seção nunca é executada"));
     VerificaMensagem(Mensagem, Secao);
@@ -495,20 +507,21 @@ class TVerificador {
     const int executadas = AcoesExecutadas(Lista);
     for (int i = 0; i < Lista.Count(); ++i) {
       const TMUAcao& a = *Lista.GetItem(i);
-      VerificaAcao(a, Secao, QStringLiteral("Ação ") + QString::number(i + 1) + QStringLiteral(": "),
-                   Opcao);
+      VerificaAcao(a, Secao,
+                   QStringLiteral("Ação ") + QString::number(i + 1) + QStringLiteral(": "), Opcao);
     }
     if (executadas < Lista.Count()) {
       const TMUAcao& ultima = *Lista.GetItem(executadas - 1);
       QString desc = ultima.GetStrAcao();
       if (desc.isEmpty()) desc = ultima.Tipo.isEmpty() ? QStringLiteral("sem tipo") : ultima.Tipo;
       Aviso(Secao, "acao-nunca-executada",
-            QStringLiteral("As ações depois da ação ") + QString::number(executadas) + QStringLiteral(" (") +
-                desc + QStringLiteral(") nunca são executadas"));
+            QStringLiteral("As ações depois da ação ") + QString::number(executadas) +
+                QStringLiteral(" (") + desc + QStringLiteral(") nunca são executadas"));
     }
   }
 
-  void VerificaAcao(const TMUAcao& A, const QString& Secao, const QString& P, const TMUOpcao* Opcao) {
+  void VerificaAcao(const TMUAcao& A, const QString& Secao, const QString& P,
+                    const TMUOpcao* Opcao) {
     if (A.Tipo.isEmpty()) {
       Aviso(Secao, "acao-sem-tipo", P + QStringLiteral("A ação não tem tipo e não faz nada"));
       return;
@@ -585,7 +598,8 @@ class TVerificador {
       Aviso(Secao, "data-final-ignorada",
             QStringLiteral("A data final ") + C.GetStrDataFim() +
                 QStringLiteral(" é ignorada: a data inicial não é do mesmo tipo"));
-    else if (tf != 0 && iniOk && fimOk && ti != 4 && C.GetValorDataFinal() < C.GetValorDataInicial())
+    else if (tf != 0 && iniOk && fimOk && ti != 4 &&
+             C.GetValorDataFinal() < C.GetValorDataInicial())
       Erro(Secao, "data-final-anterior",
            QStringLiteral("A data final ") + C.GetStrDataFim() +
                QStringLiteral(" é anterior à data inicial ") + C.GetStrDataIni());
@@ -708,14 +722,17 @@ class TVerificador {
     std::vector<bool> fixas(static_cast<size_t>(n), false);
     if (!FChat)
       for (int i = 0; i < n; ++i)
-        fixas[size_t(i)] = Validas[size_t(i)] && PosicoesFixas(*Lista.GetItem(i), posicoes[size_t(i)]);
+        fixas[size_t(i)] =
+            Validas[size_t(i)] && PosicoesFixas(*Lista.GetItem(i), posicoes[size_t(i)]);
     for (int i = 0; i < n; ++i) {
       if (!Validas[size_t(i)] || (!FChat && !fixas[size_t(i)])) continue;
       const TMUOpcao& a = *Lista.GetItem(i);
       for (int j = n - 1; j > i; --j) {
         if (!Validas[size_t(j)] || Chaves[size_t(j)] == Chaves[size_t(i)]) continue;
         const TMUOpcao& b = *Lista.GetItem(j);
-        const bool cobre = FChat ? ChatCobre(a, b) : fixas[size_t(j)] && Cobre(posicoes[size_t(i)], posicoes[size_t(j)]);
+        const bool cobre =
+            FChat ? ChatCobre(a, b)
+                  : fixas[size_t(j)] && Cobre(posicoes[size_t(i)], posicoes[size_t(j)]);
         if (!cobre) continue;
         Aviso(Secoes[size_t(i)], "opcao-encoberta",
               QStringLiteral("A opção nunca é escolhida: a opção ") + QString::number(j + 1) +
@@ -767,22 +784,22 @@ std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensage
 
 const QStringList& CodigosVerificacao() {
   static const QStringList codigos = {
-      QStringLiteral("menu-inicial-vazio"),   QStringLiteral("menu-inicial-inexistente"),
-      QStringLiteral("menu-sem-nome"),        QStringLiteral("menu-duplicado"),
-      QStringLiteral("vaipara-inexistente"),  QStringLiteral("opcao-invalida"),
-      QStringLiteral("opcao-tipo-invalido"),  QStringLiteral("opcao-duplicada"),
-      QStringLiteral("variavel-invalida"),    QStringLiteral("mensagem-invalida"),
-      QStringLiteral("comando-invalido"),     QStringLiteral("acao-nao-oferecida"),
-      QStringLiteral("acao-sem-valor"),       QStringLiteral("acao-valor-invalido"),
-      QStringLiteral("comparacao-invalida"),  QStringLiteral("data-invalida"),
-      QStringLiteral("data-final-anterior"),  QStringLiteral("hora-invalida"),
-      QStringLiteral("tdd-caracteres"),       QStringLiteral("menu-inalcancavel"),
-      QStringLiteral("menu-vazio"),           QStringLiteral("acao-nunca-executada"),
-      QStringLiteral("acao-sem-tipo"),        QStringLiteral("opcao-encoberta"),
-      QStringLiteral("item-sem-opcao"),       QStringLiteral("secao-sem-opcoes"),
-      QStringLiteral("audio-fora-catalogo"),  QStringLiteral("audio-ausente-servidor"),
-      QStringLiteral("tentativas-zero"),      QStringLiteral("tempo-zero"),
-      QStringLiteral("data-final-ignorada"),  QStringLiteral("hora-ignorada")};
+      QStringLiteral("menu-inicial-vazio"),  QStringLiteral("menu-inicial-inexistente"),
+      QStringLiteral("menu-sem-nome"),       QStringLiteral("menu-duplicado"),
+      QStringLiteral("vaipara-inexistente"), QStringLiteral("opcao-invalida"),
+      QStringLiteral("opcao-tipo-invalido"), QStringLiteral("opcao-duplicada"),
+      QStringLiteral("variavel-invalida"),   QStringLiteral("mensagem-invalida"),
+      QStringLiteral("comando-invalido"),    QStringLiteral("acao-nao-oferecida"),
+      QStringLiteral("acao-sem-valor"),      QStringLiteral("acao-valor-invalido"),
+      QStringLiteral("comparacao-invalida"), QStringLiteral("data-invalida"),
+      QStringLiteral("data-final-anterior"), QStringLiteral("hora-invalida"),
+      QStringLiteral("tdd-caracteres"),      QStringLiteral("menu-inalcancavel"),
+      QStringLiteral("menu-vazio"),          QStringLiteral("acao-nunca-executada"),
+      QStringLiteral("acao-sem-tipo"),       QStringLiteral("opcao-encoberta"),
+      QStringLiteral("item-sem-opcao"),      QStringLiteral("secao-sem-opcoes"),
+      QStringLiteral("audio-fora-catalogo"), QStringLiteral("audio-ausente-servidor"),
+      QStringLiteral("tentativas-zero"),     QStringLiteral("tempo-zero"),
+      QStringLiteral("data-final-ignorada"), QStringLiteral("hora-ignorada")};
   return codigos;
 }
 

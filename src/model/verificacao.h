@@ -33,7 +33,7 @@ struct TAchado {
   // Index of the menu in Dac.ListaMenus; -1 for findings about the document
   // itself (its initial menu). Menu names may repeat, the index does not.
   int IndiceMenu = -1;
-  QString Menu;   // the menu's name; empty with IndiceMenu -1
+  QString Menu;  // the menu's name; empty with IndiceMenu -1
   // Where in the menu: "Início, condição N", "Mensagem" (the prompt),
   // "Opção VALOR" (the option's short value), "Opção inválida", "Timeout",
   // "Final", "Menu de lista, item N"; empty for the menu as a whole.
@@ -48,7 +48,8 @@ struct TAchado {
   QString GetStrLinha() const;
 };
 
-std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo = nullptr,
+std::vector<TAchado> VerificaURA(const TDAC& Dac,
+                                 const TMUListaDescricaoMensagem* Catalogo = nullptr,
                                  const QStringList* ArquivosServidor = nullptr);
 
 int ContaErros(const std::vector<TAchado>& Achados);

@@ -1,6 +1,8 @@
 // The URA check on thousands of random documents: it never crashes, leaves the
 // document as it was, gives only known codes with one severity each, names
 // the menus it reports on, and gives the same findings twice.
+#include "verificacao.h"
+
 #include <gtest/gtest.h>
 
 #include <QHash>
@@ -8,7 +10,6 @@
 
 #include "UTMenuUra.h"
 #include "ajuda_teste.h"
-#include "verificacao.h"
 
 namespace {
 
@@ -17,7 +18,9 @@ class Sorteio {
   explicit Sorteio(unsigned semente) : rng(semente) {}
   int Entre(int a, int b) { return std::uniform_int_distribution<int>(a, b)(rng); }
   template <class T>
-  const T& Um(const std::vector<T>& v) { return v[size_t(Entre(0, int(v.size()) - 1))]; }
+  const T& Um(const std::vector<T>& v) {
+    return v[size_t(Entre(0, int(v.size()) - 1))];
+  }
   QString Texto(int max = 6) {
     static const QString c = QString::fromUtf8("0123456789*#XZN[]-.aAbSsá _${}(),;/\n");
     QString s;
@@ -30,10 +33,11 @@ class Sorteio {
 };
 
 const std::vector<QString> kNomes = {"A", "B", "C", "", "a"};
-const std::vector<QString> kCodigos = {"INICIO", "OPCOES", "INVALIDA", "FINAL", "VAIPARA", "DISCA",
-                                       "DISCAF", "DISCAG", "DISCAR", "DISCAU", "DISCAC", "DISCAS",
-                                       "FALADIGITOS", "FALANUMERO", "DISCAOP", "DESLIGA", "DESLIGAFH",
-                                       "COMANDO", "SETVAR", "MENSAGEM", "MIDIA", "", "XYZ"};
+const std::vector<QString> kCodigos = {
+    "INICIO",      "OPCOES",     "INVALIDA", "FINAL",   "VAIPARA",   "DISCA",
+    "DISCAF",      "DISCAG",     "DISCAR",   "DISCAU",  "DISCAC",    "DISCAS",
+    "FALADIGITOS", "FALANUMERO", "DISCAOP",  "DESLIGA", "DESLIGAFH", "COMANDO",
+    "SETVAR",      "MENSAGEM",   "MIDIA",    "",        "XYZ"};
 const std::vector<QString> kArquivos = {"a", "b", "{v}", "", "c,d"};
 
 void Mensagem(Sorteio& s, TMUMensagem& m) {
@@ -115,7 +119,8 @@ TEST(VerificacaoTest, RandomDocumentsGiveConsistentFindings) {
     dac.GetListConfig(&antes);
 
     const bool comListas = s.Entre(0, 1);
-    const auto achados = VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr);
+    const auto achados =
+        VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr);
     QStringList linhas;
     for (const TAchado& a : achados) {
       ASSERT_TRUE(codigos.contains(a.Codigo)) << a.GetStrLinha().toStdString();
@@ -132,7 +137,8 @@ TEST(VerificacaoTest, RandomDocumentsGiveConsistentFindings) {
     dac.GetListConfig(&depois);
     EXPECT_EQ(antes, depois);
     QStringList deNovo;
-    for (const TAchado& a : VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr))
+    for (const TAchado& a :
+         VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr))
       deNovo << a.GetStrLinha();
     ASSERT_EQ(linhas, deNovo);
   }

@@ -1,16 +1,18 @@
 // ura-tool check: the hand-written URAs of tests/tool/verificacao (NAME.xml,
 // with the expected output in NAME.txt) cover every finding code; the examples
 // give no error; the JSON form and the exit codes.
+#include "verificacao.h"
+
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
-#include <gtest/gtest.h>
 
 #include "ferramenta.h"
-#include "verificacao.h"
 
 namespace {
 
@@ -29,10 +31,11 @@ TEST(VerificacaoTest, EachCaseGivesItsFindingsAndEveryCodeHasACase) {
   for (const QString& xml : casos) {
     if (xml == u"catalogo.xml") continue;
     SCOPED_TRACE(xml.toStdString());
-    const QString esperado = QString::fromUtf8(
-        SemCR(LeArquivo(Caso(xml.chopped(4) + QStringLiteral(".txt")))));
+    const QString esperado =
+        QString::fromUtf8(SemCR(LeArquivo(Caso(xml.chopped(4) + QStringLiteral(".txt")))));
     ASSERT_FALSE(esperado.isEmpty());
-    const ResultadoTool r = RodaTool(QStringList{QStringLiteral("check"), Caso(xml)} + OpcoesComuns());
+    const ResultadoTool r =
+        RodaTool(QStringList{QStringLiteral("check"), Caso(xml)} + OpcoesComuns());
     EXPECT_EQ(r.Saida.toStdString(), esperado.toStdString());
     const bool semErros = esperado.trimmed().split(u'\n').last().startsWith(u"0 erro(s)");
     EXPECT_EQ(r.Codigo, semErros ? 0 : 1);
@@ -79,10 +82,12 @@ TEST(VerificacaoTest, WrongLinesAndMissingFiles) {
   EXPECT_EQ(RodaTool({QStringLiteral("check")}).Codigo, 2);
   EXPECT_EQ(RodaTool({QStringLiteral("check"), arquivo, QStringLiteral("--wav-list")}).Codigo, 2);
   EXPECT_EQ(RodaTool({QStringLiteral("check"), arquivo, QStringLiteral("--xyz")}).Codigo, 2);
-  const ResultadoTool semLista = RodaTool(
-      {QStringLiteral("check"), arquivo, QStringLiteral("--wav-list"), Caso(QStringLiteral("nao-existe.txt"))});
+  const ResultadoTool semLista =
+      RodaTool({QStringLiteral("check"), arquivo, QStringLiteral("--wav-list"),
+                Caso(QStringLiteral("nao-existe.txt"))});
   EXPECT_EQ(semLista.Codigo, 1);
-  EXPECT_TRUE(semLista.Erro.contains(QStringLiteral("nao-existe.txt"))) << semLista.Erro.toStdString();
+  EXPECT_TRUE(semLista.Erro.contains(QStringLiteral("nao-existe.txt")))
+      << semLista.Erro.toStdString();
   EXPECT_TRUE(semLista.Saida.isEmpty());
 }
 
