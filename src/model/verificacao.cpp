@@ -412,7 +412,11 @@ class TVerificador {
       Aviso(QString(), "menu-inalcancavel",
             QStringLiteral("Nenhum caminho de ações \"Vai para menu\" leva do menu inicial a este "
                            "menu"));
-    if (MenuVazio(m))
+    const bool inicial = !FDac.MenuInicial.isEmpty() && IndiceMenu(FDac.MenuInicial) == FIndiceMenu;
+    if (MenuVazio(m) && inicial)
+      Erro(QString(), "menu-inicial-vazio",
+           QStringLiteral("O menu inicial está vazio: a chamada termina sem que nada aconteça"));
+    else if (MenuVazio(m))
       Aviso(QString(), "menu-vazio",
             QStringLiteral("O menu não tem condição, opção nem mensagem, e o Final está vazio"));
 
