@@ -507,12 +507,16 @@ class TVerificador {
     }
   }
 
+  // Findings about one action begin with its position in the section.
+  static QString Prefixo(int Indice) {
+    return QStringLiteral("Ação ") + QString::number(Indice + 1) + QStringLiteral(": ");
+  }
+
   void VerificaAcoes(const TMUListaAcao& Lista, const QString& Secao, const TMUOpcao* Opcao) {
     const int executadas = AcoesExecutadas(Lista);
     for (int i = 0; i < Lista.Count(); ++i) {
       const TMUAcao& a = *Lista.GetItem(i);
-      VerificaAcao(a, Secao,
-                   QStringLiteral("Ação ") + QString::number(i + 1) + QStringLiteral(": "), Opcao);
+      VerificaAcao(a, Secao, i, Opcao);
     }
     if (executadas < Lista.Count()) {
       const TMUAcao& ultima = *Lista.GetItem(executadas - 1);
@@ -524,16 +528,17 @@ class TVerificador {
     }
   }
 
-  void VerificaAcao(const TMUAcao& A, const QString& Secao, const QString& P,
-                    const TMUOpcao* Opcao) {
+  void VerificaAcao(const TMUAcao& A, const QString& Secao, int Indice, const TMUOpcao* Opcao) {
     if (A.Tipo.isEmpty()) {
-      Aviso(Secao, "acao-sem-tipo", P + QStringLiteral("A ação não tem tipo e não faz nada"));
+      Aviso(Secao, "acao-sem-tipo",
+            Prefixo(Indice) + QStringLiteral("A ação não tem tipo e não faz nada"));
       return;
     }
     if (A.Tipo == u"DISCAOP") {
       if (!Opcao || !Opcao->GetValor().contains(u'X'))
         Erro(Secao, "acao-nao-oferecida",
-             P + QStringLiteral("\"Transfere para opção informada\" só existe em opções com X"));
+             Prefixo(Indice) +
+                 QStringLiteral("\"Transfere para opção informada\" só existe em opções com X"));
       return;
     }
     if (!AcaoOferecida(A.Tipo, FUra, FChat)) {
@@ -542,32 +547,34 @@ class TVerificador {
                           : FChat                 ? QStringLiteral("em URA de chat")
                                                   : QStringLiteral("em URA de voz");
       Erro(Secao, "acao-nao-oferecida",
-           P + QStringLiteral("A ação ") + Aspas(A.Tipo) + QStringLiteral(" não existe ") + ura);
+           Prefixo(Indice) + QStringLiteral("A ação ") + Aspas(A.Tipo) +
+               QStringLiteral(" não existe ") + ura);
       return;
     }
     const QString falta = FaltaValor(A, FChat);
     if (!falta.isEmpty()) {
-      Erro(Secao, "acao-sem-valor", P + falta);
+      Erro(Secao, "acao-sem-valor", Prefixo(Indice) + falta);
       return;
     }
     if (A.Tipo == u"VAIPARA") {
       if (IndiceMenu(A.ValorMenu) < 0)
         Erro(Secao, "vaipara-inexistente",
-             P + QStringLiteral("O menu ") + Aspas(A.ValorMenu) + QStringLiteral(" não existe"));
+             Prefixo(Indice) + QStringLiteral("O menu ") + Aspas(A.ValorMenu) +
+                 QStringLiteral(" não existe"));
     } else if (A.Tipo == u"COMANDO") {
       const QString comando = A.ComandoValido();
-      if (!comando.isEmpty()) Erro(Secao, "comando-invalido", P + comando);
+      if (!comando.isEmpty()) Erro(Secao, "comando-invalido", Prefixo(Indice) + comando);
       const QString variavel = A.VariavelValida();
-      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", P + variavel);
+      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", Prefixo(Indice) + variavel);
     } else if (A.Tipo == u"SETVAR") {
       const QString variavel = A.VariavelValida();
-      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", P + variavel);
+      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", Prefixo(Indice) + variavel);
     } else if (A.Tipo == u"MENSAGEM") {
       if (FChat) {
-        if (FTDD && !TextoTDDValido(A.ValorNumero)) ErroTDD(Secao, P);
+        if (FTDD && !TextoTDDValido(A.ValorNumero)) ErroTDD(Secao, Prefixo(Indice));
       } else {
         const QString msg = A.MensagemValida();
-        if (!msg.isEmpty()) Erro(Secao, "mensagem-invalida", P + msg);
+        if (!msg.isEmpty()) Erro(Secao, "mensagem-invalida", Prefixo(Indice) + msg);
         TMUMensagem arquivos;
         arquivos.SetListaArquivosSeparador(QStringLiteral(","), A.ValorNumero);
         QStringList lista;
@@ -577,7 +584,8 @@ class TVerificador {
     } else if (A.Tipo == u"DESLIGA") {
       if (!A.ValorNumero.isEmpty() && StrToIntDef(A.ValorNumero, -1) == -1)
         Erro(Secao, "acao-valor-invalido",
-             P + QStringLiteral("O código para encerrar a chamada deve ser um valor numérico"));
+             Prefixo(Indice) +
+                 QStringLiteral("O código para encerrar a chamada deve ser um valor numérico"));
     }
   }
 
