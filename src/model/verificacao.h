@@ -14,7 +14,8 @@
 // read. The findings come in document order (the document itself first, then
 // each menu in list order, its sections in the order the server runs them);
 // ContaErros tells whether the URA may go out as it is. The time taken is
-// linear in the size of the document.
+// linear in the size of the document, except that the options of one menu are
+// compared pair by pair to find the ones a later option hides.
 #include <QString>
 #include <QStringList>
 #include <vector>
