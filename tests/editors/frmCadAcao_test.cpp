@@ -7,8 +7,8 @@
 #include "UfrmCadMensagem.h"
 #include "acao.h"
 #include "apoio_acoes_opcoes.h"
-#include "menuura.h"
 #include "mensagem.h"
+#include "menuura.h"
 
 namespace {
 
@@ -42,10 +42,11 @@ TEST_F(TfrmCadAcaoTeste, TypeListFollowsKindOfUraModeAndServerType) {
        comuns + QStringList{"DISCA", "DISCAF", "DISCAG", "DISCAR", "DISCAU", "DISCAC", "DISCAS", "FALADIGITOS",
                             "FALANUMERO", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR", "MENSAGEM"}},
       {"", 2,
-       comuns + QStringList{"DISCA", "DISCAF", "DISCAG", "DISCAR", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR",
-                            "MENSAGEM"}},
+       comuns + QStringList{"DISCA", "DISCAF", "DISCAG", "DISCAR", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO",
+                            "SETVAR", "MENSAGEM"}},
       {"", 3, comuns + QStringList{"DISCA", "DESLIGA", "SETVAR", "MENSAGEM"}},
-      {"chat", 1, comuns + QStringList{"DISCAF", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR", "MENSAGEM", "MIDIA"}},
+      {"chat", 1,
+       comuns + QStringList{"DISCAF", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR", "MENSAGEM", "MIDIA"}},
       {"chattdd", 1,
        comuns + QStringList{"DISCAF", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR", "MENSAGEM", "MIDIA"}},
       {"chat", 3, comuns + QStringList{"DESLIGA", "SETVAR", "MENSAGEM", "MIDIA"}},
