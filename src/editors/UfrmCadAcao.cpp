@@ -103,6 +103,9 @@ TfrmCadAcao::TfrmCadAcao(const TContextoEditor& Ctx, QWidget* parent)
   }
   ui->LabelValorAcao->hide();
   ui->Label1->hide();
+  // Typed values are values, not new entries of the lists offered.
+  ui->cbValorAcao->setInsertPolicy(QComboBox::NoInsert);
+  ui->cbVariavelComando->setInsertPolicy(QComboBox::NoInsert);
 
   MontaListaAcoes();
   Atualiza();

@@ -71,29 +71,18 @@ TEST_F(TfrmCadAcoesTeste, CancelLeavesTheCallersListAsItWas) {
     return a->result();
   });
   Clica(f, "btAdicionarVar");
+  Clica(f, "btEditarVar");  // a cancelled editor changes nothing
   SelecionaLinha(f, 0);
+  P().Respostas = {TResposta::Nao, TResposta::Sim};
+  Clica(f, "btRemoverVar");
   Clica(f, "btRemoverVar");
   EXPECT_EQ(P().UltimoTexto(), "Tem certeza que deseja remover a ação \"Variável(=)\"?");
   EXPECT_EQ(P().Caixas.back().Titulo, "Remover ação");
+  EXPECT_EQ(P().Caixas.size(), 2u);
   EXPECT_EQ(Codigos(*f.ListaAcoes), (QStringList{"DESLIGA", "OPCOES"}));
   EXPECT_EQ(Linhas(f)->topLevelItemCount(), 2);
   f.reject();
   EXPECT_EQ(Codigos(Lista), (QStringList{"SETVAR", "DESLIGA"}));
-}
-
-TEST_F(TfrmCadAcoesTeste, RemoveAnsweredNoAndCancelledEditorChangeNothing) {
-  Monta({"SETVAR", "DESLIGA"});
-  TfrmCadAcoes f(Ctx());
-  f.CarregaAcoes(&Lista);
-  Clica(f, "btRemoverVar");  // nothing selected: no question
-  EXPECT_TRUE(P().Caixas.empty());
-  SelecionaLinha(f, 1);
-  P().Respostas.push_back(TResposta::Nao);
-  Clica(f, "btRemoverVar");
-  Clica(f, "btEditarVar");  // the editor is cancelled (no user scripted)
-  Clica(f, "btAdicionarVar");
-  EXPECT_EQ(P().DialogosModais, (QStringList{"TfrmCadAcao", "TfrmCadAcao"}));
-  EXPECT_EQ(Codigos(*f.ListaAcoes), (QStringList{"SETVAR", "DESLIGA"}));
 }
 
 TEST_F(TfrmCadAcoesTeste, MovingKeepsTheMovedRowSelectedAndStopsAtTheEnds) {
