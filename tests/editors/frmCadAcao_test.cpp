@@ -90,6 +90,13 @@ TEST_F(TfrmCadAcaoTeste, SwitchingTypeShowsTheValuesTheActionHolds) {
   Escolhe(f, "INICIO");
   EXPECT_FALSE(Valor(f)->isEnabled());
   EXPECT_TRUE(Filho<QLabel>(f, "LabelValorAcao")->isHidden());
+  // In a local-service document every transfer is a typed number, even with groups known.
+  MenuUraInfoAuxiliar.ListaDeGrupos.Add(std::make_unique<TMUGrupo>("3"));
+  Dac.RORIRO = true;
+  TfrmCadAcao local(Ctx());
+  Carrega(local, "DISCAG", "55");
+  EXPECT_TRUE(Valor(local)->isEditable() && Valor(local)->isEnabled());
+  EXPECT_EQ(Filho<QLabel>(local, "LabelValorAcao")->text(), "Número");
 }
 
 TEST_F(TfrmCadAcaoTeste, GoToMenuLeavesOutTheCurrentMenuAndRefusesAMissingOne) {

@@ -7,6 +7,7 @@
 #include "UfrmCadAcoes.h"
 #include "acao.h"
 #include "apoio_acoes_opcoes.h"
+#include "configuracao.h"
 
 namespace {
 
@@ -122,6 +123,18 @@ TEST_F(TfrmCadAcoesTeste, EditingOffersTransferToOptionByTheListsOptionValue) {
   EXPECT_EQ(f.ListaAcoes->GetItem(0)->Tipo, "FINAL");
   EXPECT_EQ(f.ListaAcoes->GetItem(0)->OpcaoAcao, "9X");
   EXPECT_EQ(Linhas(f)->topLevelItem(0)->text(0), "Vai para Final, neste menu");
+}
+
+TEST_F(TfrmCadAcoesTeste, ColumnWidthIsKeptInTheSettings) {
+  {
+    TfrmCadAcoes f(Ctx());
+    EXPECT_EQ(Linhas(f)->columnWidth(0), 550);
+    Linhas(f)->setColumnWidth(0, 320);
+    f.reject();
+  }
+  EXPECT_EQ(TConfiguracao("TelaCadAcoes").LeInteiro("lvaColuna0", 0), 320);
+  TfrmCadAcoes f(Ctx());
+  EXPECT_EQ(Linhas(f)->columnWidth(0), 320);
 }
 
 }  // namespace
