@@ -4,9 +4,8 @@
 #include <array>
 #include <QTreeWidget>
 
-#include "UfrmCadAcoes.h"
+#include "USubEditores.h"
 #include "UfrmCadCondicaoVar.h"
-#include "UfrmCadMensagem.h"
 #include "acao.h"
 #include "condicao.h"
 #include "configuracao.h"
@@ -275,22 +274,13 @@ void TfrmCadCondicao::RemoverVariavel() {
 }
 
 void TfrmCadCondicao::EditarMensagem() {
-  TfrmCadMensagem dlg(FCtx, this);
-  dlg.CarregaListaMensagens();
-  dlg.CarregaMensagem(Condicao->Mensagem.get());
-  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return;
-  Condicao->Mensagem->CopyFrom(dlg.Mensagem.get());
+  if (!EditaMensagem(FCtx, this, *Condicao->Mensagem)) return;
   MostraMensagemAcao();
   AtualizaMemo();
 }
 
 void TfrmCadCondicao::EditarAcao() {
-  TfrmCadAcoes dlg(FCtx, this);
-  dlg.lstMenuUra = lstMenuUra;
-  dlg.strMenuAtual = strMenuAtual;
-  dlg.CarregaAcoes(Condicao->ListaAcao.get());
-  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return;
-  Condicao->ListaAcao->CopyFrom(dlg.ListaAcoes.get());
+  if (!EditaAcoes(FCtx, this, lstMenuUra, strMenuAtual, *Condicao->ListaAcao)) return;
   MostraMensagemAcao();
   AtualizaMemo();
 }
