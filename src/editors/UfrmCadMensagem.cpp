@@ -257,7 +257,8 @@ void TfrmCadMensagem::AdicionaSelecionados() {
     if (EhUraChat) {
       const int indice = item->data(0, kPapelIndice).toInt();
       const TListaTextoOrdenada& catalogo = CatalogoChat(EhUraChatTDD);
-      if (indice < 0 || indice >= catalogo.Count()) continue;
+      // An empty text would show as a row the message does not hold.
+      if (indice < 0 || indice >= catalogo.Count() || catalogo[indice].isEmpty()) continue;
       listaMsgSelecionada << catalogo[indice];
     } else {
       listaMsgSelecionada << item->text(0);

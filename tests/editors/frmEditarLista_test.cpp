@@ -46,8 +46,8 @@ TEST_F(TesteEditarLista, OnlyChangedRowsReachTheCatalogueAndOnlyOnOk) {
     lista->setCurrentItem(lista->topLevelItem(2));
     descricao->setText(QStringLiteral("digitada sem Alterar"));
     Filho<QPushButton>(dlg, ok ? "btOK" : "btCancelar")->click();
-    EXPECT_EQ(Descricoes(), ok ? QStringList({"", " nova b ", "antes c"})
-                               : QStringList({"antes a", "antes b", "antes c"}));
+    EXPECT_EQ(Descricoes(),
+              ok ? QStringList({"", " nova b ", "antes c"}) : QStringList({"antes a", "antes b", "antes c"}));
   }
 }
 
