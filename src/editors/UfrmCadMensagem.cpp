@@ -96,11 +96,7 @@ TfrmCadMensagem::TfrmCadMensagem(const TContextoEditor& Ctx, QWidget* parent)
       cfg.LeInteiro(QStringLiteral("TopTelaCadMensagemChat"), (tela.height() - kAlturaChat) / 2), kAlturaChat);
   leftTelaCadMensagemChat = AcertaLeft(
       cfg.LeInteiro(QStringLiteral("LeftTelaCadMensagemChat"), (tela.width() - kLarguraChat) / 2), kLarguraChat);
-  const int alturaLista = cfg.LeInteiro(QStringLiteral("LVDHeight"), 155);
-  // The list's height within its panel: labels and the filter row sit around it.
-  const int extra = ui->LabelDisponiveis->sizeHint().height() + ui->edFiltro->sizeHint().height() +
-                    2 * ui->layoutDisponiveis->spacing();
-  ui->Splitter1->setSizes({std::max(alturaLista + extra, 170), std::max(height() - alturaLista - extra, 195)});
+  FAlturaLista = cfg.LeInteiro(QStringLiteral("LVDHeight"), 155);
   ColunaSort = cfg.LeInteiro(QStringLiteral("ColunaSort"), -1);
   if (ColunaSort > 1) ColunaSort = -1;
   SortDescendente = cfg.LeBool(QStringLiteral("SortDescendente"), false);
@@ -123,7 +119,8 @@ void TfrmCadMensagem::GravaConfiguracao() {
   GravaPosicao(this, cfg, TModoPosicao::Estado);
   cfg.GravaInteiro(QStringLiteral("TopTelaCadMensagemChat"), topTelaCadMensagemChat);
   cfg.GravaInteiro(QStringLiteral("LeftTelaCadMensagemChat"), leftTelaCadMensagemChat);
-  cfg.GravaInteiro(QStringLiteral("LVDHeight"), ui->ListViewDisponiveis->height());
+  // Never shown: the list has no height of its own yet.
+  cfg.GravaInteiro(QStringLiteral("LVDHeight"), FAlturaLista >= 0 ? FAlturaLista : ui->ListViewDisponiveis->height());
   cfg.GravaInteiro(QStringLiteral("ColunaSort"), ColunaSort);
   cfg.GravaBool(QStringLiteral("SortDescendente"), SortDescendente);
   if (EhUraChat) {
@@ -135,6 +132,17 @@ void TfrmCadMensagem::GravaConfiguracao() {
     cfg.GravaInteiro(QStringLiteral("lvDispCol2"), ui->ListViewDisponiveis->columnWidth(1));
     cfg.GravaInteiro(QStringLiteral("lvSelCol2"), ui->ListViewSelecionados->columnWidth(1));
   }
+}
+
+void TfrmCadMensagem::showEvent(QShowEvent* ev) {
+  QDialog::showEvent(ev);
+  if (FAlturaLista < 0) return;
+  // The splitter knows its own height only now; the available list gets its
+  // stored height, the selected area the rest.
+  const int extra = ui->PanelDisponiveis->height() - ui->ListViewDisponiveis->height();
+  const int topo = std::max(FAlturaLista + extra, ui->PanelDisponiveis->minimumHeight());
+  ui->Splitter1->setSizes({topo, std::max(ui->Splitter1->height() - topo, ui->PanelSelecionados->minimumHeight())});
+  FAlturaLista = -1;
 }
 
 void TfrmCadMensagem::done(int r) {
@@ -249,7 +257,8 @@ void TfrmCadMensagem::AdicionaSelecionados() {
     if (EhUraChat) {
       const int indice = item->data(0, kPapelIndice).toInt();
       const TListaTextoOrdenada& catalogo = CatalogoChat(EhUraChatTDD);
-      if (indice < 0 || indice >= catalogo.Count()) continue;
+      // An empty text would show as a row the message does not hold.
+      if (indice < 0 || indice >= catalogo.Count() || catalogo[indice].isEmpty()) continue;
       listaMsgSelecionada << catalogo[indice];
     } else {
       listaMsgSelecionada << item->text(0);
