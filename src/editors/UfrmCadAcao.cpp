@@ -328,9 +328,11 @@ void TfrmCadAcao::Atualiza() {
 }
 
 void TfrmCadAcao::cbValorAcaoChange() {
-  // A disabled value combo shows no value of its own: it must not overwrite
-  // what the action holds (a hang-up code read from the file, say).
-  if (FAtualizando || !ui->cbValorAcao->isEnabled()) return;
+  if (FAtualizando) return;
+  // "DISCAOP" has no value; any other disabled value combo shows no value of
+  // its own and must not overwrite what the action holds (a hang-up code).
+  if (Acao->Tipo == kDiscaOp) Acao->ValorNumero.clear();
+  if (!ui->cbValorAcao->isEnabled()) return;
   QComboBox* valor = ui->cbValorAcao;
   const QString& tipo = Acao->Tipo;
   const QString texto = valor->currentText();
