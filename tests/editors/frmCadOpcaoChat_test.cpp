@@ -111,7 +111,9 @@ TEST_F(TfrmCadOpcaoChatTeste, ChecksRefuseBadOptionsInOrder) {
     const QString erro = QString::fromUtf8(c.Erro);
     EXPECT_EQ(P().UltimoTexto(), erro);
     EXPECT_EQ(f.result() == QDialog::Accepted, erro.isEmpty());
-    if (!erro.isEmpty()) EXPECT_EQ(P().Caixas.back().Titulo, "Cadastro de opções");
+    if (!erro.isEmpty()) {
+      EXPECT_EQ(P().Caixas.back().Titulo, "Cadastro de opções");
+    }
   }
 }
 
