@@ -395,6 +395,9 @@ void TfrmCadAcao::btMsgClick() {
 bool TfrmCadAcao::Verifica() {
   cbValorAcaoChange();
   const QString& tipo = Acao->Tipo;
+  // A section or priority shown for a stored value that is no number is the
+  // one kept, not the stored text.
+  if ((tipo == u"VAIPARA" || tipo == u"DISCAF") && !ui->cbVariavelComando->isHidden()) cbVariavelComandoChange();
   QString erro;
   auto exige = [&](const QString& Valor, const QString& Mensagem) {
     if (TrimBlanks(Valor).isEmpty()) erro = Mensagem;

@@ -150,6 +150,13 @@ TEST_F(TfrmCadAcaoTeste, QueueListStoresIdsAndVariablesAndRefusesTheSeparator) {
   EXPECT_EQ(f.Acao->ValorNumero, "${cliente}");
   Segundo(f)->setCurrentIndex(1);
   EXPECT_EQ(f.Acao->Variavel, "1");
+
+  // A priority that is no number shows and keeps the lowest.
+  TfrmCadAcao outra(Ctx());
+  Carrega(outra, "DISCAF", "12", "alta");
+  EXPECT_EQ(Segundo(outra)->currentText(), "Baixa");
+  Filho<QPushButton>(outra, "btOK")->click();
+  EXPECT_EQ(outra.Acao->Variavel, "0");
 }
 
 struct TCasoOK {
