@@ -1,0 +1,41 @@
+#pragma once
+// Catalogue list editor: changes the descriptions of the message catalogue.
+// Usage: construct, then Carrega(MenuUraInfoAuxiliar.ListaDeMensagens) (or
+// AdicionaMensagem per entry, in catalogue order), then show modally. Only OK
+// writes the descriptions back into the entries; the entries must outlive the
+// dialog.
+#include <QDialog>
+#include <memory>
+
+#include "contexto.h"
+
+class TMUDescricaoMensagem;
+class TMUListaDescricaoMensagem;
+namespace Ui {
+class TfrmEditarLista;
+}
+
+class TfrmEditarLista : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TfrmEditarLista(const TContextoEditor& Ctx, QWidget* parent = nullptr);
+  ~TfrmEditarLista() override;
+
+  // Appends one row holding the entry (not owned).
+  void AdicionaMensagem(TMUDescricaoMensagem* Item);
+  // One row per entry of the catalogue, in order.
+  void Carrega(TMUListaDescricaoMensagem& Lista);
+
+ public slots:
+  void accept() override;
+
+ protected:
+  void done(int r) override;
+
+ private:
+  void SelecionaLinha();
+  void Alterar();
+
+  std::unique_ptr<Ui::TfrmEditarLista> ui;
+};
