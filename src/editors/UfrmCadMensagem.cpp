@@ -20,9 +20,9 @@
 namespace {
 const QString kSecao = QStringLiteral("TelaCadMensagem");
 const QString kQuebraExibida = QStringLiteral("\u21A9");
-// Item data: the catalogue entry of a voice row, the catalogue index of a chat row.
-constexpr int kPapelEntrada = Qt::UserRole;
-constexpr int kPapelIndice = Qt::UserRole + 1;
+// Item data of a chat row: the text's catalogue index. A voice row needs only
+// its caption, so it keeps no pointer that the catalogue could outlive.
+constexpr int kPapelIndice = Qt::UserRole;
 constexpr int kLarguraColunaChat = 20;
 constexpr int kAlturaChat = 200;
 constexpr int kLarguraChat = 570;
@@ -172,7 +172,6 @@ void TfrmCadMensagem::CarregaListaMensagens() {
     for (const auto& entrada : MenuUraInfoAuxiliar.ListaDeMensagens.Items()) {
       if (!Combina(filtro, entrada->Descricao) && !Combina(filtro, entrada->Arquivo)) continue;
       auto* item = new QTreeWidgetItem(QStringList{entrada->Arquivo, entrada->Descricao});
-      item->setData(0, kPapelEntrada, QVariant::fromValue(static_cast<void*>(entrada.get())));
       if (!entrada->ArquivoExiste) {
         for (int c = 0; c < 2; ++c) item->setForeground(c, Qt::red);
       }
