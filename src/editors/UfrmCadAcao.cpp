@@ -9,8 +9,8 @@
 #include "acao.h"
 #include "dac.h"
 #include "infoauxiliar.h"
-#include "menuura.h"
 #include "mensagem.h"
+#include "menuura.h"
 #include "plataforma.h"
 #include "texto.h"
 #include "ui_UfrmCadAcao.h"
@@ -26,9 +26,9 @@ constexpr int kPosicaoDiscaOp = 5;
 // When a type is offered.
 enum TOferta : unsigned {
   Sempre = 0,
-  SohVoz = 1,       // voice URA
-  SohChat = 2,      // chat URA
-  NaoLocal = 4,     // not local mode
+  SohVoz = 1,        // voice URA
+  SohChat = 2,       // chat URA
+  NaoLocal = 4,      // not local mode
   ServidorTipo1 = 8  // server type 1
 };
 
@@ -103,6 +103,9 @@ TfrmCadAcao::TfrmCadAcao(const TContextoEditor& Ctx, QWidget* parent)
   }
   ui->LabelValorAcao->hide();
   ui->Label1->hide();
+  // Typed values are values, not new entries of the lists offered.
+  ui->cbValorAcao->setInsertPolicy(QComboBox::NoInsert);
+  ui->cbVariavelComando->setInsertPolicy(QComboBox::NoInsert);
 
   MontaListaAcoes();
   Atualiza();
@@ -140,7 +143,8 @@ void TfrmCadAcao::MontaListaAcoes() {
     if (t.Descricao)
       ListaDescricaoAcoes << Texto(t.Descricao);
     else
-      ListaDescricaoAcoes << (EhUraChat ? QStringLiteral("Envia mensagem") : QStringLiteral("Atribui mensagem à variável"));
+      ListaDescricaoAcoes << (EhUraChat ? QStringLiteral("Envia mensagem")
+                                        : QStringLiteral("Atribui mensagem à variável"));
   }
   RecarregaItensAcao();
 }
