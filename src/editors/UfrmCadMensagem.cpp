@@ -100,19 +100,20 @@ TfrmCadMensagem::TfrmCadMensagem(const TContextoEditor& Ctx, QWidget* parent)
   ColunaSort = cfg.LeInteiro(QStringLiteral("ColunaSort"), -1);
   if (ColunaSort > 1) ColunaSort = -1;
   SortDescendente = cfg.LeBool(QStringLiteral("SortDescendente"), false);
-  if (EhUraChat) {
-    ui->ListViewDisponiveis->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvDispCol2Ura"), 400));
-    ui->ListViewSelecionados->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvSelCol2Ura"), 400));
-  } else {
-    ui->ListViewDisponiveis->setColumnWidth(0, cfg.LeInteiro(QStringLiteral("lvDispCol"), 100));
-    ui->ListViewSelecionados->setColumnWidth(0, cfg.LeInteiro(QStringLiteral("lvSelCol"), 100));
-    ui->ListViewDisponiveis->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvDispCol2"), 400));
-    ui->ListViewSelecionados->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvSelCol2"), 400));
-  }
+  for (const TColunaCfg& c : Colunas())
+    c.Lista->setColumnWidth(c.Coluna, cfg.LeInteiro(QString::fromLatin1(c.Chave), c.Coluna == 0 ? 100 : 400));
   AtualizaMensagem();
 }
 
 TfrmCadMensagem::~TfrmCadMensagem() = default;
+
+std::vector<TfrmCadMensagem::TColunaCfg> TfrmCadMensagem::Colunas() const {
+  QTreeWidget* disp = ui->ListViewDisponiveis;
+  QTreeWidget* sel = ui->ListViewSelecionados;
+  // The chat lists' first column has a fixed width.
+  if (EhUraChat) return {{disp, 1, "lvDispCol2Ura"}, {sel, 1, "lvSelCol2Ura"}};
+  return {{disp, 0, "lvDispCol"}, {sel, 0, "lvSelCol"}, {disp, 1, "lvDispCol2"}, {sel, 1, "lvSelCol2"}};
+}
 
 void TfrmCadMensagem::GravaConfiguracao() {
   TConfiguracao cfg(kSecao);
@@ -123,15 +124,7 @@ void TfrmCadMensagem::GravaConfiguracao() {
   cfg.GravaInteiro(QStringLiteral("LVDHeight"), FAlturaLista >= 0 ? FAlturaLista : ui->ListViewDisponiveis->height());
   cfg.GravaInteiro(QStringLiteral("ColunaSort"), ColunaSort);
   cfg.GravaBool(QStringLiteral("SortDescendente"), SortDescendente);
-  if (EhUraChat) {
-    cfg.GravaInteiro(QStringLiteral("lvDispCol2Ura"), ui->ListViewDisponiveis->columnWidth(1));
-    cfg.GravaInteiro(QStringLiteral("lvSelCol2Ura"), ui->ListViewSelecionados->columnWidth(1));
-  } else {
-    cfg.GravaInteiro(QStringLiteral("lvDispCol"), ui->ListViewDisponiveis->columnWidth(0));
-    cfg.GravaInteiro(QStringLiteral("lvSelCol"), ui->ListViewSelecionados->columnWidth(0));
-    cfg.GravaInteiro(QStringLiteral("lvDispCol2"), ui->ListViewDisponiveis->columnWidth(1));
-    cfg.GravaInteiro(QStringLiteral("lvSelCol2"), ui->ListViewSelecionados->columnWidth(1));
-  }
+  for (const TColunaCfg& c : Colunas()) cfg.GravaInteiro(QString::fromLatin1(c.Chave), c.Lista->columnWidth(c.Coluna));
 }
 
 void TfrmCadMensagem::showEvent(QShowEvent* ev) {
