@@ -1,6 +1,7 @@
 #include "UfrmCadMensagemChat.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QTextCursor>
 
 #include "UTKRDACFuncoes.h"
