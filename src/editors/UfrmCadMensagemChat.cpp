@@ -1,8 +1,8 @@
 #include "UfrmCadMensagemChat.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "UTKRDACFuncoes.h"
 #include "dac.h"
