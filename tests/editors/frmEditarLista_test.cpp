@@ -51,6 +51,20 @@ TEST_F(TesteEditarLista, OnlyChangedRowsReachTheCatalogueAndOnlyOnOk) {
   }
 }
 
+TEST_F(TesteEditarLista, CatalogueEmptiedWhileOpenIsNotWrittenTo) {
+  TfrmEditarLista dlg(Ctx());
+  dlg.Carrega(Catalogo);
+  auto* lista = Filho<QTreeWidget>(dlg, "ListViewArquivos");
+  lista->setCurrentItem(lista->topLevelItem(0));
+  Filho<QLineEdit>(dlg, "edDescricao")->setText(QStringLiteral("nova"));
+  Filho<QPushButton>(dlg, "btAlterar")->click();
+  // Detached rather than destroyed, so a write to it would show.
+  const std::unique_ptr<TMUDescricaoMensagem> fora = Catalogo.DeleteItem(0);
+  Filho<QPushButton>(dlg, "btOK")->click();
+  EXPECT_EQ(fora->Descricao, QStringLiteral("antes a"));
+  EXPECT_EQ(Descricoes(), (QStringList{"antes b", "antes c"}));
+}
+
 TEST_F(TesteEditarLista, EmptyCatalogueOpensEmptyAndAcceptsOk) {
   Catalogo.ClearLista();
   TfrmEditarLista dlg(Ctx());
