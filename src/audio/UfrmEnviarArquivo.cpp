@@ -294,10 +294,14 @@ void TfrmEnviarArquivo::btGravarClick() {
   if (!gravador.SetarNomeArquivo(alvo)) return;
   const int r = ExecutaDialogo(&gravador);
   if (r == QDialog::Accepted && gravador.ArquivoGravado) {
-    SubstituiEspera(alvo, ui->edNomeArquivo->text().isEmpty());
-  } else if (QFileInfo::exists(alvo)) {
-    QFile::remove(alvo);
+    // A take too short to hold a sample would be refused by the server.
+    if (::ArquivoWaveValido(alvo)) {
+      SubstituiEspera(alvo, ui->edNomeArquivo->text().isEmpty());
+      return;
+    }
+    MostraMensagem(this, TextoWaveInvalido(QFileInfo(alvo).fileName()), strNomeSalvarArquivo);
   }
+  if (QFileInfo::exists(alvo)) QFile::remove(alvo);
 }
 
 void TfrmEnviarArquivo::btSairClick() {

@@ -206,20 +206,24 @@ TEST_F(Envio, CancelarInterrompeEOPedidoSeguinteDoServidorNaoReabre) {
 
 TEST_F(Envio, GravacaoSubstituiAListaEOTemporarioSaiQuandoCancelada) {
   TfrmEnviarArquivo j(nullptr, true);
-  for (bool aceita : {false, true}) {
+  // Cancelled; an empty take (no sample); a take kept.
+  for (int amostras : {-1, 0, 800}) {
+    const bool fica = amostras > 0;
     QString alvo;
     P().Usuario.push_back([&](QDialog* d) {
       auto* g = qobject_cast<TfrmGravarAudio*>(d);
       alvo = g->NomeArquivoGravar;
       EXPECT_EQ(LeArquivo(alvo), ModeloWaveGravacao());
-      GravaArquivo(alvo, MontaWave8kMono(Padrao(800)));
+      GravaArquivo(alvo, MontaWave8kMono(Padrao(qMax(0, amostras))));
       g->ArquivoGravado = true;
-      return aceita ? int(QDialog::Accepted) : int(QDialog::Rejected);
+      return amostras < 0 ? int(QDialog::Rejected) : int(QDialog::Accepted);
     });
     j.btGravarClick();
     EXPECT_EQ(alvo, Plat.Caminho(QStringLiteral("20261209100000.wav")));
-    EXPECT_EQ(QFile::exists(alvo), aceita);
-    EXPECT_EQ(j.listaArquivos, aceita ? QStringList{alvo} : QStringList{});
+    EXPECT_EQ(QFile::exists(alvo), fica);
+    EXPECT_EQ(j.listaArquivos, fica ? QStringList{alvo} : QStringList{});
+    EXPECT_EQ(P().Caixas.size(), amostras == 0 ? 1u : 0u);
+    P().Caixas.clear();
   }
 }
 

@@ -185,6 +185,15 @@ TEST_F(Player, ArquivoQueNaoAbreOuCabecalhoRecusado) {
   EXPECT_FALSE(Disp->Chamadas.join(u' ').contains(QStringLiteral("Abre")));  // nothing reached the device
 }
 
+TEST_F(Player, SemDispositivoDeAudioUmaCaixaClara) {
+  Disp->FalhaAbrir = true;
+  EXPECT_FALSE(Janela->PlayFile(Arquivo10s()));
+  EXPECT_EQ(P().UltimoTexto(), Disp->TextoErro);
+  EXPECT_EQ(P().Caixas.back().Tipo, TTipoMensagem::Erro);
+  EXPECT_FALSE(Janela->LiveAudioPlayer1Actived);
+  EXPECT_TRUE(Ativo("sbPlay") && !Ativo("sbStop"));
+}
+
 TEST_F(Player, ClickSemArrastarMarcaUmPontoETocaDaliAteOFim) {
   ASSERT_TRUE(Janela->PlayFile(Arquivo10s()));
   Janela->sbStopClick();
