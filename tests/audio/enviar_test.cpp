@@ -91,6 +91,7 @@ TEST_F(Envio, RegrasDoNomeEDaDescricao) {
       {"msg", "", "Informe uma descrição para o arquivo.", ""},
       {"msg.WAV", "d", "Extensão do arquivo inválida.", ""},
       {"Msg_2", "d", "", "Msg_2.wav"},
+      {"msg.", "d", "", "msg.wav"},
   };
   for (const auto& c : casos) {
     TfrmEnviarArquivo j(nullptr, true);
