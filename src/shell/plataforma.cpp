@@ -103,6 +103,16 @@ QString TPlataformaQt::AbrirArquivo(QWidget* Pai, const QString& Titulo, const Q
   return QFileDialog::getOpenFileName(Pai, Titulo, Pasta, Filtro);
 }
 
+QStringList IPlataforma::AbrirArquivos(QWidget* Pai, const QString& Titulo, const QString& Pasta,
+                                       const QString& Filtro) {
+  return AbrirArquivo(Pai, Titulo, Pasta, Filtro).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QStringList TPlataformaQt::AbrirArquivos(QWidget* Pai, const QString& Titulo, const QString& Pasta,
+                                         const QString& Filtro) {
+  return QFileDialog::getOpenFileNames(Pai, Titulo, Pasta, Filtro);
+}
+
 QString TPlataformaQt::SalvarArquivo(QWidget* Pai, const QString& Titulo, const QString& Caminho,
                                      const QString& Filtro) {
   return QFileDialog::getSaveFileName(Pai, Titulo, Caminho, Filtro);

@@ -108,7 +108,8 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption company("company", "Nome da empresa informado pelo servidor.", "empresa", "");
   const QCommandLineOption localPort("local-service-port",
                                      "Também escuta como o serviço local (0: uma porta livre).", "porta");
-  parser.addOptions({port, dir, user, password, version, uraType, company, localPort});
+  const QCommandLineOption tts("tts", "Anuncia URL como o serviço de texto para áudio (ura-tts-sim).", "url");
+  parser.addOptions({port, dir, user, password, version, uraType, company, localPort, tts});
   parser.process(app);
 
   const std::optional<quint16> serverPort = ParsePort(parser.value(port));
@@ -120,6 +121,7 @@ int main(int argc, char* argv[]) {
   config.version = parser.value(version);
   config.uraType = parser.value(uraType).toInt(&typeOk);
   config.company = parser.value(company);
+  config.ttsUrl = parser.value(tts);
   if (!typeOk) return Fail(QStringLiteral("tipo de URA inválido: ") + parser.value(uraType));
   const QDir folder(parser.value(dir));
   if (!folder.exists()) return Fail(QStringLiteral("pasta inexistente: ") + parser.value(dir));

@@ -204,7 +204,14 @@ void SimSession::listCommands(const Packet& p) {
 
 void SimSession::getTtsConfig(const Packet& p) {
   QList<Field> fields;
-  for (const auto& [name, value] : store_.lookup().tts) fields.append({name.toLatin1(), Ansi(value)});
+  for (const auto& [name, value] : store_.lookup().tts) {
+    QString v = value;
+    if (!config_.ttsUrl.isEmpty()) {
+      if (name == u"Endereco") v = config_.ttsUrl;
+      if ((name == u"Usuario" || name == u"Senha") && v.isEmpty()) v = QStringLiteral("tts");
+    }
+    fields.append({name.toLatin1(), Ansi(v)});
+  }
   event("ttsconfig", p.value("ActionId"), fields);
 }
 

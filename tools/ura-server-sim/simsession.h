@@ -16,6 +16,9 @@ struct SimConfig {
   QString version = QStringLiteral("1.1.0.0");
   int uraType = 1;
   QString company;
+  // --tts: announced as the text-to-speech service (with account tts/tts
+  // when the lookup data names none).
+  QString ttsUrl;
 };
 
 class SimSession {

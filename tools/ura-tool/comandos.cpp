@@ -145,6 +145,7 @@ std::vector<Comando> MontaTabela() {
       QStringLiteral("Escreve \"Ura ativada com sucesso.\" quando o servidor aceita.\n\n") +
           kDetalhesServidor,
       ExecutaActivate});
+  t.push_back(ComandoWavCheck());
   return t;
 }
 

@@ -87,3 +87,6 @@ int ExecutaList(const Argumentos& A);
 int ExecutaPull(const Argumentos& A);
 int ExecutaPush(const Argumentos& A);
 int ExecutaActivate(const Argumentos& A);
+
+// wav-check (comandos_wav.cpp).
+Comando ComandoWavCheck();
