@@ -134,7 +134,8 @@ void TfrmEnviarArquivo::btOkClick() {
     return;
   }
   if (ext.isEmpty()) {
-    nome += QStringLiteral(".wav");
+    // "msg." becomes "msg.wav", not "msg..wav" (which the name rule refuses).
+    nome += nome.endsWith(u'.') ? QStringLiteral("wav") : QStringLiteral(".wav");
     ui->edNomeArquivo->setText(nome);
   }
   NomeArquivoEnviar = listaArquivos[i];
@@ -148,7 +149,7 @@ void TfrmEnviarArquivo::btOkClick() {
     // Copied beside the target first, so a failed copy never costs the old file.
     const QString temporario = destino + QStringLiteral(".tmp");
     QFile::remove(temporario);
-    const bool ok = QDir().mkpath(FPastaMensagens) && QFile::copy(NomeArquivoEnviar, temporario) &&
+    const bool ok = !FPastaMensagens.isEmpty() && QDir().mkpath(FPastaMensagens) && QFile::copy(NomeArquivoEnviar, temporario) &&
                     (!QFileInfo::exists(destino) || QFile::remove(destino)) && QFile::rename(temporario, destino);
     if (!ok) {
       QFile::remove(temporario);
@@ -294,10 +295,14 @@ void TfrmEnviarArquivo::btGravarClick() {
   if (!gravador.SetarNomeArquivo(alvo)) return;
   const int r = ExecutaDialogo(&gravador);
   if (r == QDialog::Accepted && gravador.ArquivoGravado) {
-    SubstituiEspera(alvo, ui->edNomeArquivo->text().isEmpty());
-  } else if (QFileInfo::exists(alvo)) {
-    QFile::remove(alvo);
+    // A take too short to hold a sample would be refused by the server.
+    if (::ArquivoWaveValido(alvo)) {
+      SubstituiEspera(alvo, ui->edNomeArquivo->text().isEmpty());
+      return;
+    }
+    MostraMensagem(this, TextoWaveInvalido(QFileInfo(alvo).fileName()), strNomeSalvarArquivo);
   }
+  if (QFileInfo::exists(alvo)) QFile::remove(alvo);
 }
 
 void TfrmEnviarArquivo::btSairClick() {

@@ -104,7 +104,8 @@ bool TfrmConverteTTSKR::StartConversion() {
 
 void TfrmConverteTTSKR::Button1Click() {
   Timer1.stop();
-  close();
+  // done() rather than close(): it also ends a request on its way, shown or not.
+  done(ttskrResultado ? QDialog::Accepted : QDialog::Rejected);
 }
 
 void TfrmConverteTTSKR::done(int r) {

@@ -54,6 +54,8 @@ class TfrmConverteTTSKR : public QDialog {
   // True while a request is on its way.
   bool Ocupado() const { return !FResposta.isNull(); }
   QString TextoStatus() const;
+  // The tick period (1000 ms); tests shorten it.
+  void DefineIntervalo(int Ms) { Timer1.setInterval(Ms); }
 
  protected:
   void done(int r) override;

@@ -1,6 +1,7 @@
 #include "USubEditores.h"
 
 #include <QDialog>
+#include <QLineEdit>
 
 #include "UfrmCadAcoes.h"
 #include "UfrmCadMensagem.h"
@@ -47,4 +48,9 @@ void LeLugarJanela(QWidget* Janela, const QString& Secao) {
 void GravaLugarJanela(const QWidget* Janela, const QString& Secao) {
   TConfiguracao cfg(Secao);
   GravaPosicao(Janela, cfg, TModoPosicao::Posicao);
+}
+
+void MostraNoCampo(QLineEdit* Campo, const QString& Texto) {
+  Campo->setText(Texto);
+  Campo->setCursorPosition(0);
 }

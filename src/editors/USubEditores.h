@@ -6,6 +6,7 @@
 
 #include "contexto.h"
 
+class QLineEdit;
 class QWidget;
 class TListaMenuUra;
 class TMUListaAcao;
@@ -24,6 +25,9 @@ bool EditaAcoes(const TContextoEditor& Ctx, QWidget* Pai, TListaMenuUra* lstMenu
 // Whether the list holds, at a position other than ItemIndexAtual, an option
 // for which Igual holds.
 bool OpcaoRepetida(const TMUListaOpcao* Lista, int ItemIndexAtual, const std::function<bool(const TMUOpcao&)>& Igual);
+
+// Shows a description in a read-only field from its beginning.
+void MostraNoCampo(QLineEdit* Campo, const QString& Texto);
 
 // The placement and settings of a dialog with a remembered place ("Top", "Left").
 void LeLugarJanela(QWidget* Janela, const QString& Secao);

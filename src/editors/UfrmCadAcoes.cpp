@@ -26,7 +26,9 @@ bool ContinuaSequencia(const QString& Tipo) {
 }  // namespace
 
 TfrmCadAcoes::TfrmCadAcoes(const TContextoEditor& Ctx, QWidget* parent)
-    : QDialog(parent), ListaAcoes(std::make_unique<TMUListaAcao>(Ctx.Dac)), ui(std::make_unique<Ui::TfrmCadAcoes>()),
+    : QDialog(parent),
+      ListaAcoes(std::make_unique<TMUListaAcao>(Ctx.Dac)),
+      ui(std::make_unique<Ui::TfrmCadAcoes>()),
       FCtx(Ctx) {
   ui->setupUi(this);
   QStyle* estilo = QApplication::style();
@@ -125,8 +127,9 @@ void TfrmCadAcoes::Editar() {
 void TfrmCadAcoes::Remover() {
   TMUAcao* acao = ListaAcoes->GetItem(IndiceSelecionado());
   if (!acao) return;
-  if (!PerguntaSimNao(this, QStringLiteral("Tem certeza que deseja remover a ação \"") + acao->GetStrAcao() + QStringLiteral("\"?"),
-                      QStringLiteral("Remover ação")))
+  if (!PerguntaSimNao(
+          this, QStringLiteral("Tem certeza que deseja remover a ação \"") + acao->GetStrAcao() + QStringLiteral("\"?"),
+          QStringLiteral("Remover ação")))
     return;
   ListaAcoes->DeleteAcao(acao);
   AtualizaLista();

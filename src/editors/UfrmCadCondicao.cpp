@@ -1,12 +1,11 @@
 #include "UfrmCadCondicao.h"
 
 #include <QHeaderView>
-#include <array>
 #include <QTreeWidget>
+#include <array>
 
-#include "UfrmCadAcoes.h"
+#include "USubEditores.h"
 #include "UfrmCadCondicaoVar.h"
-#include "UfrmCadMensagem.h"
 #include "acao.h"
 #include "condicao.h"
 #include "configuracao.h"
@@ -97,7 +96,8 @@ void TfrmCadCondicao::PreencheCombos() {
     c->addItems(anos);
     c->setEnabled(false);
   }
-  for (QComboBox* c : {ui->ComboBoxHoraIniPeriodo, ui->ComboBoxHoraFimPeriodo, ui->ComboBoxHoraIni, ui->ComboBoxHoraFim})
+  for (QComboBox* c :
+       {ui->ComboBoxHoraIniPeriodo, ui->ComboBoxHoraFimPeriodo, ui->ComboBoxHoraIni, ui->ComboBoxHoraFim})
     c->addItems(Numeros(0, 23, 2));
   for (QComboBox* c :
        {ui->ComboBoxMinutoIniPeriodo, ui->ComboBoxMinutoFimPeriodo, ui->ComboBoxMinutoIni, ui->ComboBoxMinutoFim})
@@ -275,22 +275,13 @@ void TfrmCadCondicao::RemoverVariavel() {
 }
 
 void TfrmCadCondicao::EditarMensagem() {
-  TfrmCadMensagem dlg(FCtx, this);
-  dlg.CarregaListaMensagens();
-  dlg.CarregaMensagem(Condicao->Mensagem.get());
-  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return;
-  Condicao->Mensagem->CopyFrom(dlg.Mensagem.get());
+  if (!EditaMensagem(FCtx, this, *Condicao->Mensagem)) return;
   MostraMensagemAcao();
   AtualizaMemo();
 }
 
 void TfrmCadCondicao::EditarAcao() {
-  TfrmCadAcoes dlg(FCtx, this);
-  dlg.lstMenuUra = lstMenuUra;
-  dlg.strMenuAtual = strMenuAtual;
-  dlg.CarregaAcoes(Condicao->ListaAcao.get());
-  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return;
-  Condicao->ListaAcao->CopyFrom(dlg.ListaAcoes.get());
+  if (!EditaAcoes(FCtx, this, lstMenuUra, strMenuAtual, *Condicao->ListaAcao)) return;
   MostraMensagemAcao();
   AtualizaMemo();
 }

@@ -47,7 +47,9 @@ class TFiltroTeclas : public QValidator {
 }  // namespace
 
 TfrmCadOpcao::TfrmCadOpcao(const TContextoEditor& Ctx, QWidget* parent)
-    : QDialog(parent), Opcao(std::make_unique<TMUOpcao>(Ctx.Dac, QString())), ui(std::make_unique<Ui::TfrmCadOpcao>()),
+    : QDialog(parent),
+      Opcao(std::make_unique<TMUOpcao>(Ctx.Dac, QString())),
+      ui(std::make_unique<Ui::TfrmCadOpcao>()),
       FCtx(Ctx) {
   ui->setupUi(this);
   const QString tipoUra = Ctx.Dac ? Ctx.Dac->TipoUra : QString();
@@ -111,8 +113,8 @@ void TfrmCadOpcao::CarregaOpcao(const TMUOpcao* OpcaoOrigem) {
   ui->CheckBoxPodeMenos->setChecked(podeMenos);
   ui->cbDigitosMinimo->setCurrentIndex(ui->cbDigitosMinimo->findText(QString::number(minimo)));
   Opcao->QtdeMinOpcaoValida = minimo;
-  ui->edMensagem->setText(Opcao->GetStrMensagem());
-  ui->edAcao->setText(Opcao->GetStrAcao());
+  MostraNoCampo(ui->edMensagem, Opcao->GetStrMensagem());
+  MostraNoCampo(ui->edAcao, Opcao->GetStrAcao());
   ItemIndexOpcaoAtual = OpcaoOrigem->GetItemIndex();
   AtualizaDescricao();
 }
@@ -148,11 +150,12 @@ void TfrmCadOpcao::AtualizaDescricao() {
 }
 
 void TfrmCadOpcao::btMsgClick() {
-  if (EditaMensagem(FCtx, this, *Opcao->Mensagem)) ui->edMensagem->setText(Opcao->GetStrMensagem());
+  if (EditaMensagem(FCtx, this, *Opcao->Mensagem)) MostraNoCampo(ui->edMensagem, Opcao->GetStrMensagem());
 }
 
 void TfrmCadOpcao::btAcaoClick() {
-  if (EditaAcoes(FCtx, this, lstMenuUra, strMenuAtual, *Opcao->ListaAcao)) ui->edAcao->setText(Opcao->GetStrAcao());
+  if (EditaAcoes(FCtx, this, lstMenuUra, strMenuAtual, *Opcao->ListaAcao))
+    MostraNoCampo(ui->edAcao, Opcao->GetStrAcao());
 }
 
 bool TfrmCadOpcao::Verifica() {

@@ -23,8 +23,8 @@ class TfrmCadOpcao : public QDialog {
 
   // The working option, with its own message and action list. Never null.
   std::unique_ptr<TMUOpcao> Opcao;
-  TMUListaOpcao* lstOpcoes = nullptr;  // not owned: the menu's options, for the duplicate check
-  int ItemIndexOpcaoAtual = -1;        // position of the edited option, -1 for a new one
+  TMUListaOpcao* lstOpcoes = nullptr;   // not owned: the menu's options, for the duplicate check
+  int ItemIndexOpcaoAtual = -1;         // position of the edited option, -1 for a new one
   TListaMenuUra* lstMenuUra = nullptr;  // not owned
   QString strMenuAtual;
   bool EhUraChat = false;

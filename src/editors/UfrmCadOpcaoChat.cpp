@@ -23,8 +23,10 @@ bool Minuscula(QChar c) { return c >= u'a' && c <= u'z'; }
 }  // namespace
 
 TfrmCadOpcaoChat::TfrmCadOpcaoChat(const TContextoEditor& Ctx, QWidget* parent)
-    : QDialog(parent), Opcao(std::make_unique<TMUOpcao>(Ctx.Dac, 0, QString())),
-      ui(std::make_unique<Ui::TfrmCadOpcaoChat>()), FCtx(Ctx) {
+    : QDialog(parent),
+      Opcao(std::make_unique<TMUOpcao>(Ctx.Dac, 0, QString())),
+      ui(std::make_unique<Ui::TfrmCadOpcaoChat>()),
+      FCtx(Ctx) {
   ui->setupUi(this);
   const QString tipoUra = Ctx.Dac ? Ctx.Dac->TipoUra : QString();
   EhUraChat = tipoUra.left(4) == u"chat";
@@ -62,9 +64,8 @@ TfrmCadOpcaoChat::TfrmCadOpcaoChat(const TContextoEditor& Ctx, QWidget* parent)
   connect(ui->btOK, &QPushButton::clicked, this, [this] {
     if (!VerificaOpcao()) return;
     AtualizaOpcao();
-    if (OpcaoRepetida(lstOpcoes, ItemIndexOpcaoAtual, [cfg = Opcao->GetStrOpcaoCfg()](const TMUOpcao& o) {
-          return o.GetStrOpcaoCfg() == cfg;
-        })) {
+    if (OpcaoRepetida(lstOpcoes, ItemIndexOpcaoAtual,
+                      [cfg = Opcao->GetStrOpcaoCfg()](const TMUOpcao& o) { return o.GetStrOpcaoCfg() == cfg; })) {
       MostraErro(this, QStringLiteral("Opção já cadastrada"), kTituloErro);
       return;
     }
@@ -106,8 +107,8 @@ void TfrmCadOpcaoChat::CarregaOpcao(const TMUOpcao* OpcaoOrigem) {
       ui->edTerminaCom->setText(Opcao->TerminaCom);
     }
     ui->CheckBoxIgnorarCase->setChecked(Opcao->IgnorarCase);
-    ui->edMensagem->setText(Opcao->GetStrMensagem());
-    ui->edAcao->setText(Opcao->GetStrAcao());
+    MostraNoCampo(ui->edMensagem, Opcao->GetStrMensagem());
+    MostraNoCampo(ui->edAcao, Opcao->GetStrAcao());
     ItemIndexOpcaoAtual = OpcaoOrigem->GetItemIndex();
   }
   carregandoOpcao = false;
@@ -122,15 +123,15 @@ void TfrmCadOpcaoChat::HabilitaComponentes() {
   for (QWidget* w : {ui->edTamMinimo, ui->edTamMaximo, ui->edComecaCom, ui->edContem, ui->edTerminaCom})
     w->setEnabled(textoLivre);
   ui->CheckBoxIgnorarCase->setEnabled(t >= TextoEspecifico);
-  for (QWidget* w : {ui->CheckBoxDigitos, ui->CheckBoxMaiusculas, ui->CheckBoxMinusculas, ui->CheckBoxEspaco,
-                     ui->CheckBoxOutros})
+  for (QWidget* w :
+       {ui->CheckBoxDigitos, ui->CheckBoxMaiusculas, ui->CheckBoxMinusculas, ui->CheckBoxEspaco, ui->CheckBoxOutros})
     w->setEnabled(alfa);
   ui->edOutrosCaracteres->setEnabled(ui->CheckBoxOutros->isEnabled() && ui->CheckBoxOutros->isChecked());
 
   // A disabled edit shows the light 3-D colour, an enabled one the window colour.
   const QPalette normal = QApplication::palette();
-  for (QLineEdit* ed : {ui->edValor, ui->edTamMinimo, ui->edTamMaximo, ui->edComecaCom, ui->edContem,
-                        ui->edTerminaCom, ui->edOutrosCaracteres}) {
+  for (QLineEdit* ed : {ui->edValor, ui->edTamMinimo, ui->edTamMaximo, ui->edComecaCom, ui->edContem, ui->edTerminaCom,
+                        ui->edOutrosCaracteres}) {
     QPalette p = ed->palette();
     p.setColor(QPalette::Base, ed->isEnabled() ? normal.color(QPalette::Base) : normal.color(QPalette::Midlight));
     ed->setPalette(p);
@@ -297,9 +298,10 @@ void TfrmCadOpcaoChat::btTestarClick() {
 }
 
 void TfrmCadOpcaoChat::btMsgClick() {
-  if (EditaMensagem(FCtx, this, *Opcao->Mensagem)) ui->edMensagem->setText(Opcao->GetStrMensagem());
+  if (EditaMensagem(FCtx, this, *Opcao->Mensagem)) MostraNoCampo(ui->edMensagem, Opcao->GetStrMensagem());
 }
 
 void TfrmCadOpcaoChat::btAcaoClick() {
-  if (EditaAcoes(FCtx, this, lstMenuUra, strMenuAtual, *Opcao->ListaAcao)) ui->edAcao->setText(Opcao->GetStrAcao());
+  if (EditaAcoes(FCtx, this, lstMenuUra, strMenuAtual, *Opcao->ListaAcao))
+    MostraNoCampo(ui->edAcao, Opcao->GetStrAcao());
 }

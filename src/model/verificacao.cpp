@@ -42,10 +42,10 @@ int AcoesExecutadas(const TMUListaAcao& Lista) {
 enum class TTipoUra { Voz, Chat, Local };
 
 bool AcaoOferecida(const QString& Tipo, TTipoUra Ura, bool Chat) {
-  static const QSet<QString> sempre = {QStringLiteral("INICIO"),  QStringLiteral("OPCOES"),
+  static const QSet<QString> sempre = {QStringLiteral("INICIO"),   QStringLiteral("OPCOES"),
                                        QStringLiteral("INVALIDA"), QStringLiteral("FINAL"),
-                                       QStringLiteral("VAIPARA"), QStringLiteral("DESLIGA"),
-                                       QStringLiteral("SETVAR"),  QStringLiteral("MENSAGEM")};
+                                       QStringLiteral("VAIPARA"),  QStringLiteral("DESLIGA"),
+                                       QStringLiteral("SETVAR"),   QStringLiteral("MENSAGEM")};
   static const QSet<QString> servidor = {QStringLiteral("DISCAF"), QStringLiteral("DISCAU"),
                                          QStringLiteral("DESLIGAFH"), QStringLiteral("COMANDO")};
   static const QSet<QString> servidorVoz = {
@@ -61,10 +61,14 @@ bool AcaoOferecida(const QString& Tipo, TTipoUra Ura, bool Chat) {
 // The message the action editor shows when a required value is missing.
 QString FaltaValor(const TMUAcao& A, bool Chat) {
   static const QHash<QString, QString> mensagens = {
-      {QStringLiteral("DISCA"), QStringLiteral("Informe o número para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAF"), QStringLiteral("Informe a fila para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAG"), QStringLiteral("Informe o grupo para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAR"), QStringLiteral("Informe o ramal para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCA"),
+       QStringLiteral("Informe o número para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAF"),
+       QStringLiteral("Informe a fila para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAG"),
+       QStringLiteral("Informe o grupo para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAR"),
+       QStringLiteral("Informe o ramal para onde será encaminhada a chamada")},
       {QStringLiteral("DISCAU"),
        QStringLiteral("Informe o nome da URA para onde será encaminhada a chamada")},
       {QStringLiteral("DISCAC"),
@@ -116,9 +120,8 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
     return QString();
   }
   if (O.Tipo == 4) {
-    const bool dig = valor.contains(u'N'), mai = valor.contains(u'A'),
-               min = valor.contains(u'a'), esp = valor.contains(u'E'),
-               out = valor.contains(u'O');
+    const bool dig = valor.contains(u'N'), mai = valor.contains(u'A'), min = valor.contains(u'a'),
+               esp = valor.contains(u'E'), out = valor.contains(u'O');
     const QString& outros = O.TextoAlfaAdicional;
     if (!dig && !mai && !min && !out)
       return QStringLiteral("Selecione pelo menos um tipo de caracteres aceitos no texto");
@@ -139,8 +142,7 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
     }
     auto aceito = [&](QChar c) {
       return (dig && IsAsciiDigit(c)) || (mai && c >= u'A' && c <= u'Z') ||
-             (min && c >= u'a' && c <= u'z') || (esp && c == u' ') ||
-             (out && outros.contains(c));
+             (min && c >= u'a' && c <= u'z') || (esp && c == u' ') || (out && outros.contains(c));
     };
     const std::pair<const QString*, const char*> regras[] = {
         {&O.ComecaCom, "começar com"}, {&O.Contem, "conter"}, {&O.TerminaCom, "terminar com"}};
@@ -156,8 +158,7 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
   }
   if (O.QtdeMinOpcaoValida < 0) return QStringLiteral("Tamanho mínimo inválido");
   if (O.QtdeMaxOpcaoValida < 0) return QStringLiteral("Tamanho máximo inválido");
-  const qsizetype maior =
-      std::max({O.ComecaCom.size(), O.Contem.size(), O.TerminaCom.size()});
+  const qsizetype maior = std::max({O.ComecaCom.size(), O.Contem.size(), O.TerminaCom.size()});
   if (O.QtdeMinOpcaoValida > 0 && O.QtdeMinOpcaoValida < maior)
     return QStringLiteral("O tamanho mínimo do texto tem que ser maior ou igual à ") +
            QString::number(maior);
@@ -166,8 +167,9 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
            QString::number(maior);
   // The editor never compares the two sizes, but the matcher then accepts no text.
   if (O.QtdeMaxOpcaoValida > 0 && O.QtdeMaxOpcaoValida < O.QtdeMinOpcaoValida)
-    return QStringLiteral("O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto "
-                          "é aceito");
+    return QStringLiteral(
+        "O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto "
+        "é aceito");
   return QString();
 }
 
@@ -246,6 +248,10 @@ bool ChatCobre(const TMUOpcao& A, const TMUOpcao& B) {
   return false;
 }
 
+bool MensagemVazia(const TMUMensagem* M) {
+  return !M || (M->ArquivosCount() == 0 && M->MensagensChatCount() == 0);
+}
+
 int DiasNoMes(int Mes, int Ano) {
   static const int dias[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   if (Mes == 2 && Ano > 0) return QDate::isLeapYear(Ano) ? 29 : 28;
@@ -256,13 +262,20 @@ int DiasNoMes(int Mes, int Ano) {
 bool DataExiste(int Tipo, int Dia, int Mes, int Ano) {
   const bool mesOk = Mes >= 1 && Mes <= 12, anoOk = Ano >= 1 && Ano <= 9999;
   switch (Tipo) {
-    case 1: return Dia <= 31;
-    case 2: return mesOk && Dia <= DiasNoMes(Mes, 0);
-    case 3: return mesOk && anoOk && Dia <= DiasNoMes(Mes, Ano);
-    case 4: return mesOk;
-    case 5: return mesOk && anoOk;
-    case 6: return anoOk;
-    default: return true;
+    case 1:
+      return Dia <= 31;
+    case 2:
+      return mesOk && Dia <= DiasNoMes(Mes, 0);
+    case 3:
+      return mesOk && anoOk && Dia <= DiasNoMes(Mes, Ano);
+    case 4:
+      return mesOk;
+    case 5:
+      return mesOk && anoOk;
+    case 6:
+      return anoOk;
+    default:
+      return true;
   }
 }
 
@@ -349,7 +362,7 @@ class TVerificador {
     while (!pilha.empty()) {
       const TMenuUra& m = *menus[size_t(pilha.back())];
       pilha.pop_back();
-      ParaCadaListaDeAcoes(m, [&](const TMUListaAcao& lista, const QString&, bool executa) {
+      ParaCadaListaDeAcoes(m, [&](const TMUListaAcao& lista, bool executa) {
         if (!executa) return;
         const int n = AcoesExecutadas(lista);
         for (int i = 0; i < n; ++i) {
@@ -374,21 +387,16 @@ class TVerificador {
     return QStringLiteral("Opção ") + (v.isEmpty() ? QString::number(i + 1) : v);
   }
 
-  // Calls F(list, section, runs) for every action list of the menu, in the
-  // order the server runs the sections; the invalid-option and timeout
-  // sections run only in menus with options.
+  // Calls F(list, runs) for every action list of the menu; the invalid-option
+  // and timeout sections run only in menus with options.
   template <class F>
   static void ParaCadaListaDeAcoes(const TMenuUra& M, F&& Faz) {
-    for (int i = 0; i < M.ListaCondicoes->Count(); ++i)
-      Faz(*M.ListaCondicoes->GetItem(i)->ListaAcao, SecaoCondicao(i), true);
-    for (int i = 0; i < M.ListaOpcoes->Count(); ++i) {
-      const TMUOpcao& o = *M.ListaOpcoes->GetItem(i);
-      Faz(*o.ListaAcao, SecaoOpcao(o, i), true);
-    }
+    for (const auto& c : M.ListaCondicoes->Items()) Faz(*c->ListaAcao, true);
+    for (const auto& o : M.ListaOpcoes->Items()) Faz(*o->ListaAcao, true);
     const bool temOpcoes = M.ListaOpcoes->Count() > 0;
-    Faz(*M.OpcaoInvalida->ListaAcao, QStringLiteral("Opção inválida"), temOpcoes);
-    Faz(*M.OpcaoTimeout->ListaAcao, QStringLiteral("Timeout"), temOpcoes);
-    Faz(*M.Final->ListaAcao, QStringLiteral("Final"), true);
+    Faz(*M.OpcaoInvalida->ListaAcao, temOpcoes);
+    Faz(*M.OpcaoTimeout->ListaAcao, temOpcoes);
+    Faz(*M.Final->ListaAcao, true);
   }
 
   void VerificaMenu(bool Alcancado) {
@@ -404,7 +412,11 @@ class TVerificador {
       Aviso(QString(), "menu-inalcancavel",
             QStringLiteral("Nenhum caminho de ações \"Vai para menu\" leva do menu inicial a este "
                            "menu"));
-    if (MenuVazio(m))
+    const bool inicial = !FDac.MenuInicial.isEmpty() && IndiceMenu(FDac.MenuInicial) == FIndiceMenu;
+    if (MenuVazio(m) && inicial)
+      Erro(QString(), "menu-inicial-vazio",
+           QStringLiteral("O menu inicial está vazio: a chamada termina sem que nada aconteça"));
+    else if (MenuVazio(m))
       Aviso(QString(), "menu-vazio",
             QStringLiteral("O menu não tem condição, opção nem mensagem, e o Final está vazio"));
 
@@ -422,9 +434,12 @@ class TVerificador {
     const QString invalida = QStringLiteral("Opção inválida"), timeout = QStringLiteral("Timeout");
     VerificaFallback(m.OpcaoInvalida->Mensagem.get(), *m.OpcaoInvalida->ListaAcao, invalida,
                      temOpcoes);
-    if (temOpcoes && m.OpcaoInvalida->Tentativas <= 0) AvisoTentativas(invalida, m.OpcaoInvalida->Tentativas);
-    VerificaFallback(m.OpcaoTimeout->Mensagem.get(), *m.OpcaoTimeout->ListaAcao, timeout, temOpcoes);
-    if (temOpcoes && m.OpcaoTimeout->Tentativas <= 0) AvisoTentativas(timeout, m.OpcaoTimeout->Tentativas);
+    if (temOpcoes && m.OpcaoInvalida->Tentativas <= 0)
+      AvisoTentativas(invalida, m.OpcaoInvalida->Tentativas);
+    VerificaFallback(m.OpcaoTimeout->Mensagem.get(), *m.OpcaoTimeout->ListaAcao, timeout,
+                     temOpcoes);
+    if (temOpcoes && m.OpcaoTimeout->Tentativas <= 0)
+      AvisoTentativas(timeout, m.OpcaoTimeout->Tentativas);
     if (temOpcoes && m.OpcaoTimeout->Tempo <= 0)
       Aviso(timeout, "tempo-zero",
             QStringLiteral("O tempo de espera é de ") + QString::number(m.OpcaoTimeout->Tempo) +
@@ -433,13 +448,11 @@ class TVerificador {
     VerificaAcoes(*m.Final->ListaAcao, QStringLiteral("Final"), nullptr);
   }
 
-  bool MenuVazio(const TMenuUra& M) const {
-    auto vazia = [](const TMUMensagem* msg) {
-      return !msg || (msg->ArquivosCount() == 0 && msg->MensagensChatCount() == 0);
-    };
+  static bool MenuVazio(const TMenuUra& M) {
     return M.ListaCondicoes->Count() == 0 && M.ListaOpcoes->Count() == 0 &&
-           vazia(M.MensagemMenu.get()) && M.MenuOpcoesWA->ListaItensMenuOpcao->Count() == 0 &&
-           vazia(M.Final->Mensagem.get()) && M.Final->ListaAcao->Count() == 0;
+           MensagemVazia(M.MensagemMenu.get()) &&
+           M.MenuOpcoesWA->ListaItensMenuOpcao->Count() == 0 &&
+           MensagemVazia(M.Final->Mensagem.get()) && M.Final->ListaAcao->Count() == 0;
   }
 
   void AvisoTentativas(const QString& Secao, int Tentativas) {
@@ -449,9 +462,7 @@ class TVerificador {
 
   void VerificaFallback(const TMUMensagem* Mensagem, const TMUListaAcao& Acoes,
                         const QString& Secao, bool TemOpcoes) {
-    const bool temConteudo = Acoes.Count() > 0 || (Mensagem && (Mensagem->ArquivosCount() > 0 ||
-                                                                Mensagem->MensagensChatCount() > 0));
-    if (!TemOpcoes && temConteudo)
+    if (!TemOpcoes && (Acoes.Count() > 0 || !MensagemVazia(Mensagem)))
       Aviso(Secao, "secao-sem-opcoes",
             QStringLiteral("O menu não tem opções: esta seção nunca é executada"));
     VerificaMensagem(Mensagem, Secao);
@@ -496,32 +507,38 @@ class TVerificador {
     }
   }
 
+  // Findings about one action begin with its position in the section.
+  static QString Prefixo(int Indice) {
+    return QStringLiteral("Ação ") + QString::number(Indice + 1) + QStringLiteral(": ");
+  }
+
   void VerificaAcoes(const TMUListaAcao& Lista, const QString& Secao, const TMUOpcao* Opcao) {
     const int executadas = AcoesExecutadas(Lista);
     for (int i = 0; i < Lista.Count(); ++i) {
       const TMUAcao& a = *Lista.GetItem(i);
-      VerificaAcao(a, Secao, QStringLiteral("Ação ") + QString::number(i + 1) + QStringLiteral(": "),
-                   Opcao);
+      VerificaAcao(a, Secao, i, Opcao);
     }
     if (executadas < Lista.Count()) {
       const TMUAcao& ultima = *Lista.GetItem(executadas - 1);
       QString desc = ultima.GetStrAcao();
       if (desc.isEmpty()) desc = ultima.Tipo.isEmpty() ? QStringLiteral("sem tipo") : ultima.Tipo;
       Aviso(Secao, "acao-nunca-executada",
-            QStringLiteral("As ações depois da ação ") + QString::number(executadas) + QStringLiteral(" (") +
-                desc + QStringLiteral(") nunca são executadas"));
+            QStringLiteral("As ações depois da ação ") + QString::number(executadas) +
+                QStringLiteral(" (") + desc + QStringLiteral(") nunca são executadas"));
     }
   }
 
-  void VerificaAcao(const TMUAcao& A, const QString& Secao, const QString& P, const TMUOpcao* Opcao) {
+  void VerificaAcao(const TMUAcao& A, const QString& Secao, int Indice, const TMUOpcao* Opcao) {
     if (A.Tipo.isEmpty()) {
-      Aviso(Secao, "acao-sem-tipo", P + QStringLiteral("A ação não tem tipo e não faz nada"));
+      Aviso(Secao, "acao-sem-tipo",
+            Prefixo(Indice) + QStringLiteral("A ação não tem tipo e não faz nada"));
       return;
     }
     if (A.Tipo == u"DISCAOP") {
       if (!Opcao || !Opcao->GetValor().contains(u'X'))
         Erro(Secao, "acao-nao-oferecida",
-             P + QStringLiteral("\"Transfere para opção informada\" só existe em opções com X"));
+             Prefixo(Indice) +
+                 QStringLiteral("\"Transfere para opção informada\" só existe em opções com X"));
       return;
     }
     if (!AcaoOferecida(A.Tipo, FUra, FChat)) {
@@ -530,32 +547,34 @@ class TVerificador {
                           : FChat                 ? QStringLiteral("em URA de chat")
                                                   : QStringLiteral("em URA de voz");
       Erro(Secao, "acao-nao-oferecida",
-           P + QStringLiteral("A ação ") + Aspas(A.Tipo) + QStringLiteral(" não existe ") + ura);
+           Prefixo(Indice) + QStringLiteral("A ação ") + Aspas(A.Tipo) +
+               QStringLiteral(" não existe ") + ura);
       return;
     }
     const QString falta = FaltaValor(A, FChat);
     if (!falta.isEmpty()) {
-      Erro(Secao, "acao-sem-valor", P + falta);
+      Erro(Secao, "acao-sem-valor", Prefixo(Indice) + falta);
       return;
     }
     if (A.Tipo == u"VAIPARA") {
       if (IndiceMenu(A.ValorMenu) < 0)
         Erro(Secao, "vaipara-inexistente",
-             P + QStringLiteral("O menu ") + Aspas(A.ValorMenu) + QStringLiteral(" não existe"));
+             Prefixo(Indice) + QStringLiteral("O menu ") + Aspas(A.ValorMenu) +
+                 QStringLiteral(" não existe"));
     } else if (A.Tipo == u"COMANDO") {
       const QString comando = A.ComandoValido();
-      if (!comando.isEmpty()) Erro(Secao, "comando-invalido", P + comando);
+      if (!comando.isEmpty()) Erro(Secao, "comando-invalido", Prefixo(Indice) + comando);
       const QString variavel = A.VariavelValida();
-      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", P + variavel);
+      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", Prefixo(Indice) + variavel);
     } else if (A.Tipo == u"SETVAR") {
       const QString variavel = A.VariavelValida();
-      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", P + variavel);
+      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", Prefixo(Indice) + variavel);
     } else if (A.Tipo == u"MENSAGEM") {
       if (FChat) {
-        if (FTDD && !TextoTDDValido(A.ValorNumero)) ErroTDD(Secao, P);
+        if (FTDD && !TextoTDDValido(A.ValorNumero)) ErroTDD(Secao, Prefixo(Indice));
       } else {
         const QString msg = A.MensagemValida();
-        if (!msg.isEmpty()) Erro(Secao, "mensagem-invalida", P + msg);
+        if (!msg.isEmpty()) Erro(Secao, "mensagem-invalida", Prefixo(Indice) + msg);
         TMUMensagem arquivos;
         arquivos.SetListaArquivosSeparador(QStringLiteral(","), A.ValorNumero);
         QStringList lista;
@@ -565,7 +584,8 @@ class TVerificador {
     } else if (A.Tipo == u"DESLIGA") {
       if (!A.ValorNumero.isEmpty() && StrToIntDef(A.ValorNumero, -1) == -1)
         Erro(Secao, "acao-valor-invalido",
-             P + QStringLiteral("O código para encerrar a chamada deve ser um valor numérico"));
+             Prefixo(Indice) +
+                 QStringLiteral("O código para encerrar a chamada deve ser um valor numérico"));
     }
   }
 
@@ -590,7 +610,8 @@ class TVerificador {
       Aviso(Secao, "data-final-ignorada",
             QStringLiteral("A data final ") + C.GetStrDataFim() +
                 QStringLiteral(" é ignorada: a data inicial não é do mesmo tipo"));
-    else if (tf != 0 && iniOk && fimOk && ti != 4 && C.GetValorDataFinal() < C.GetValorDataInicial())
+    else if (tf != 0 && iniOk && fimOk && ti != 4 &&
+             C.GetValorDataFinal() < C.GetValorDataInicial())
       Erro(Secao, "data-final-anterior",
            QStringLiteral("A data final ") + C.GetStrDataFim() +
                QStringLiteral(" é anterior à data inicial ") + C.GetStrDataIni());
@@ -713,14 +734,17 @@ class TVerificador {
     std::vector<bool> fixas(static_cast<size_t>(n), false);
     if (!FChat)
       for (int i = 0; i < n; ++i)
-        fixas[size_t(i)] = Validas[size_t(i)] && PosicoesFixas(*Lista.GetItem(i), posicoes[size_t(i)]);
+        fixas[size_t(i)] =
+            Validas[size_t(i)] && PosicoesFixas(*Lista.GetItem(i), posicoes[size_t(i)]);
     for (int i = 0; i < n; ++i) {
       if (!Validas[size_t(i)] || (!FChat && !fixas[size_t(i)])) continue;
       const TMUOpcao& a = *Lista.GetItem(i);
       for (int j = n - 1; j > i; --j) {
         if (!Validas[size_t(j)] || Chaves[size_t(j)] == Chaves[size_t(i)]) continue;
         const TMUOpcao& b = *Lista.GetItem(j);
-        const bool cobre = FChat ? ChatCobre(a, b) : fixas[size_t(j)] && Cobre(posicoes[size_t(i)], posicoes[size_t(j)]);
+        const bool cobre =
+            FChat ? ChatCobre(a, b)
+                  : fixas[size_t(j)] && Cobre(posicoes[size_t(i)], posicoes[size_t(j)]);
         if (!cobre) continue;
         Aviso(Secoes[size_t(i)], "opcao-encoberta",
               QStringLiteral("A opção nunca é escolhida: a opção ") + QString::number(j + 1) +
@@ -768,6 +792,27 @@ QString TAchado::GetStrLinha() const {
 std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo,
                                  const QStringList* ArquivosServidor) {
   return TVerificador(Dac, Catalogo, ArquivosServidor).Executa();
+}
+
+const QStringList& CodigosVerificacao() {
+  static const QStringList codigos = {
+      QStringLiteral("menu-inicial-vazio"),  QStringLiteral("menu-inicial-inexistente"),
+      QStringLiteral("menu-sem-nome"),       QStringLiteral("menu-duplicado"),
+      QStringLiteral("vaipara-inexistente"), QStringLiteral("opcao-invalida"),
+      QStringLiteral("opcao-tipo-invalido"), QStringLiteral("opcao-duplicada"),
+      QStringLiteral("variavel-invalida"),   QStringLiteral("mensagem-invalida"),
+      QStringLiteral("comando-invalido"),    QStringLiteral("acao-nao-oferecida"),
+      QStringLiteral("acao-sem-valor"),      QStringLiteral("acao-valor-invalido"),
+      QStringLiteral("comparacao-invalida"), QStringLiteral("data-invalida"),
+      QStringLiteral("data-final-anterior"), QStringLiteral("hora-invalida"),
+      QStringLiteral("tdd-caracteres"),      QStringLiteral("menu-inalcancavel"),
+      QStringLiteral("menu-vazio"),          QStringLiteral("acao-nunca-executada"),
+      QStringLiteral("acao-sem-tipo"),       QStringLiteral("opcao-encoberta"),
+      QStringLiteral("item-sem-opcao"),      QStringLiteral("secao-sem-opcoes"),
+      QStringLiteral("audio-fora-catalogo"), QStringLiteral("audio-ausente-servidor"),
+      QStringLiteral("tentativas-zero"),     QStringLiteral("tempo-zero"),
+      QStringLiteral("data-final-ignorada"), QStringLiteral("hora-ignorada")};
+  return codigos;
 }
 
 int ContaErros(const std::vector<TAchado>& Achados) {

@@ -14,7 +14,8 @@
 // read. The findings come in document order (the document itself first, then
 // each menu in list order, its sections in the order the server runs them);
 // ContaErros tells whether the URA may go out as it is. The time taken is
-// linear in the size of the document.
+// linear in the size of the document, except that the options of one menu are
+// compared pair by pair to find the ones a later option hides.
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -33,7 +34,7 @@ struct TAchado {
   // Index of the menu in Dac.ListaMenus; -1 for findings about the document
   // itself (its initial menu). Menu names may repeat, the index does not.
   int IndiceMenu = -1;
-  QString Menu;   // the menu's name; empty with IndiceMenu -1
+  QString Menu;  // the menu's name; empty with IndiceMenu -1
   // Where in the menu: "Início, condição N", "Mensagem" (the prompt),
   // "Opção VALOR" (the option's short value), "Opção inválida", "Timeout",
   // "Final", "Menu de lista, item N"; empty for the menu as a whole.
@@ -48,11 +49,15 @@ struct TAchado {
   QString GetStrLinha() const;
 };
 
-std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo = nullptr,
+std::vector<TAchado> VerificaURA(const TDAC& Dac,
+                                 const TMUListaDescricaoMensagem* Catalogo = nullptr,
                                  const QStringList* ArquivosServidor = nullptr);
 
 int ContaErros(const std::vector<TAchado>& Achados);
 int ContaAvisos(const std::vector<TAchado>& Achados);
+
+// Every finding code the check can give, errors first.
+const QStringList& CodigosVerificacao();
 
 // The catalogue entries marked as present on the server (ArquivoExiste), as the
 // server list for VerificaURA.

@@ -4,11 +4,13 @@
 // platform, so nothing waits on a person.
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFont>
 #include <QFontDatabase>
 #include <QTextStream>
 #include <QTimer>
 
+#include "ambiente.h"
 #include "infoauxiliar.h"
 #include "plataforma.h"
 #include "telas.h"
@@ -34,6 +36,13 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
   DefinePlataforma(std::make_unique<TPlataformaRoteirizada>());
+  // Windows write their settings when they close: keep them out of the user's files.
+  QTemporaryDir pastaTemporaria;
+  TAmbiente ambiente;
+  ambiente.NomeUsuario = QStringLiteral("operador");
+  ambiente.PastaPrograma = ambiente.PastaUsuario = ambiente.PastaConfiguracao = ambiente.PastaTemporaria =
+      pastaTemporaria.path();
+  DefineAmbiente(ambiente);
 
   QString saida = QStringLiteral("docs/screens");
   QStringList nomes;

@@ -63,7 +63,9 @@ Comando ComandoCheck() {
   return Comando{
       QStringLiteral("check"),
       QStringLiteral("Verifica o que impediria uma URA de funcionar antes de ativá-la"),
-      QStringLiteral("ARQUIVO"), 1, 1,
+      QStringLiteral("ARQUIVO"),
+      1,
+      1,
       {OpcaoComando{kOpcaoCatalogo, QStringLiteral("CAT.xml"),
                     QStringLiteral("Catálogo de mensagens: avisa dos arquivos de áudio que não "
                                    "estão nele (pode ser repetida)")},

@@ -1,0 +1,231 @@
+// The audio upload window: the checks of "Enviar", blocks against
+// ura-server-sim, the local copy, the catalogue entry and closing.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "SessaoServidor.h"
+#include "UfrmEnviarArquivo.h"
+#include "UfrmGravarAudio.h"
+#include "infoauxiliar.h"
+#include "ondas.h"
+#include "wave.h"
+#include "simulador.h"
+
+namespace {
+
+// The main window's part: every "wavfilesendpart" goes to the open upload window.
+class JanelaPrincipal : public IJanelaSessao {
+ public:
+  TfrmEnviarArquivo* Envio = nullptr;
+  int Ociosos = 0;
+  void MostraStatus(const QString&) override {}
+  void MensagemAdiada(const QString&, const QString&) override {}
+  void MensagemImediata(const QString&, const QString&, bool) override {}
+  void CursorOcupado(bool) override {}
+  void AbreSelecaoUra() override {}
+  TDAC* DacAtual() override { return nullptr; }
+  void RecebeDac(std::unique_ptr<TDAC>) override {}
+  void ProximoBlocoAudio() override {
+    if (Envio) Envio->EnviaBlocoArquivo();
+  }
+  void AudioOcioso() override {
+    ++Ociosos;
+    if (Envio) Envio->ErroEnvioArquivo();
+  }
+};
+
+class Envio : public TesteJanela {
+ protected:
+  // A valid file of Bytes bytes in all (44 of header).
+  QString ArquivoValido(const QString& Nome, int Bytes = 600) {
+    const QString c = Plat.Caminho(Nome);
+    GravaArquivo(c, MontaWave8kMono(Padrao((Bytes - 44) / 2)));
+    return c;
+  }
+  void Escolhe(TfrmEnviarArquivo& J, const QStringList& Arquivos) {
+    P().Arquivos.push_back(Arquivos.join(u'\n'));
+    J.SpeedButton1Click();
+  }
+  // ura-server-sim started and the session logged in.
+  static bool Entra(Simulador& Sim, TSessaoServidor& Sessao) {
+    if (!Sim.Inicia()) return false;
+    Sessao.CfgConexao.Ip = QStringLiteral("127.0.0.1");
+    Sessao.CfgConexao.Porta = Sim.Porta();
+    Sessao.CfgConexao.Usuario = QStringLiteral("admin");
+    Sessao.CfgConexao.Senha = QStringLiteral("admin");
+    Sessao.Conectar();
+    return EsperaAte([&] { return Sessao.ClientManager->Logged; });
+  }
+  static QLineEdit* Campo(TfrmEnviarArquivo& J, const char* Nome) {
+    return J.findChild<QLineEdit*>(QString::fromLatin1(Nome));
+  }
+};
+
+TEST_F(Envio, EscolhaDeArquivosRecusaOsInvalidos) {
+  TfrmEnviarArquivo j(nullptr, true);
+  const QString ruim = Plat.Caminho(QStringLiteral("ruim.wav"));
+  GravaArquivo(ruim, Riff(Fmt(1, 2, 8000, 16) + Bloco("data", Padrao(8))));
+  const QString texto = Plat.Caminho(QStringLiteral("leia.txt"));
+  GravaArquivo(texto, "x");
+  Escolhe(j, {ArquivoValido(QStringLiteral("a.wav")), ruim, texto, ArquivoValido(QStringLiteral("b.wav"))});
+  EXPECT_EQ(j.listaArquivos.size(), 2);
+  EXPECT_EQ(P().Textos(), QStringList{TextoWaveInvalido(QStringLiteral("ruim.wav"))});
+  EXPECT_EQ(P().Caixas.back().Titulo, QStringLiteral("Salvar arquivo"));
+  EXPECT_EQ(Campo(j, "edNomeArquivo")->text(), QStringLiteral("a.wav"));
+}
+
+TEST_F(Envio, RegrasDoNomeEDaDescricao) {
+  const struct {
+    const char* Nome;
+    const char* Descricao;
+    const char* Mensagem;  // empty: accepted
+    const char* NomeFinal;
+  } casos[] = {
+      {"", "d", "Informe o nome do arquivo.", ""},
+      {".msg", "d", "Nome do arquivo inválido. Deve conter apenas letras e/ou dígitos, além de \"-\", \".\" e \"_\".", ""},
+      {"mensagem 1", "d", "Nome do arquivo inválido. Deve conter apenas letras e/ou dígitos, além de \"-\", \".\" e \"_\".", ""},
+      {"msg", "", "Informe uma descrição para o arquivo.", ""},
+      {"msg.WAV", "d", "Extensão do arquivo inválida.", ""},
+      {"Msg_2", "d", "", "Msg_2.wav"},
+      {"msg.", "d", "", "msg.wav"},
+  };
+  for (const auto& c : casos) {
+    TfrmEnviarArquivo j(nullptr, true);
+    j.DefinePastaMensagens(Plat.Caminho(QStringLiteral("msgs")));
+    Escolhe(j, {ArquivoValido(QStringLiteral("x.wav"))});
+    Campo(j, "edNomeArquivo")->setText(QString::fromUtf8(c.Nome));
+    Campo(j, "edDescricao")->setText(QString::fromUtf8(c.Descricao));
+    P().Caixas.clear();
+    j.btOkClick();
+    if (*c.Mensagem) {
+      EXPECT_EQ(P().Textos(), QStringList{QString::fromUtf8(c.Mensagem)}) << c.Nome;
+      EXPECT_FALSE(j.ArquivoEnviado) << c.Nome;
+    } else {
+      EXPECT_TRUE(P().Caixas.empty()) << c.Nome;
+      EXPECT_TRUE(QFile::exists(Plat.Caminho(QStringLiteral("msgs/")) + QString::fromUtf8(c.NomeFinal))) << c.Nome;
+    }
+  }
+  TfrmEnviarArquivo vazio(nullptr, false);
+  vazio.btOkClick();
+  EXPECT_EQ(P().UltimoTexto(), QStringLiteral("Não há arquivo selecionado para enviar."));
+}
+
+TEST_F(Envio, CopiaLocalPerguntaAntesDeSobrescrever) {
+  const QString pasta = Plat.Caminho(QStringLiteral("msgs"));
+  QDir().mkpath(pasta);
+  GravaArquivo(pasta + QStringLiteral("/boas-vindas.wav"), "antigo");
+  for (TResposta r : {TResposta::Nao, TResposta::Sim}) {
+    TfrmEnviarArquivo j(nullptr, true);
+    j.DefinePastaMensagens(pasta);
+    const QString origem = ArquivoValido(QStringLiteral("nova.wav"));
+    Escolhe(j, {origem});
+    Campo(j, "edNomeArquivo")->setText(QStringLiteral("boas-vindas"));
+    Campo(j, "edDescricao")->setText(QStringLiteral("Bem-vindo"));
+    P().Respostas.push_back(r);
+    j.btOkClick();
+    EXPECT_EQ(P().UltimoTexto(), QStringLiteral("Já existe um arquivo com o mesmo nome. Deseja sobrescrever?"));
+    const bool sim = r == TResposta::Sim;
+    EXPECT_EQ(LeArquivo(pasta + QStringLiteral("/boas-vindas.wav")), sim ? LeArquivo(origem) : QByteArray("antigo"));
+    EXPECT_EQ(j.ArquivoEnviado, sim);
+    const TMUDescricaoMensagem* m = MenuUraInfoAuxiliar.ListaDeMensagens.SearchItem(QStringLiteral("boas-vindas"));
+    ASSERT_EQ(m != nullptr, sim);
+    if (sim) {
+      EXPECT_EQ(m->Descricao, QStringLiteral("Bem-vindo"));
+    }
+    j.btSairClick();
+    EXPECT_EQ(j.result(), sim ? QDialog::Accepted : QDialog::Rejected);
+  }
+}
+
+TEST_F(Envio, BlocosDe250ParaOServidorEDepoisOFim) {
+  Simulador sim;
+  JanelaPrincipal principal;
+  TSessaoServidor sessao(&principal);
+  ASSERT_TRUE(Entra(sim, sessao));
+
+  auto existente = std::make_unique<TMUDescricaoMensagem>(QStringLiteral("boas-vindas"));
+  existente->Descricao = QStringLiteral("antiga");
+  MenuUraInfoAuxiliar.ListaDeMensagens.Add(std::move(existente));
+  TfrmEnviarArquivo j(&sessao, false);
+  principal.Envio = &j;
+  const QString origem = ArquivoValido(QStringLiteral("origem.wav"), 600);
+  Escolhe(j, {origem, ArquivoValido(QStringLiteral("outro.wav"))});
+  Campo(j, "edNomeArquivo")->setText(QStringLiteral("boas-vindas.wav"));
+  Campo(j, "edDescricao")->setText(QStringLiteral("Bem-vindo"));
+  j.btOkClick();
+  ASSERT_TRUE(EsperaAte([&] { return P().UltimoTexto() == QStringLiteral("Arquivo enviado com sucesso."); }));
+  ASSERT_TRUE(EsperaAte([&] { return sim.Le(QStringLiteral("boas-vindas.wav")) == LeArquivo(origem); }));
+  // The log counts the hexadecimal digits: two per byte.
+  QList<int> blocos;
+  for (const QString& l : sim.Pedidos(QStringLiteral("WavFilePart")))
+    blocos << QRegularExpression(QStringLiteral("\\((\\d+) bytes\\)")).match(l).captured(1).toInt() / 2;
+  EXPECT_EQ(blocos, (QList<int>{250, 250, 100}));
+  EXPECT_EQ(sim.Pedidos(QStringLiteral("SendWavFileComplete")).size(), 1);
+  EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeMensagens.SearchItem(QStringLiteral("boas-vindas"))->Descricao,
+            QStringLiteral("Bem-vindo"));
+  EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeMensagens.Count(), 1);
+  // The sent file left the waiting list; the other one is selected.
+  EXPECT_EQ(j.listaArquivos, QStringList{Plat.Caminho(QStringLiteral("outro.wav"))});
+  EXPECT_EQ(Campo(j, "edNomeArquivo")->text(), QStringLiteral("outro.wav"));
+  EXPECT_FALSE(j.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->isVisible());
+  // Closing with a file still waiting asks first.
+  P().Respostas.push_back(TResposta::Nao);
+  j.btSairClick();
+  EXPECT_EQ(P().UltimoTexto(), QStringLiteral("Existem arquivos para enviar. Deseja sair?"));
+  P().Respostas.push_back(TResposta::Sim);
+  j.btSairClick();
+  EXPECT_EQ(j.result(), QDialog::Accepted);
+  principal.Envio = nullptr;
+}
+
+TEST_F(Envio, CancelarInterrompeEOPedidoSeguinteDoServidorNaoReabre) {
+  Simulador sim;
+  JanelaPrincipal principal;
+  TSessaoServidor sessao(&principal);
+  ASSERT_TRUE(Entra(sim, sessao));
+  TfrmEnviarArquivo j(&sessao, false);
+  Escolhe(j, {ArquivoValido(QStringLiteral("grande.wav"), 4000)});
+  Campo(j, "edDescricao")->setText(QStringLiteral("d"));
+  j.btOkClick();
+  ASSERT_TRUE(EsperaAte([&] { return sim.Pedidos(QStringLiteral("SaveWavFile")).size() == 1; }));
+  j.EnviaBlocoArquivo();  // the first block opens the file
+  EXPECT_TRUE(j.Enviando());
+  EXPECT_EQ(j.findChild<QPushButton*>(QStringLiteral("btSair"))->text(), QStringLiteral("Cancelar"));
+  j.btSairClick();
+  EXPECT_FALSE(j.Enviando());
+  EXPECT_EQ(j.result(), 0);  // still open
+  const int partes = int(sim.Pedidos(QStringLiteral("WavFilePart")).size());
+  j.EnviaBlocoArquivo();
+  EXPECT_FALSE(j.Enviando());
+  EXPECT_EQ(sim.Pedidos(QStringLiteral("WavFilePart")).size(), partes);
+  EXPECT_TRUE(j.findChild<QPushButton*>(QStringLiteral("btOk"))->isEnabled());
+}
+
+TEST_F(Envio, GravacaoSubstituiAListaEOTemporarioSaiQuandoCancelada) {
+  TfrmEnviarArquivo j(nullptr, true);
+  // Cancelled; an empty take (no sample); a take kept.
+  for (int amostras : {-1, 0, 800}) {
+    const bool fica = amostras > 0;
+    QString alvo;
+    P().Usuario.push_back([&](QDialog* d) {
+      auto* g = qobject_cast<TfrmGravarAudio*>(d);
+      alvo = g->NomeArquivoGravar;
+      EXPECT_EQ(LeArquivo(alvo), ModeloWaveGravacao());
+      GravaArquivo(alvo, MontaWave8kMono(Padrao(qMax(0, amostras))));
+      g->ArquivoGravado = true;
+      return amostras < 0 ? int(QDialog::Rejected) : int(QDialog::Accepted);
+    });
+    j.btGravarClick();
+    EXPECT_EQ(alvo, Plat.Caminho(QStringLiteral("20261209100000.wav")));
+    EXPECT_EQ(QFile::exists(alvo), fica);
+    EXPECT_EQ(j.listaArquivos, fica ? QStringList{alvo} : QStringList{});
+    EXPECT_EQ(P().Caixas.size(), amostras == 0 ? 1u : 0u);
+    P().Caixas.clear();
+  }
+}
+
+}  // namespace
