@@ -122,8 +122,8 @@ void TfrmMenuUra::LeConfiguracao() {
   resize(990, 615);
   LePosicao(this, cfg, TModoPosicao::PosicaoTamanho);
   FInicioHeight = cfg.LeInteiro(QStringLiteral("InicioHeight"), 115);
-  const int total = ui->Splitter1->height();
-  ui->Splitter1->setSizes({FInicioHeight, std::max(total - FInicioHeight, 1)});
+  FInicioAplicado = false;
+  if (isVisible()) AplicaInicioHeight();
   for (int c = 0; c < 3; ++c) {
     ui->ListViewCondicoes->setColumnWidth(
         c, cfg.LeInteiro(QStringLiteral("CondicaoCol%1").arg(c), kColunasCondicao[c]));
@@ -134,14 +134,23 @@ void TfrmMenuUra::LeConfiguracao() {
 void TfrmMenuUra::SalvaConfiguracao() {
   TConfiguracao cfg(kSecao);
   GravaPosicao(this, cfg, TModoPosicao::PosicaoTamanho);
-  // Before the window was ever laid out the splitter reports nothing useful.
-  const int inicio = ui->Splitter1->sizes().value(0);
-  if (inicio > 0) FInicioHeight = inicio;
+  if (FInicioAplicado) FInicioHeight = ui->Splitter1->sizes().value(0, FInicioHeight);
   cfg.GravaInteiro(QStringLiteral("InicioHeight"), FInicioHeight);
   for (int c = 0; c < 3; ++c) {
     cfg.GravaInteiro(QStringLiteral("CondicaoCol%1").arg(c), ui->ListViewCondicoes->columnWidth(c));
     cfg.GravaInteiro(QStringLiteral("OpcaoCol%1").arg(c), ui->ListViewOpcoes->columnWidth(c));
   }
+}
+
+void TfrmMenuUra::showEvent(QShowEvent* Evento) {
+  QDialog::showEvent(Evento);
+  if (!FInicioAplicado) AplicaInicioHeight();
+}
+
+void TfrmMenuUra::AplicaInicioHeight() {
+  const int total = ui->Splitter1->height() - ui->Splitter1->handleWidth();
+  ui->Splitter1->setSizes({FInicioHeight, std::max(total - FInicioHeight, 1)});
+  FInicioAplicado = true;
 }
 
 void TfrmMenuUra::done(int Resultado) {
