@@ -95,8 +95,7 @@ TfrmMenuUra::TfrmMenuUra(const TContextoEditor& Ctx, QWidget* parent)
   connect(ui->btMsgMenu, &QToolButton::clicked, this, &TfrmMenuUra::EditaMensagemMenu);
 
   // The fallback and final sections: message and action buttons.
-  const auto secao = [this](QToolButton* btMsg, QLineEdit* edMsg, QToolButton* btAcao, QLineEdit* edAcao,
-                            auto Secao) {
+  const auto secao = [this](QToolButton* btMsg, QLineEdit* edMsg, QToolButton* btAcao, QLineEdit* edAcao, auto Secao) {
     connect(btMsg, &QToolButton::clicked, this, [this, edMsg, Secao] {
       auto* s = (MenuUra.get()->*Secao).get();
       if (EditaMensagemCom(FCtx, this, *s->Mensagem)) MostraTexto(edMsg, s->GetStrMensagem());
@@ -125,8 +124,8 @@ void TfrmMenuUra::LeConfiguracao() {
   FInicioAplicado = false;
   if (isVisible()) AplicaInicioHeight();
   for (int c = 0; c < 3; ++c) {
-    ui->ListViewCondicoes->setColumnWidth(
-        c, cfg.LeInteiro(QStringLiteral("CondicaoCol%1").arg(c), kColunasCondicao[c]));
+    ui->ListViewCondicoes->setColumnWidth(c,
+                                          cfg.LeInteiro(QStringLiteral("CondicaoCol%1").arg(c), kColunasCondicao[c]));
     ui->ListViewOpcoes->setColumnWidth(c, cfg.LeInteiro(QStringLiteral("OpcaoCol%1").arg(c), kColunasOpcao[c]));
   }
 }
@@ -216,10 +215,10 @@ void TfrmMenuUra::RefreshOpcoesTelaMenu() {
   });
   // The invalid-option and timeout sections only apply to a menu with options.
   const bool temOpcoes = lista.Count() > 0;
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           ui->btMsgOpcaoInvalida, ui->btAcaoOpcaoInvalida, ui->btMsgTimeout, ui->btAcaoTimeout,
-           ui->edMsgOpcaoInvalida, ui->edAcaoOpcaoInvalida, ui->edMsgTimeout, ui->edAcaoTimeout,
-           ui->cbTentativasOpcaoInvalida, ui->cbTentativasTimeout, ui->cbTempoTimeout})
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->btMsgOpcaoInvalida, ui->btAcaoOpcaoInvalida, ui->btMsgTimeout,
+                                                    ui->btAcaoTimeout, ui->edMsgOpcaoInvalida, ui->edAcaoOpcaoInvalida,
+                                                    ui->edMsgTimeout, ui->edAcaoTimeout, ui->cbTentativasOpcaoInvalida,
+                                                    ui->cbTentativasTimeout, ui->cbTempoTimeout})
     w->setEnabled(temOpcoes);
 }
 
@@ -291,8 +290,8 @@ void TfrmMenuUra::AdicionaOpcao() {
 void TfrmMenuUra::EditaOpcao(int Linha) {
   TMUOpcao* opcao = MenuUra->ListaOpcoes->GetItem(Linha);
   if (!opcao) return;
-  const bool ok = EhUraChat ? EditaOpcaoCom<TfrmCadOpcaoChat>(*this, FCtx, opcao)
-                            : EditaOpcaoCom<TfrmCadOpcao>(*this, FCtx, opcao);
+  const bool ok =
+      EhUraChat ? EditaOpcaoCom<TfrmCadOpcaoChat>(*this, FCtx, opcao) : EditaOpcaoCom<TfrmCadOpcao>(*this, FCtx, opcao);
   if (ok) RefreshOpcoesTelaMenu();
 }
 

@@ -84,10 +84,8 @@ TEST_F(MenuWhatsAppTeste, ItemsMoveOnlyWithinTheList) {
     QStringList Esperado;
     int Selecao;
   } casos[] = {
-      {0, "btDownItem", {"B", "A", "C"}, 1},
-      {0, "btUpItem", {"A", "B", "C"}, 0},
-      {2, "btDownItem", {"A", "B", "C"}, 2},
-      {2, "btUpItem", {"A", "C", "B"}, 1},
+      {0, "btDownItem", {"B", "A", "C"}, 1},   {0, "btUpItem", {"A", "B", "C"}, 0},
+      {2, "btDownItem", {"A", "B", "C"}, 2},   {2, "btUpItem", {"A", "C", "B"}, 1},
       {-1, "btDownItem", {"A", "B", "C"}, -1},
   };
   const auto origem = Menu(QStringLiteral("BOTAOWA"), {"A", "B", "C"});

@@ -20,8 +20,8 @@
 
 namespace {
 const QString kTitulo = QStringLiteral("Cadastro de menu");
-const QString kFinal = QStringLiteral(
-    "A acão final não foi informada. A chamada será encerrada ao final deste menu. Confirma?");
+const QString kFinal =
+    QStringLiteral("A acão final não foi informada. A chamada será encerrada ao final deste menu. Confirma?");
 const QString kInvalida = QStringLiteral(
     "A acão de Opção Inválida não foi informada. A chamada será encerrada após exceder as tentativas. Confirma?");
 const QString kTimeout = QStringLiteral(
@@ -84,9 +84,7 @@ struct TCasoOK {
 
 TEST_F(MenuUraTeste, OKRefusesAndConfirmsInOrder) {
   const auto finalComMensagem = [](TMenuUra& m) { m.Final->Mensagem->AddArquivo(QStringLiteral("bemvindo")); };
-  const auto comOpcao = [](TMenuUra& m) {
-    m.ListaOpcoes->Add(std::make_unique<TMUOpcao>(m.DAC, QStringLiteral("1")));
-  };
+  const auto comOpcao = [](TMenuUra& m) { m.ListaOpcoes->Add(std::make_unique<TMUOpcao>(m.DAC, QStringLiteral("1"))); };
   const auto tudoComAcao = [&](TMenuUra& m) {
     comOpcao(m);
     AddAcao(*m.Final->ListaAcao, QStringLiteral("DESLIGA"));
@@ -100,17 +98,32 @@ TEST_F(MenuUraTeste, OKRefusesAndConfirmsInOrder) {
       {"same name in other case", finalComMensagem, "outro", {TResposta::Sim}, {kFinal}, true},
       {"own name kept", finalComMensagem, "Atual", {TResposta::Sim}, {kFinal}, true},
       {"nothing in the menu", nullptr, "Atual", {}, {kInvalido}, false},
-      {"only a final action needs no question", [](TMenuUra& m) { AddAcao(*m.Final->ListaAcao, "DESLIGA"); },
-       "Atual", {}, {}, true},
+      {"only a final action needs no question",
+       [](TMenuUra& m) { AddAcao(*m.Final->ListaAcao, "DESLIGA"); },
+       "Atual",
+       {},
+       {},
+       true},
       {"final question answered No", finalComMensagem, "Atual", {TResposta::Nao}, {kFinal}, false},
       {"chat text in the menu message",
-       [](TMenuUra& m) { m.MensagemMenu->AddMensagemChat(QStringLiteral("Oi")); }, "Atual", {TResposta::Sim},
-       {kFinal}, true},
+       [](TMenuUra& m) { m.MensagemMenu->AddMensagemChat(QStringLiteral("Oi")); },
+       "Atual",
+       {TResposta::Sim},
+       {kFinal},
+       true},
       {"options without fallback actions", comOpcao, "Atual", {}, {kFinal, kInvalida, kTimeout}, true},
-      {"invalid-option question answered No", comOpcao, "Atual", {TResposta::Sim, TResposta::Nao},
-       {kFinal, kInvalida}, false},
-      {"timeout question answered No", comOpcao, "Atual", {TResposta::Sim, TResposta::Sim, TResposta::Nao},
-       {kFinal, kInvalida, kTimeout}, false},
+      {"invalid-option question answered No",
+       comOpcao,
+       "Atual",
+       {TResposta::Sim, TResposta::Nao},
+       {kFinal, kInvalida},
+       false},
+      {"timeout question answered No",
+       comOpcao,
+       "Atual",
+       {TResposta::Sim, TResposta::Sim, TResposta::Nao},
+       {kFinal, kInvalida, kTimeout},
+       false},
       {"every action present", tudoComAcao, "Atual", {}, {}, true},
   };
   for (const TCasoOK& c : casos) {
@@ -125,22 +138,15 @@ TEST_F(MenuUraTeste, OKRefusesAndConfirmsInOrder) {
     W<QLineEdit>("edNomeMenu")->setText(c.NomeDigitado);
     Clica("btOK");
     EXPECT_EQ(P().Textos(), c.CaixasEsperadas);
-    for (const auto& caixa : P().Caixas) EXPECT_EQ(caixa.Titulo, kTitulo);
+    for (const auto& caixa : P().Caixas) {
+      EXPECT_EQ(caixa.Titulo, kTitulo);
+      EXPECT_EQ(caixa.Tipo,
+                caixa.Texto.endsWith(QStringLiteral("Confirma?")) ? TTipoMensagem::SimNao : TTipoMensagem::Erro);
+    }
     EXPECT_EQ(Janela->result() == QDialog::Accepted, c.Aceito);
     // A refusal stores nothing; OK stores the trimmed name.
     EXPECT_EQ(Janela->MenuUra->Nome, c.Aceito ? c.NomeDigitado.trimmed() : QStringLiteral("Atual"));
   }
-}
-
-TEST_F(MenuUraTeste, ErrorBoxesAreErrorsAndQuestionsAreYesNo) {
-  Abre(nullptr);
-  Clica("btOK");
-  W<QLineEdit>("edNomeMenu")->setText(QStringLiteral("Novo"));
-  Janela->MenuUra->Final->Mensagem->AddArquivo(QStringLiteral("x"));
-  Clica("btOK");
-  ASSERT_EQ(P().Caixas.size(), 2u);
-  EXPECT_EQ(P().Caixas[0].Tipo, TTipoMensagem::Erro);
-  EXPECT_EQ(P().Caixas[1].Tipo, TTipoMensagem::SimNao);
 }
 
 TEST_F(MenuUraTeste, StoresTrimmedTextsAndDefaultsForBadNumbers) {
@@ -170,10 +176,10 @@ TEST_F(MenuUraTeste, NameKeyFilter) {
     const char* Digitado;
     const char* Esperado;
   } casos[] = {
-      {" a", "a"},              // no leading blank
-      {"a  b", "a b"},          // no two blanks in a row
-      {"Menu_1-x", "Menu_1-x"}, // letters, digits, "-" and "_"
-      {"ação!", "ao"},          // no accents, no punctuation
+      {" a", "a"},               // no leading blank
+      {"a  b", "a b"},           // no two blanks in a row
+      {"Menu_1-x", "Menu_1-x"},  // letters, digits, "-" and "_"
+      {"ação!", "ao"},           // no accents, no punctuation
   };
   Abre(nullptr);
   auto* nome = W<QLineEdit>("edNomeMenu");
