@@ -45,6 +45,7 @@ class TfrmCadCondicao : public QDialog {
   void TipoComparacaoMudou();
   void AtualizaItemsVariaveis();
   void AtualizaMemo();
+  void MostraMensagemAcao();
   void AdicionarVariavel();
   void EditarVariavel();
   void RemoverVariavel();

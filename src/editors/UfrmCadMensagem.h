@@ -42,6 +42,7 @@ class TfrmCadMensagem : public QDialog {
 
  protected:
   void done(int r) override;
+  void showEvent(QShowEvent* ev) override;
   bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
@@ -58,4 +59,5 @@ class TfrmCadMensagem : public QDialog {
 
   std::unique_ptr<Ui::TfrmCadMensagem> ui;
   TContextoEditor FCtx;
+  int FAlturaLista = -1;  // stored list height, applied when first shown
 };

@@ -30,9 +30,11 @@ class TfrmCadMensagemChat : public QDialog {
  public slots:
   void accept() override;
 
+ protected:
+  bool eventFilter(QObject* obj, QEvent* ev) override;
+
  private:
-  void FiltraTDD();
+  void LimitaTamanho();
 
   std::unique_ptr<Ui::TfrmCadMensagemChat> ui;
-  bool FFiltrando = false;
 };

@@ -23,8 +23,8 @@ class TfrmCadOpcao : public QDialog {
 
   // The working option, with its own message and action list. Never null.
   std::unique_ptr<TMUOpcao> Opcao;
-  TMUListaOpcao* lstOpcoes = nullptr;  // not owned: the menu's options, for the duplicate check
-  int ItemIndexOpcaoAtual = -1;        // position of the edited option, -1 for a new one
+  TMUListaOpcao* lstOpcoes = nullptr;   // not owned: the menu's options, for the duplicate check
+  int ItemIndexOpcaoAtual = -1;         // position of the edited option, -1 for a new one
   TListaMenuUra* lstMenuUra = nullptr;  // not owned
   QString strMenuAtual;
   bool EhUraChat = false;
@@ -36,7 +36,6 @@ class TfrmCadOpcao : public QDialog {
 
  protected:
   void done(int r) override;
-  bool eventFilter(QObject* Objeto, QEvent* Evento) override;
 
  private:
   void edOpcaoChange();
@@ -47,5 +46,4 @@ class TfrmCadOpcao : public QDialog {
 
   std::unique_ptr<Ui::TfrmCadOpcao> ui;
   TContextoEditor FCtx;
-  bool FCarregando = false;
 };

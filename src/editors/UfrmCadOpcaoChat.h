@@ -54,5 +54,4 @@ class TfrmCadOpcaoChat : public QDialog {
 
   std::unique_ptr<Ui::TfrmCadOpcaoChat> ui;
   TContextoEditor FCtx;
-  int FTipoAnterior = -1;  // type index shown before the current change
 };

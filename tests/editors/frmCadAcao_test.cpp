@@ -1,0 +1,237 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "UfrmCadAcao.h"
+#include "UfrmCadMensagem.h"
+#include "acao.h"
+#include "apoio_acoes_opcoes.h"
+#include "mensagem.h"
+#include "menuura.h"
+
+namespace {
+
+class TfrmCadAcaoTeste : public TesteEditorAcoesOpcoes {
+ protected:
+  QComboBox* Tipo(TfrmCadAcao& f) { return Filho<QComboBox>(f, "cbAcao"); }
+  QComboBox* Valor(TfrmCadAcao& f) { return Filho<QComboBox>(f, "cbValorAcao"); }
+  QComboBox* Segundo(TfrmCadAcao& f) { return Filho<QComboBox>(f, "cbVariavelComando"); }
+  void Escolhe(TfrmCadAcao& f, const QString& Codigo) {
+    Tipo(f)->setCurrentIndex(static_cast<int>(f.ListaAcoes.indexOf(Codigo)));
+  }
+  // Loads an action of the given type and values.
+  void Carrega(TfrmCadAcao& f, const QString& Codigo, const QString& Numero, const QString& Variavel = QString()) {
+    TMUAcao a(&Dac, Codigo);
+    a.ValorNumero = Numero;
+    a.Variavel = Variavel;
+    f.CarregaAcao(&a);
+  }
+};
+
+struct TCasoLista {
+  const char* TipoUra;
+  int TipoUraServidor;
+  QStringList Codigos;
+};
+
+TEST_F(TfrmCadAcaoTeste, TypeListFollowsKindOfUraModeAndServerType) {
+  const QStringList comuns{"", "INICIO", "OPCOES", "INVALIDA", "FINAL", "VAIPARA"};
+  const TCasoLista casos[] = {
+      {"", 1,
+       comuns + QStringList{"DISCA", "DISCAF", "DISCAG", "DISCAR", "DISCAU", "DISCAC", "DISCAS", "FALADIGITOS",
+                            "FALANUMERO", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR", "MENSAGEM"}},
+      {"", 2,
+       comuns + QStringList{"DISCA", "DISCAF", "DISCAG", "DISCAR", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO",
+                            "SETVAR", "MENSAGEM"}},
+      {"", 3, comuns + QStringList{"DISCA", "DESLIGA", "SETVAR", "MENSAGEM"}},
+      {"chat", 1,
+       comuns + QStringList{"DISCAF", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR", "MENSAGEM", "MIDIA"}},
+      {"chattdd", 1,
+       comuns + QStringList{"DISCAF", "DISCAU", "DESLIGA", "DESLIGAFH", "COMANDO", "SETVAR", "MENSAGEM", "MIDIA"}},
+      {"chat", 3, comuns + QStringList{"DESLIGA", "SETVAR", "MENSAGEM", "MIDIA"}},
+  };
+  for (const TCasoLista& c : casos) {
+    SCOPED_TRACE(std::string(c.TipoUra) + " / " + std::to_string(c.TipoUraServidor));
+    Dac.TipoUra = QString::fromLatin1(c.TipoUra);
+    TipoUraServidor = c.TipoUraServidor;
+    TfrmCadAcao f(Ctx());
+    EXPECT_EQ(f.ListaAcoes, c.Codigos);
+    ASSERT_EQ(Tipo(f)->count(), c.Codigos.size());
+    const int msg = static_cast<int>(c.Codigos.indexOf("MENSAGEM"));
+    EXPECT_EQ(Tipo(f)->itemText(msg), Dac.UraChat() ? "Envia mensagem" : "Atribui mensagem à variável");
+  }
+}
+
+TEST_F(TfrmCadAcaoTeste, TransferToOptionOfferedOnlyForOptionValuesWithX) {
+  TfrmCadAcao f(Ctx());
+  f.Acao->OpcaoAcao = "1XX";
+  f.CarregaAcao(nullptr);
+  ASSERT_EQ(f.ListaAcoes.value(5), "DISCAOP");
+  EXPECT_EQ(Tipo(f)->itemText(4), "Vai para Final do menu atual");
+  EXPECT_EQ(Tipo(f)->itemText(5), "Transfere para opção informada");
+  // A later load for a list without "X" (lower case does not count) drops it again.
+  TMUAcao outra(&Dac, "DISCAOP");
+  outra.OpcaoAcao = "1xx";
+  f.CarregaAcao(&outra);
+  EXPECT_FALSE(f.ListaAcoes.contains("DISCAOP"));
+  EXPECT_EQ(Tipo(f)->count(), f.ListaAcoes.size());
+  EXPECT_EQ(Tipo(f)->currentIndex(), -1);  // the code is not offered
+}
+
+TEST_F(TfrmCadAcaoTeste, SwitchingTypeShowsTheValuesTheActionHolds) {
+  TfrmCadAcao f(Ctx());
+  Carrega(f, "DISCA", "123");
+  EXPECT_EQ(Valor(f)->currentText(), "123");
+  Escolhe(f, "DISCAR");
+  EXPECT_EQ(f.Acao->Tipo, "DISCAR");
+  EXPECT_EQ(Valor(f)->currentText(), "123");
+  EXPECT_EQ(Filho<QLabel>(f, "LabelValorAcao")->text(), "Ramal");
+  Escolhe(f, "INICIO");
+  EXPECT_FALSE(Valor(f)->isEnabled());
+  EXPECT_TRUE(Filho<QLabel>(f, "LabelValorAcao")->isHidden());
+  Escolhe(f, "FALADIGITOS");
+  EXPECT_EQ(Valor(f)->currentText(), "123");
+  EXPECT_EQ(f.Acao->ValorNumero, "123");
+}
+
+TEST_F(TfrmCadAcaoTeste, GoToMenuLeavesOutTheCurrentMenuAndRefusesAMissingOne) {
+  TListaMenuUra menus;
+  for (const char* n : {"Principal", "Vendas", "Suporte"}) menus.Add(std::make_unique<TMenuUra>(&Dac, n));
+  TfrmCadAcao f(Ctx());
+  f.lstMenuUra = &menus;
+  f.strMenuAtual = "Vendas";
+  TMUAcao a(&Dac, "VAIPARA");
+  a.ValorMenu = "Vendas";
+  a.Variavel = "3";
+  f.CarregaAcao(&a);
+  EXPECT_EQ(Valor(f)->count(), 2);
+  EXPECT_EQ(Valor(f)->findText("Vendas"), -1);
+  EXPECT_EQ(Valor(f)->currentIndex(), -1);
+  EXPECT_EQ(Segundo(f)->currentText(), "Timeout");
+  Filho<QPushButton>(f, "btOK")->click();
+  EXPECT_EQ(P().UltimoTexto(), "Informe o menu para onde será encaminhada a chamada");
+  EXPECT_EQ(P().Caixas.back().Titulo, "Cadastro de ação");
+  EXPECT_EQ(P().Caixas.back().Tipo, TTipoMensagem::Erro);
+  EXPECT_NE(f.result(), QDialog::Accepted);
+
+  Valor(f)->setCurrentIndex(Valor(f)->findText("Suporte"));
+  Segundo(f)->setCurrentIndex(4);
+  Filho<QPushButton>(f, "btOK")->click();
+  EXPECT_EQ(f.result(), QDialog::Accepted);
+  EXPECT_EQ(f.Acao->ValorMenu, "Suporte");
+  EXPECT_EQ(f.Acao->Variavel, "4");
+}
+
+TEST_F(TfrmCadAcaoTeste, QueueListStoresIdsAndVariablesAndRefusesTheSeparator) {
+  auto fila = std::make_unique<TMUFila>("12");
+  fila->NomeFila = "Vendas";
+  MenuUraInfoAuxiliar.ListaDeFilasVoz.Add(std::move(fila));
+  MenuUraInfoAuxiliar.ListaDeFilasVoz.Add(std::make_unique<TMUFila>("7"));
+  MenuUraInfoAuxiliar.ListaDeVariaveis.Add("cliente");
+  TfrmCadAcao f(Ctx());
+  Carrega(f, "DISCAF", "7", "2");
+  QComboBox* v = Valor(f);
+  EXPECT_FALSE(v->isEditable());
+  EXPECT_EQ(v->currentText(), "7");
+  EXPECT_EQ(Segundo(f)->currentText(), "Alta");
+  EXPECT_EQ(Filho<QLabel>(f, "Label1")->text(), "Prioridade");
+
+  v->setCurrentIndex(v->findText("--- Variáveis ---"));
+  EXPECT_EQ(v->currentIndex(), -1);
+  EXPECT_EQ(f.Acao->ValorNumero, "7");
+  v->setCurrentIndex(v->findText("12 - Vendas"));
+  EXPECT_EQ(f.Acao->ValorNumero, "12");
+  v->setCurrentIndex(v->findText("${cliente}"));
+  EXPECT_EQ(f.Acao->ValorNumero, "${cliente}");
+  Segundo(f)->setCurrentIndex(1);
+  EXPECT_EQ(f.Acao->Variavel, "1");
+
+  // Without queues (a chat URA here) the queue is typed.
+  Dac.TipoUra = "chat";
+  TfrmCadAcao chat(Ctx());
+  Carrega(chat, "DISCAF", "3");
+  EXPECT_TRUE(Valor(chat)->isEditable());
+  EXPECT_EQ(Valor(chat)->currentText(), "3");
+}
+
+struct TCasoOK {
+  const char* Tipo;
+  const char* Numero;
+  const char* Variavel;
+  const char* Erro;  // empty: accepted
+};
+
+TEST_F(TfrmCadAcaoTeste, OkChecksEachType) {
+  const TCasoOK casos[] = {
+      {"DESLIGA", "abc", "", "O código para encerrar a chamada deve ser um valor numérico"},
+      {"DESLIGA", "-1", "", "O código para encerrar a chamada deve ser um valor numérico"},
+      {"DESLIGA", "", "", ""},
+      {"DESLIGA", "5", "", ""},
+      {"DISCA", "  ", "", "Informe o número para onde será encaminhada a chamada"},
+      {"DISCAR", "201", "", ""},
+      {"DISCAU", "", "", "Informe o nome da URA para onde será encaminhada a chamada"},
+      {"DISCAS", "", "", "Informe o nome do contexto a ser executado"},
+      {"FALANUMERO", "", "", "Informe o número a ser falado"},
+      {"SETVAR", "1", "", "Nome da variável não está definido"},
+      {"SETVAR", "1", "9abc", "Nome da variável deve iniciar com letra"},
+      {"SETVAR", "1", "novaVar", ""},
+      {"COMANDO", "", "", "Informe o nome do comando a ser executado"},
+      {"MENSAGEM", "", "saudacao", "Nenhum arquivo foi adicionado à variável"},
+      {"INICIO", "", "", ""},
+  };
+  for (const TCasoOK& c : casos) {
+    SCOPED_TRACE(std::string(c.Tipo) + " '" + c.Numero + "' '" + c.Variavel + "'");
+    P().Caixas.clear();
+    TfrmCadAcao f(Ctx());
+    Carrega(f, c.Tipo, c.Numero, c.Variavel);
+    Filho<QPushButton>(f, "btOK")->click();
+    const QString erro = QString::fromUtf8(c.Erro);
+    EXPECT_EQ(f.result() == QDialog::Accepted, erro.isEmpty());
+    EXPECT_EQ(P().UltimoTexto(), erro);
+    // A refusal keeps what was entered; the hang-up code survives its disabled field.
+    EXPECT_EQ(f.Acao->ValorNumero, QString::fromLatin1(c.Numero));
+  }
+  // An accepted SETVAR offers its variable to later actions.
+  EXPECT_GE(MenuUraInfoAuxiliar.ListaDeVariaveis.IndexOf("novaVar"), 0);
+}
+
+TEST_F(TfrmCadAcaoTeste, MessageButtonEditsChatTextAndVoiceFileList) {
+  Dac.TipoUra = "chat";
+  TfrmCadAcao chat(Ctx());
+  Carrega(chat, "MENSAGEM", "Oi");
+  EXPECT_FALSE(Filho<QToolButton>(chat, "btMsg")->isHidden());
+  P().Usuario.push_back([](QDialog* d) {
+    auto* m = qobject_cast<TfrmCadMensagem*>(d);
+    if (!m || m->Mensagem->GetMensagemChat(0, "\n") != "Oi") return int(QDialog::Rejected);
+    m->Mensagem->CopyFrom(nullptr);
+    m->Mensagem->AddMensagemChat("Bom dia\r\nCliente");
+    m->Mensagem->AddMensagemChat("Tchau");
+    return int(QDialog::Accepted);
+  });
+  Filho<QToolButton>(chat, "btMsg")->click();
+  EXPECT_EQ(chat.Acao->ValorNumero, "Bom dia\nCliente\nTchau");
+  EXPECT_EQ(Valor(chat)->currentText(), chat.Acao->GetStrAcaoMensagem());
+
+  Dac.TipoUra.clear();
+  TfrmCadAcao voz(Ctx());
+  Carrega(voz, "MENSAGEM", "a,b", "saudacao");
+  bool sohArquivos = false;
+  P().Usuario.push_back([&](QDialog* d) {
+    auto* m = qobject_cast<TfrmCadMensagem*>(d);
+    sohArquivos = m && m->SohArquivos && m->Mensagem->ArquivosCount() == 2;
+    if (m) m->Mensagem->AddArquivo("c");
+    return int(QDialog::Accepted);
+  });
+  Filho<QToolButton>(voz, "btMsg")->click();
+  EXPECT_TRUE(sohArquivos);
+  EXPECT_EQ(voz.Acao->ValorNumero, "a,b,c");
+  // Cancelling the message editor changes nothing.
+  Filho<QToolButton>(voz, "btMsg")->click();
+  EXPECT_EQ(voz.Acao->ValorNumero, "a,b,c");
+  Filho<QPushButton>(voz, "btOK")->click();
+  EXPECT_EQ(voz.result(), QDialog::Accepted);
+  EXPECT_GE(MenuUraInfoAuxiliar.ListaDePlayList.IndexOf("saudacao"), 0);
+}
+
+}  // namespace

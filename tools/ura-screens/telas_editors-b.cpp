@@ -1,0 +1,105 @@
+// The action and option editors, filled from examples/.
+#include <QDir>
+#include <QLineEdit>
+#include <map>
+
+#include "UTXMLDac.h"
+#include "UfrmCadAcao.h"
+#include "UfrmCadAcoes.h"
+#include "UfrmCadOpcao.h"
+#include "UfrmCadOpcaoChat.h"
+#include "infoauxiliar.h"
+#include "menuura.h"
+#include "telas.h"
+
+namespace {
+
+// An example document, read once, with the catalogues read again for each
+// window (the lookup lists are emptied before every window).
+TDAC* Documento(const QString& Arquivo) {
+  static std::map<QString, std::unique_ptr<TDAC>> documentos;
+  auto& dac = documentos[Arquivo];
+  const QDir exemplos(PastaExemplos());
+  if (!dac) {
+    dac = std::make_unique<TDAC>();
+    TXMLDocument doc;
+    TXMLDac().LerXML(doc, dac.get(), exemplos.filePath(Arquivo));
+  }
+  TXMLDocument catalogo;
+  TXMLDac leitor;
+  leitor.LerXMLMensagens(catalogo, dac.get(), exemplos.filePath(QStringLiteral("mensagens.xml")));
+  leitor.LerXMLMensagens(catalogo, dac.get(), exemplos.filePath(QStringLiteral("mensagenschat.xml")));
+  return dac.get();
+}
+
+TContextoEditor Contexto(const QString& Arquivo) {
+  TContextoEditor ctx;
+  ctx.Dac = Documento(Arquivo);
+  return ctx;
+}
+
+TMUOpcao* OpcaoExemplo(const TContextoEditor& Ctx, const QString& Menu, int Indice) {
+  return Ctx.Dac->ListaMenus->SearchMenu(Menu)->ListaOpcoes->GetItem(Indice);
+}
+
+// Queues and variables as the server would report them.
+void FilasDeExemplo(TMUListaFilas& Filas) {
+  const char* filas[][2] = {{"40", "Financeiro"}, {"41", "Comercial"}, {"51", "Suporte técnico"}};
+  for (const auto& f : filas) {
+    auto fila = std::make_unique<TMUFila>(QString::fromUtf8(f[0]));
+    fila->NomeFila = QString::fromUtf8(f[1]);
+    Filas.Add(std::move(fila));
+  }
+  MenuUraInfoAuxiliar.ListaDeVariaveis.Add(QStringLiteral("servico"));
+}
+
+std::unique_ptr<QWidget> EditorDeAcao(const QString& Arquivo, const QString& Menu, int Opcao, int Acao) {
+  const TContextoEditor ctx = Contexto(Arquivo);
+  FilasDeExemplo(ctx.Dac->UraChat() ? MenuUraInfoAuxiliar.ListaDeFilasChat : MenuUraInfoAuxiliar.ListaDeFilasVoz);
+  const TMUOpcao* opcao = OpcaoExemplo(ctx, Menu, Opcao);
+  auto janela = std::make_unique<TfrmCadAcao>(ctx);
+  janela->lstMenuUra = ctx.Dac->ListaMenus.get();
+  janela->strMenuAtual = Menu;
+  janela->CarregaAcao(opcao->ListaAcao->GetItem(Acao));
+  janela->Acao->OpcaoAcao = opcao->ListaAcao->OpcaoAcao;
+  return janela;
+}
+
+const bool registradas[] = {
+    RegistraTela(QStringLiteral("frmCadAcoes"),
+                 [] {
+                   const TContextoEditor ctx = Contexto(QStringLiteral("atendimento-voz.xml"));
+                   auto janela = std::make_unique<TfrmCadAcoes>(ctx);
+                   janela->lstMenuUra = ctx.Dac->ListaMenus.get();
+                   janela->strMenuAtual = QStringLiteral("Servicos");
+                   janela->CarregaAcoes(OpcaoExemplo(ctx, QStringLiteral("Servicos"), 1)->ListaAcao.get());
+                   return std::unique_ptr<QWidget>(std::move(janela));
+                 }),
+    RegistraTela(QStringLiteral("frmCadAcao"),
+                 [] { return EditorDeAcao(QStringLiteral("atendimento-voz.xml"), QStringLiteral("Servicos"), 0, 1); }),
+    RegistraTela(QStringLiteral("frmCadAcaoChat"),
+                 [] { return EditorDeAcao(QStringLiteral("atendimento-chat.xml"), QStringLiteral("Suporte"), 0, 1); }),
+    RegistraTela(QStringLiteral("frmCadOpcao"),
+                 [] {
+                   const TContextoEditor ctx = Contexto(QStringLiteral("atendimento-voz.xml"));
+                   auto janela = std::make_unique<TfrmCadOpcao>(ctx);
+                   janela->lstMenuUra = ctx.Dac->ListaMenus.get();
+                   janela->strMenuAtual = QStringLiteral("Servicos");
+                   janela->CarregaOpcao(OpcaoExemplo(ctx, QStringLiteral("Servicos"), 1));
+                   // A pattern that shows the end key and the digit count.
+                   if (auto* ed = janela->findChild<QLineEdit*>(QStringLiteral("edOpcao")))
+                     ed->setText(QStringLiteral("4XXXX"));
+                   return std::unique_ptr<QWidget>(std::move(janela));
+                 }),
+    RegistraTela(QStringLiteral("frmCadOpcaoChat"),
+                 [] {
+                   const TContextoEditor ctx = Contexto(QStringLiteral("atendimento-chat.xml"));
+                   auto janela = std::make_unique<TfrmCadOpcaoChat>(ctx);
+                   janela->lstMenuUra = ctx.Dac->ListaMenus.get();
+                   janela->strMenuAtual = QStringLiteral("Suporte");
+                   janela->CarregaOpcao(OpcaoExemplo(ctx, QStringLiteral("Suporte"), 0));
+                   return std::unique_ptr<QWidget>(std::move(janela));
+                 }),
+};
+
+}  // namespace
