@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
+#include "ambiente.h"
 #include "infoauxiliar.h"
 #include "plataforma.h"
 #include "telas.h"
@@ -34,6 +36,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
   DefinePlataforma(std::make_unique<TPlataformaRoteirizada>());
+  // Windows read and write their settings: a private folder keeps the
+  // pictures at the default sizes and leaves the user's settings alone.
+  QTemporaryDir pasta;
+  TAmbiente ambiente;
+  ambiente.PastaPrograma = ambiente.PastaUsuario = ambiente.PastaConfiguracao = ambiente.PastaTemporaria = pasta.path();
+  DefineAmbiente(ambiente);
 
   QString saida = QStringLiteral("docs/screens");
   QStringList nomes;
