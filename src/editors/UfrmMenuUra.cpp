@@ -1,6 +1,8 @@
 #include "UfrmMenuUra.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QSplitter>
 
@@ -161,6 +163,19 @@ bool TfrmMenuUra::eventFilter(QObject* Objeto, QEvent* Evento) {
   if (Objeto == ui->edNomeMenu && Evento->type() == QEvent::KeyPress) {
     const QString texto = static_cast<QKeyEvent*>(Evento)->text();
     if (!texto.isEmpty() && !TeclaNomeAceita(texto.front(), ui->edNomeMenu->text())) return true;
+  }
+  // Composed characters (dead keys: "ã", "é") arrive through the input method.
+  if (Objeto == ui->edNomeMenu && Evento->type() == QEvent::InputMethod) {
+    const auto* im = static_cast<QInputMethodEvent*>(Evento);
+    QString aceito;
+    for (QChar c : im->commitString())
+      if (TeclaNomeAceita(c, ui->edNomeMenu->text() + aceito)) aceito += c;
+    if (aceito != im->commitString()) {
+      QInputMethodEvent filtrado(im->preeditString(), im->attributes());
+      filtrado.setCommitString(aceito, im->replacementStart(), im->replacementLength());
+      QCoreApplication::sendEvent(ui->edNomeMenu, &filtrado);
+      return true;
+    }
   }
   return QDialog::eventFilter(Objeto, Evento);
 }

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -190,6 +191,13 @@ TEST_F(MenuUraTeste, NameKeyFilter) {
   }
   QTest::keyClick(nome, Qt::Key_Backspace);
   EXPECT_EQ(nome->text(), QStringLiteral("a"));
+  // A composed character (dead key) comes through the input method.
+  for (const char* composto : {"ã", "b"}) {
+    QInputMethodEvent ev;
+    ev.setCommitString(QString::fromUtf8(composto));
+    QCoreApplication::sendEvent(nome, &ev);
+  }
+  EXPECT_EQ(nome->text(), QStringLiteral("ab"));
 }
 
 TEST_F(MenuUraTeste, KindOfUraChoosesControlsAndOptionEditor) {
