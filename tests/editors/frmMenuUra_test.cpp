@@ -294,11 +294,18 @@ TEST_F(MenuUraTeste, CancelAfterSubEditorsLeavesTheMenuUnchanged) {
   Dac.GetListConfig(&antes);
   Abre(m);
   QStringList menusVistos;
-  // Add a condition, edit the option, change the final actions, remove the condition.
+  // Add and edit a condition, edit the option, change the final actions, remove the condition.
   P().Usuario.push_back([&](QDialog* d) {
     auto* c = qobject_cast<TfrmCadCondicao*>(d);
     menusVistos << c->strMenuAtual;
     c->Condicao->HoraIni = 7;
+    return int(QDialog::Accepted);
+  });
+  P().Usuario.push_back([&](QDialog* d) {
+    auto* c = qobject_cast<TfrmCadCondicao*>(d);
+    menusVistos << c->strMenuAtual;
+    EXPECT_EQ(c->Condicao->HoraIni, 7);  // loaded from the row clicked
+    c->Condicao->MinutoIni = 15;
     return int(QDialog::Accepted);
   });
   P().Usuario.push_back([](QDialog* d) {
@@ -312,14 +319,16 @@ TEST_F(MenuUraTeste, CancelAfterSubEditorsLeavesTheMenuUnchanged) {
     return int(QDialog::Accepted);
   });
   Clica("btAddCondicao");
+  emit Lista("ListViewCondicoes")->itemDoubleClicked(Lista("ListViewCondicoes")->topLevelItem(1), 0);
   emit Lista("ListViewOpcoes")->itemDoubleClicked(Lista("ListViewOpcoes")->topLevelItem(0), 0);
   W<QLineEdit>("edNomeMenu")->setText(QStringLiteral("Digitado"));
   Clica("SpeedButton12");
   Seleciona("ListViewCondicoes", 0);
   Clica("btRemoveCondicao");
 
-  EXPECT_EQ(menusVistos, (QStringList{QString(), QStringLiteral("M")}));
+  EXPECT_EQ(menusVistos, (QStringList{QString(), QStringLiteral("M"), QStringLiteral("M")}));
   EXPECT_EQ(Janela->MenuUra->ListaCondicoes->GetItem(0)->HoraIni, 7);
+  EXPECT_EQ(Janela->MenuUra->ListaCondicoes->GetItem(0)->MinutoIni, 15);
   EXPECT_EQ(Janela->MenuUra->ListaOpcoes->GetItem(0)->GetValor(), QStringLiteral("2"));
   EXPECT_EQ(Janela->MenuUra->Final->ListaAcao->Count(), 1);
   EXPECT_FALSE(W<QLineEdit>("edAcaoFinal")->text().isEmpty());
