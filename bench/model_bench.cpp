@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "UTMenuUra.h"
+#include "verificacao.h"
 
 namespace {
 
@@ -139,6 +140,23 @@ void BM_DescricoesDeTodosOsMenus(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_DescricoesDeTodosOsMenus)->Unit(benchmark::kMillisecond);
+
+// The whole URA check, with the catalogue and a server list of every file.
+void BM_VerificaURA(benchmark::State& state) {
+  const TDAC& dac = Documento();
+  const QStringList servidor = [] {
+    QStringList l;
+    for (int i = 0; i < kCatalogo; ++i) l << QStringLiteral("msg%1").arg(i);
+    return l;
+  }();
+  size_t achados = 0;
+  for (auto _ : state) {
+    achados = VerificaURA(dac, &MenuUraInfoAuxiliar.ListaDeMensagens, &servidor).size();
+    benchmark::DoNotOptimize(achados);
+  }
+  state.counters["achados"] = double(achados);
+}
+BENCHMARK(BM_VerificaURA)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

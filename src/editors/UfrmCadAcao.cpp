@@ -103,6 +103,9 @@ TfrmCadAcao::TfrmCadAcao(const TContextoEditor& Ctx, QWidget* parent)
   }
   ui->LabelValorAcao->hide();
   ui->Label1->hide();
+  // Typed values are values, not new entries of the lists offered.
+  ui->cbValorAcao->setInsertPolicy(QComboBox::NoInsert);
+  ui->cbVariavelComando->setInsertPolicy(QComboBox::NoInsert);
 
   MontaListaAcoes();
   Atualiza();
@@ -325,9 +328,11 @@ void TfrmCadAcao::Atualiza() {
 }
 
 void TfrmCadAcao::cbValorAcaoChange() {
-  // A disabled value combo shows no value of its own: it must not overwrite
-  // what the action holds (a hang-up code read from the file, say).
-  if (FAtualizando || !ui->cbValorAcao->isEnabled()) return;
+  if (FAtualizando) return;
+  // "DISCAOP" has no value; any other disabled value combo shows no value of
+  // its own and must not overwrite what the action holds (a hang-up code).
+  if (Acao->Tipo == kDiscaOp) Acao->ValorNumero.clear();
+  if (!ui->cbValorAcao->isEnabled()) return;
   QComboBox* valor = ui->cbValorAcao;
   const QString& tipo = Acao->Tipo;
   const QString texto = valor->currentText();
@@ -390,6 +395,9 @@ void TfrmCadAcao::btMsgClick() {
 bool TfrmCadAcao::Verifica() {
   cbValorAcaoChange();
   const QString& tipo = Acao->Tipo;
+  // A section or priority shown for a stored value that is no number is the
+  // one kept, not the stored text.
+  if ((tipo == u"VAIPARA" || tipo == u"DISCAF") && !ui->cbVariavelComando->isHidden()) cbVariavelComandoChange();
   QString erro;
   auto exige = [&](const QString& Valor, const QString& Mensagem) {
     if (TrimBlanks(Valor).isEmpty()) erro = Mensagem;

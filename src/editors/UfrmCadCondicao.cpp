@@ -1,8 +1,8 @@
 #include "UfrmCadCondicao.h"
 
 #include <QHeaderView>
-#include <array>
 #include <QTreeWidget>
+#include <array>
 
 #include "USubEditores.h"
 #include "UfrmCadCondicaoVar.h"
@@ -96,7 +96,8 @@ void TfrmCadCondicao::PreencheCombos() {
     c->addItems(anos);
     c->setEnabled(false);
   }
-  for (QComboBox* c : {ui->ComboBoxHoraIniPeriodo, ui->ComboBoxHoraFimPeriodo, ui->ComboBoxHoraIni, ui->ComboBoxHoraFim})
+  for (QComboBox* c :
+       {ui->ComboBoxHoraIniPeriodo, ui->ComboBoxHoraFimPeriodo, ui->ComboBoxHoraIni, ui->ComboBoxHoraFim})
     c->addItems(Numeros(0, 23, 2));
   for (QComboBox* c :
        {ui->ComboBoxMinutoIniPeriodo, ui->ComboBoxMinutoFimPeriodo, ui->ComboBoxMinutoIni, ui->ComboBoxMinutoFim})

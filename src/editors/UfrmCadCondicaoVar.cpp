@@ -7,9 +7,7 @@
 namespace {
 const QString kTitulo = QStringLiteral("Cadastro de condições");
 
-bool LetraOuDigito(QChar c) {
-  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-}
+bool LetraOuDigito(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'); }
 
 // The message of the first rule the name breaks, or empty.
 QString ValidaNome(const QString& Nome) {
@@ -26,7 +24,7 @@ QString ValidaNome(const QString& Nome) {
 
 TfrmCadCondicaoVar::TfrmCadCondicaoVar(const TContextoEditor&, QWidget* parent)
     : QDialog(parent),
-      ListaTipoComp{QStringLiteral("EQ"), QStringLiteral("NEQ"), QStringLiteral("GT"),   QStringLiteral("LT"),
+      ListaTipoComp{QStringLiteral("EQ"),   QStringLiteral("NEQ"),  QStringLiteral("GT"), QStringLiteral("LT"),
                     QStringLiteral("GTEQ"), QStringLiteral("LTEQ"), QStringLiteral("SW"), QStringLiteral("EW")},
       ListaDescricaoTipo{QStringLiteral("igual à"),          QStringLiteral("diferente de"),
                          QStringLiteral("maior que"),        QStringLiteral("menor que"),

@@ -20,9 +20,9 @@
 namespace {
 const QString kSecao = QStringLiteral("TelaCadMensagem");
 const QString kQuebraExibida = QStringLiteral("\u21A9");
-// Item data: the catalogue entry of a voice row, the catalogue index of a chat row.
-constexpr int kPapelEntrada = Qt::UserRole;
-constexpr int kPapelIndice = Qt::UserRole + 1;
+// Item data of a chat row: the text's catalogue index. A voice row needs only
+// its caption, so it keeps no pointer that the catalogue could outlive.
+constexpr int kPapelIndice = Qt::UserRole;
 constexpr int kLarguraColunaChat = 20;
 constexpr int kAlturaChat = 200;
 constexpr int kLarguraChat = 570;
@@ -100,19 +100,20 @@ TfrmCadMensagem::TfrmCadMensagem(const TContextoEditor& Ctx, QWidget* parent)
   ColunaSort = cfg.LeInteiro(QStringLiteral("ColunaSort"), -1);
   if (ColunaSort > 1) ColunaSort = -1;
   SortDescendente = cfg.LeBool(QStringLiteral("SortDescendente"), false);
-  if (EhUraChat) {
-    ui->ListViewDisponiveis->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvDispCol2Ura"), 400));
-    ui->ListViewSelecionados->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvSelCol2Ura"), 400));
-  } else {
-    ui->ListViewDisponiveis->setColumnWidth(0, cfg.LeInteiro(QStringLiteral("lvDispCol"), 100));
-    ui->ListViewSelecionados->setColumnWidth(0, cfg.LeInteiro(QStringLiteral("lvSelCol"), 100));
-    ui->ListViewDisponiveis->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvDispCol2"), 400));
-    ui->ListViewSelecionados->setColumnWidth(1, cfg.LeInteiro(QStringLiteral("lvSelCol2"), 400));
-  }
+  for (const TColunaCfg& c : Colunas())
+    c.Lista->setColumnWidth(c.Coluna, cfg.LeInteiro(QString::fromLatin1(c.Chave), c.Coluna == 0 ? 100 : 400));
   AtualizaMensagem();
 }
 
 TfrmCadMensagem::~TfrmCadMensagem() = default;
+
+std::vector<TfrmCadMensagem::TColunaCfg> TfrmCadMensagem::Colunas() const {
+  QTreeWidget* disp = ui->ListViewDisponiveis;
+  QTreeWidget* sel = ui->ListViewSelecionados;
+  // The chat lists' first column has a fixed width.
+  if (EhUraChat) return {{disp, 1, "lvDispCol2Ura"}, {sel, 1, "lvSelCol2Ura"}};
+  return {{disp, 0, "lvDispCol"}, {sel, 0, "lvSelCol"}, {disp, 1, "lvDispCol2"}, {sel, 1, "lvSelCol2"}};
+}
 
 void TfrmCadMensagem::GravaConfiguracao() {
   TConfiguracao cfg(kSecao);
@@ -123,15 +124,7 @@ void TfrmCadMensagem::GravaConfiguracao() {
   cfg.GravaInteiro(QStringLiteral("LVDHeight"), FAlturaLista >= 0 ? FAlturaLista : ui->ListViewDisponiveis->height());
   cfg.GravaInteiro(QStringLiteral("ColunaSort"), ColunaSort);
   cfg.GravaBool(QStringLiteral("SortDescendente"), SortDescendente);
-  if (EhUraChat) {
-    cfg.GravaInteiro(QStringLiteral("lvDispCol2Ura"), ui->ListViewDisponiveis->columnWidth(1));
-    cfg.GravaInteiro(QStringLiteral("lvSelCol2Ura"), ui->ListViewSelecionados->columnWidth(1));
-  } else {
-    cfg.GravaInteiro(QStringLiteral("lvDispCol"), ui->ListViewDisponiveis->columnWidth(0));
-    cfg.GravaInteiro(QStringLiteral("lvSelCol"), ui->ListViewSelecionados->columnWidth(0));
-    cfg.GravaInteiro(QStringLiteral("lvDispCol2"), ui->ListViewDisponiveis->columnWidth(1));
-    cfg.GravaInteiro(QStringLiteral("lvSelCol2"), ui->ListViewSelecionados->columnWidth(1));
-  }
+  for (const TColunaCfg& c : Colunas()) cfg.GravaInteiro(QString::fromLatin1(c.Chave), c.Lista->columnWidth(c.Coluna));
 }
 
 void TfrmCadMensagem::showEvent(QShowEvent* ev) {
@@ -172,7 +165,6 @@ void TfrmCadMensagem::CarregaListaMensagens() {
     for (const auto& entrada : MenuUraInfoAuxiliar.ListaDeMensagens.Items()) {
       if (!Combina(filtro, entrada->Descricao) && !Combina(filtro, entrada->Arquivo)) continue;
       auto* item = new QTreeWidgetItem(QStringList{entrada->Arquivo, entrada->Descricao});
-      item->setData(0, kPapelEntrada, QVariant::fromValue(static_cast<void*>(entrada.get())));
       if (!entrada->ArquivoExiste) {
         for (int c = 0; c < 2; ++c) item->setForeground(c, Qt::red);
       }
@@ -257,7 +249,8 @@ void TfrmCadMensagem::AdicionaSelecionados() {
     if (EhUraChat) {
       const int indice = item->data(0, kPapelIndice).toInt();
       const TListaTextoOrdenada& catalogo = CatalogoChat(EhUraChatTDD);
-      if (indice < 0 || indice >= catalogo.Count()) continue;
+      // An empty text would show as a row the message does not hold.
+      if (indice < 0 || indice >= catalogo.Count() || catalogo[indice].isEmpty()) continue;
       listaMsgSelecionada << catalogo[indice];
     } else {
       listaMsgSelecionada << item->text(0);

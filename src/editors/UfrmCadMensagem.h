@@ -4,11 +4,12 @@
 #include <QDialog>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 #include "contexto.h"
 
 class TMUMensagem;
-class QTreeWidgetItem;
+class QTreeWidget;
 namespace Ui {
 class TfrmCadMensagem;
 }
@@ -46,6 +47,13 @@ class TfrmCadMensagem : public QDialog {
   bool eventFilter(QObject* obj, QEvent* ev) override;
 
  private:
+  // A column width kept in the settings.
+  struct TColunaCfg {
+    QTreeWidget* Lista;
+    int Coluna;
+    const char* Chave;
+  };
+  std::vector<TColunaCfg> Colunas() const;
   void AtualizaMensagem();
   void AdicionaSelecionados();
   void RemoveSelecionado();

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QTextCursor>
+#include <algorithm>
 
 #include "UTKRDACFuncoes.h"
 #include "dac.h"

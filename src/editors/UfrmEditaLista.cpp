@@ -35,6 +35,7 @@ void TfrmEditarLista::AdicionaMensagem(TMUDescricaoMensagem* Item) {
 }
 
 void TfrmEditarLista::Carrega(TMUListaDescricaoMensagem& Lista) {
+  FLista = &Lista;
   for (const auto& item : Lista.Items()) AdicionaMensagem(item.get());
 }
 
@@ -54,7 +55,9 @@ void TfrmEditarLista::Alterar() {
 void TfrmEditarLista::accept() {
   for (int i = 0; i < ui->ListViewArquivos->topLevelItemCount(); ++i) {
     const QTreeWidgetItem* linha = ui->ListViewArquivos->topLevelItem(i);
-    if (TMUDescricaoMensagem* entrada = EntradaDe(linha)) entrada->Descricao = linha->text(1);
+    TMUDescricaoMensagem* entrada = EntradaDe(linha);
+    // The catalogue may have been emptied meanwhile (the connection closed).
+    if (entrada && (!FLista || FLista->IndexOf(entrada) >= 0)) entrada->Descricao = linha->text(1);
   }
   QDialog::accept();
 }

@@ -2,8 +2,9 @@
 // Catalogue list editor: changes the descriptions of the message catalogue.
 // Usage: construct, then Carrega(MenuUraInfoAuxiliar.ListaDeMensagens) (or
 // AdicionaMensagem per entry, in catalogue order), then show modally. Only OK
-// writes the descriptions back into the entries; the entries must outlive the
-// dialog.
+// writes the descriptions back into the entries. With Carrega, entries that
+// left the list while the dialog was open are skipped; with AdicionaMensagem
+// the entries must outlive the dialog.
 #include <QDialog>
 #include <memory>
 
@@ -38,4 +39,5 @@ class TfrmEditarLista : public QDialog {
   void Alterar();
 
   std::unique_ptr<Ui::TfrmEditarLista> ui;
+  TMUListaDescricaoMensagem* FLista = nullptr;  // not owned
 };

@@ -90,9 +90,13 @@ TEST_F(TfrmCadAcaoTeste, SwitchingTypeShowsTheValuesTheActionHolds) {
   Escolhe(f, "INICIO");
   EXPECT_FALSE(Valor(f)->isEnabled());
   EXPECT_TRUE(Filho<QLabel>(f, "LabelValorAcao")->isHidden());
-  Escolhe(f, "FALADIGITOS");
-  EXPECT_EQ(Valor(f)->currentText(), "123");
-  EXPECT_EQ(f.Acao->ValorNumero, "123");
+  // In a local-service document every transfer is a typed number, even with groups known.
+  MenuUraInfoAuxiliar.ListaDeGrupos.Add(std::make_unique<TMUGrupo>("3"));
+  Dac.RORIRO = true;
+  TfrmCadAcao local(Ctx());
+  Carrega(local, "DISCAG", "55");
+  EXPECT_TRUE(Valor(local)->isEditable() && Valor(local)->isEnabled());
+  EXPECT_EQ(Filho<QLabel>(local, "LabelValorAcao")->text(), "Número");
 }
 
 TEST_F(TfrmCadAcaoTeste, GoToMenuLeavesOutTheCurrentMenuAndRefusesAMissingOne) {
@@ -147,12 +151,12 @@ TEST_F(TfrmCadAcaoTeste, QueueListStoresIdsAndVariablesAndRefusesTheSeparator) {
   Segundo(f)->setCurrentIndex(1);
   EXPECT_EQ(f.Acao->Variavel, "1");
 
-  // Without queues (a chat URA here) the queue is typed.
-  Dac.TipoUra = "chat";
-  TfrmCadAcao chat(Ctx());
-  Carrega(chat, "DISCAF", "3");
-  EXPECT_TRUE(Valor(chat)->isEditable());
-  EXPECT_EQ(Valor(chat)->currentText(), "3");
+  // A priority that is no number shows and keeps the lowest.
+  TfrmCadAcao outra(Ctx());
+  Carrega(outra, "DISCAF", "12", "alta");
+  EXPECT_EQ(Segundo(outra)->currentText(), "Baixa");
+  Filho<QPushButton>(outra, "btOK")->click();
+  EXPECT_EQ(outra.Acao->Variavel, "0");
 }
 
 struct TCasoOK {
@@ -225,9 +229,6 @@ TEST_F(TfrmCadAcaoTeste, MessageButtonEditsChatTextAndVoiceFileList) {
   });
   Filho<QToolButton>(voz, "btMsg")->click();
   EXPECT_TRUE(sohArquivos);
-  EXPECT_EQ(voz.Acao->ValorNumero, "a,b,c");
-  // Cancelling the message editor changes nothing.
-  Filho<QToolButton>(voz, "btMsg")->click();
   EXPECT_EQ(voz.Acao->ValorNumero, "a,b,c");
   Filho<QPushButton>(voz, "btOK")->click();
   EXPECT_EQ(voz.result(), QDialog::Accepted);

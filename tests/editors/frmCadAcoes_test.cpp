@@ -7,6 +7,7 @@
 #include "UfrmCadAcoes.h"
 #include "acao.h"
 #include "apoio_acoes_opcoes.h"
+#include "configuracao.h"
 
 namespace {
 
@@ -71,29 +72,18 @@ TEST_F(TfrmCadAcoesTeste, CancelLeavesTheCallersListAsItWas) {
     return a->result();
   });
   Clica(f, "btAdicionarVar");
+  Clica(f, "btEditarVar");  // a cancelled editor changes nothing
   SelecionaLinha(f, 0);
+  P().Respostas = {TResposta::Nao, TResposta::Sim};
+  Clica(f, "btRemoverVar");
   Clica(f, "btRemoverVar");
   EXPECT_EQ(P().UltimoTexto(), "Tem certeza que deseja remover a ação \"Variável(=)\"?");
   EXPECT_EQ(P().Caixas.back().Titulo, "Remover ação");
+  EXPECT_EQ(P().Caixas.size(), 2u);
   EXPECT_EQ(Codigos(*f.ListaAcoes), (QStringList{"DESLIGA", "OPCOES"}));
   EXPECT_EQ(Linhas(f)->topLevelItemCount(), 2);
   f.reject();
   EXPECT_EQ(Codigos(Lista), (QStringList{"SETVAR", "DESLIGA"}));
-}
-
-TEST_F(TfrmCadAcoesTeste, RemoveAnsweredNoAndCancelledEditorChangeNothing) {
-  Monta({"SETVAR", "DESLIGA"});
-  TfrmCadAcoes f(Ctx());
-  f.CarregaAcoes(&Lista);
-  Clica(f, "btRemoverVar");  // nothing selected: no question
-  EXPECT_TRUE(P().Caixas.empty());
-  SelecionaLinha(f, 1);
-  P().Respostas.push_back(TResposta::Nao);
-  Clica(f, "btRemoverVar");
-  Clica(f, "btEditarVar");  // the editor is cancelled (no user scripted)
-  Clica(f, "btAdicionarVar");
-  EXPECT_EQ(P().DialogosModais, (QStringList{"TfrmCadAcao", "TfrmCadAcao"}));
-  EXPECT_EQ(Codigos(*f.ListaAcoes), (QStringList{"SETVAR", "DESLIGA"}));
 }
 
 TEST_F(TfrmCadAcoesTeste, MovingKeepsTheMovedRowSelectedAndStopsAtTheEnds) {
@@ -133,6 +123,18 @@ TEST_F(TfrmCadAcoesTeste, EditingOffersTransferToOptionByTheListsOptionValue) {
   EXPECT_EQ(f.ListaAcoes->GetItem(0)->Tipo, "FINAL");
   EXPECT_EQ(f.ListaAcoes->GetItem(0)->OpcaoAcao, "9X");
   EXPECT_EQ(Linhas(f)->topLevelItem(0)->text(0), "Vai para Final, neste menu");
+}
+
+TEST_F(TfrmCadAcoesTeste, ColumnWidthIsKeptInTheSettings) {
+  {
+    TfrmCadAcoes f(Ctx());
+    EXPECT_EQ(Linhas(f)->columnWidth(0), 550);
+    Linhas(f)->setColumnWidth(0, 320);
+    f.reject();
+  }
+  EXPECT_EQ(TConfiguracao("TelaCadAcoes").LeInteiro("lvaColuna0", 0), 320);
+  TfrmCadAcoes f(Ctx());
+  EXPECT_EQ(Linhas(f)->columnWidth(0), 320);
 }
 
 }  // namespace

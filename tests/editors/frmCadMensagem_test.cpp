@@ -48,10 +48,10 @@ TEST_F(TesteMensagem, FilterMatchesDescriptionOrNameIgnoringCaseAndHidesVariable
   } casos[] = {
       {"", false, {"bemvindo", "aguarde", "menu", "Mensagem(saudacao)"}},
       {"", true, {"bemvindo", "aguarde", "menu"}},
-      {"INSTANTE", false, {"aguarde"}},      // description only
-      {"mEnU", false, {"menu"}},             // name and description
+      {"INSTANTE", false, {"aguarde"}},  // description only
+      {"mEnU", false, {"menu"}},         // name and description
       {"sauda", false, {"Mensagem(saudacao)"}},
-      {"mensagem(", false, {}},              // variables are matched by their bare name
+      {"mensagem(", false, {}},  // variables are matched by their bare name
   };
   for (const Caso& c : casos) {
     TfrmCadMensagem dlg(Ctx());

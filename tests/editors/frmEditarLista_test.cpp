@@ -46,9 +46,23 @@ TEST_F(TesteEditarLista, OnlyChangedRowsReachTheCatalogueAndOnlyOnOk) {
     lista->setCurrentItem(lista->topLevelItem(2));
     descricao->setText(QStringLiteral("digitada sem Alterar"));
     Filho<QPushButton>(dlg, ok ? "btOK" : "btCancelar")->click();
-    EXPECT_EQ(Descricoes(), ok ? QStringList({"", " nova b ", "antes c"})
-                               : QStringList({"antes a", "antes b", "antes c"}));
+    EXPECT_EQ(Descricoes(),
+              ok ? QStringList({"", " nova b ", "antes c"}) : QStringList({"antes a", "antes b", "antes c"}));
   }
+}
+
+TEST_F(TesteEditarLista, CatalogueEmptiedWhileOpenIsNotWrittenTo) {
+  TfrmEditarLista dlg(Ctx());
+  dlg.Carrega(Catalogo);
+  auto* lista = Filho<QTreeWidget>(dlg, "ListViewArquivos");
+  lista->setCurrentItem(lista->topLevelItem(0));
+  Filho<QLineEdit>(dlg, "edDescricao")->setText(QStringLiteral("nova"));
+  Filho<QPushButton>(dlg, "btAlterar")->click();
+  // Detached rather than destroyed, so a write to it would show.
+  const std::unique_ptr<TMUDescricaoMensagem> fora = Catalogo.DeleteItem(0);
+  Filho<QPushButton>(dlg, "btOK")->click();
+  EXPECT_EQ(fora->Descricao, QStringLiteral("antes a"));
+  EXPECT_EQ(Descricoes(), (QStringList{"antes b", "antes c"}));
 }
 
 TEST_F(TesteEditarLista, EmptyCatalogueOpensEmptyAndAcceptsOk) {

@@ -4,9 +4,9 @@
 // platform, so nothing waits on a person.
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFont>
 #include <QFontDatabase>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -36,11 +36,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
   DefinePlataforma(std::make_unique<TPlataformaRoteirizada>());
-  // Windows read and write their settings: a private folder keeps the
-  // pictures at the default sizes and leaves the user's settings alone.
-  QTemporaryDir pasta;
+  // Windows write their settings when they close: keep them out of the user's files.
+  QTemporaryDir pastaTemporaria;
   TAmbiente ambiente;
-  ambiente.PastaPrograma = ambiente.PastaUsuario = ambiente.PastaConfiguracao = ambiente.PastaTemporaria = pasta.path();
+  ambiente.NomeUsuario = QStringLiteral("operador");
+  ambiente.PastaPrograma = ambiente.PastaUsuario = ambiente.PastaConfiguracao = ambiente.PastaTemporaria =
+      pastaTemporaria.path();
   DefineAmbiente(ambiente);
 
   QString saida = QStringLiteral("docs/screens");

@@ -81,6 +81,10 @@ const bool registradas[] = {
                    TMenuUra* inicio = ctx.Dac->ProcuraMenu(QStringLiteral("Inicio"));
                    TMUCondicao condicao(ctx.Dac);
                    if (inicio) condicao.CopyFrom(inicio->ListaCondicoes->GetItem(2));
+                   condicao.DiaIni = 24;
+                   condicao.MesIni = 12;
+                   condicao.AnoIni = 2026;
+                   condicao.HoraIniPeriodo = 18;
                    auto teste = std::make_unique<TMUCondicaoVar>();
                    teste->Variavel = QStringLiteral("cidade");
                    teste->Tipo = QStringLiteral("EQ");

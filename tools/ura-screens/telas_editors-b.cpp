@@ -65,6 +65,16 @@ std::unique_ptr<QWidget> EditorDeAcao(const QString& Arquivo, const QString& Men
   return janela;
 }
 
+template <class TEditor>
+std::unique_ptr<QWidget> EditorDeOpcao(const QString& Arquivo, const QString& Menu, int Opcao) {
+  const TContextoEditor ctx = Contexto(Arquivo);
+  auto janela = std::make_unique<TEditor>(ctx);
+  janela->lstMenuUra = ctx.Dac->ListaMenus.get();
+  janela->strMenuAtual = Menu;
+  janela->CarregaOpcao(OpcaoExemplo(ctx, Menu, Opcao));
+  return janela;
+}
+
 const bool registradas[] = {
     RegistraTela(QStringLiteral("frmCadAcoes"),
                  [] {
@@ -81,24 +91,17 @@ const bool registradas[] = {
                  [] { return EditorDeAcao(QStringLiteral("atendimento-chat.xml"), QStringLiteral("Suporte"), 0, 1); }),
     RegistraTela(QStringLiteral("frmCadOpcao"),
                  [] {
-                   const TContextoEditor ctx = Contexto(QStringLiteral("atendimento-voz.xml"));
-                   auto janela = std::make_unique<TfrmCadOpcao>(ctx);
-                   janela->lstMenuUra = ctx.Dac->ListaMenus.get();
-                   janela->strMenuAtual = QStringLiteral("Servicos");
-                   janela->CarregaOpcao(OpcaoExemplo(ctx, QStringLiteral("Servicos"), 1));
+                   auto janela = EditorDeOpcao<TfrmCadOpcao>(QStringLiteral("atendimento-voz.xml"),
+                                                             QStringLiteral("Servicos"), 1);
                    // A pattern that shows the end key and the digit count.
                    if (auto* ed = janela->findChild<QLineEdit*>(QStringLiteral("edOpcao")))
                      ed->setText(QStringLiteral("4XXXX"));
-                   return std::unique_ptr<QWidget>(std::move(janela));
+                   return janela;
                  }),
     RegistraTela(QStringLiteral("frmCadOpcaoChat"),
                  [] {
-                   const TContextoEditor ctx = Contexto(QStringLiteral("atendimento-chat.xml"));
-                   auto janela = std::make_unique<TfrmCadOpcaoChat>(ctx);
-                   janela->lstMenuUra = ctx.Dac->ListaMenus.get();
-                   janela->strMenuAtual = QStringLiteral("Suporte");
-                   janela->CarregaOpcao(OpcaoExemplo(ctx, QStringLiteral("Suporte"), 0));
-                   return std::unique_ptr<QWidget>(std::move(janela));
+                   return EditorDeOpcao<TfrmCadOpcaoChat>(QStringLiteral("atendimento-chat.xml"),
+                                                          QStringLiteral("Suporte"), 0);
                  }),
 };
 

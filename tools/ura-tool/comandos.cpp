@@ -110,6 +110,7 @@ std::vector<Comando> MontaTabela() {
       QStringLiteral("Os arquivos são lidos na ordem dada; uma entrada repetida só troca a "
                      "descrição.\n"),
       ExecutaCatalogue});
+  t.push_back(ComandoCheck());
   t.push_back(Comando{
       QStringLiteral("list"),
       QStringLiteral("Lista os arquivos URA do servidor"),

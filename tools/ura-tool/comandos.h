@@ -78,6 +78,10 @@ int ExecutaNormalize(const Argumentos& A);
 int ExecutaReport(const Argumentos& A);
 int ExecutaCatalogue(const Argumentos& A);
 
+// The check command (its table entry and handler).
+Comando ComandoCheck();
+int ExecutaCheck(const Argumentos& A);
+
 // Handlers of the server commands.
 int ExecutaList(const Argumentos& A);
 int ExecutaPull(const Argumentos& A);
