@@ -22,7 +22,8 @@ TfrmCadItemMenuWhatsApp::TfrmCadItemMenuWhatsApp(const TContextoEditor& Ctx, QWi
   LePosicao(this, TConfiguracao(kSecao), TModoPosicao::Posicao);
 
   connect(ui->btMsgOpcaoInvalida, &QToolButton::clicked, this, [this] {
-    if (EditaMensagemCom(FCtx, this, *itemMenuWA->Titulo)) MostraTexto(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
+    if (EditaMensagemCom(FCtx, this, *itemMenuWA->Titulo))
+      MostraTexto(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
   });
   connect(ui->SpeedButton1, &QToolButton::clicked, this, [this] {
     if (EditaMensagemCom(FCtx, this, *itemMenuWA->Descricao))

@@ -115,9 +115,9 @@ void TfrmCadMenuWhatsApp::EditaItem() {
 void TfrmCadMenuWhatsApp::RemoveItem() {
   TMUItemMenuOpcaoWA* item = MenuOpcaoWA->ListaItensMenuOpcao->GetItem(LinhaAtual());
   if (!item) return;
-  if (!PerguntaSimNao(this,
-                      QStringLiteral("Tem certeza que deseja remover o item \"%1\"?").arg(item->Titulo->GetStrMensagem()),
-                      QStringLiteral("Remover item do menu")))
+  if (!PerguntaSimNao(
+          this, QStringLiteral("Tem certeza que deseja remover o item \"%1\"?").arg(item->Titulo->GetStrMensagem()),
+          QStringLiteral("Remover item do menu")))
     return;
   MenuOpcaoWA->ListaItensMenuOpcao->DeleteItem(item);
   AtualizaListaOpcoesMenu();

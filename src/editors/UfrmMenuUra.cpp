@@ -1,6 +1,8 @@
 #include "UfrmMenuUra.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QSplitter>
 
@@ -95,8 +97,7 @@ TfrmMenuUra::TfrmMenuUra(const TContextoEditor& Ctx, QWidget* parent)
   connect(ui->btMsgMenu, &QToolButton::clicked, this, &TfrmMenuUra::EditaMensagemMenu);
 
   // The fallback and final sections: message and action buttons.
-  const auto secao = [this](QToolButton* btMsg, QLineEdit* edMsg, QToolButton* btAcao, QLineEdit* edAcao,
-                            auto Secao) {
+  const auto secao = [this](QToolButton* btMsg, QLineEdit* edMsg, QToolButton* btAcao, QLineEdit* edAcao, auto Secao) {
     connect(btMsg, &QToolButton::clicked, this, [this, edMsg, Secao] {
       auto* s = (MenuUra.get()->*Secao).get();
       if (EditaMensagemCom(FCtx, this, *s->Mensagem)) MostraTexto(edMsg, s->GetStrMensagem());
@@ -122,11 +123,11 @@ void TfrmMenuUra::LeConfiguracao() {
   resize(990, 615);
   LePosicao(this, cfg, TModoPosicao::PosicaoTamanho);
   FInicioHeight = cfg.LeInteiro(QStringLiteral("InicioHeight"), 115);
-  const int total = ui->Splitter1->height();
-  ui->Splitter1->setSizes({FInicioHeight, std::max(total - FInicioHeight, 1)});
+  FInicioAplicado = false;
+  if (isVisible()) AplicaInicioHeight();
   for (int c = 0; c < 3; ++c) {
-    ui->ListViewCondicoes->setColumnWidth(
-        c, cfg.LeInteiro(QStringLiteral("CondicaoCol%1").arg(c), kColunasCondicao[c]));
+    ui->ListViewCondicoes->setColumnWidth(c,
+                                          cfg.LeInteiro(QStringLiteral("CondicaoCol%1").arg(c), kColunasCondicao[c]));
     ui->ListViewOpcoes->setColumnWidth(c, cfg.LeInteiro(QStringLiteral("OpcaoCol%1").arg(c), kColunasOpcao[c]));
   }
 }
@@ -134,14 +135,23 @@ void TfrmMenuUra::LeConfiguracao() {
 void TfrmMenuUra::SalvaConfiguracao() {
   TConfiguracao cfg(kSecao);
   GravaPosicao(this, cfg, TModoPosicao::PosicaoTamanho);
-  // Before the window was ever laid out the splitter reports nothing useful.
-  const int inicio = ui->Splitter1->sizes().value(0);
-  if (inicio > 0) FInicioHeight = inicio;
+  if (FInicioAplicado) FInicioHeight = ui->Splitter1->sizes().value(0, FInicioHeight);
   cfg.GravaInteiro(QStringLiteral("InicioHeight"), FInicioHeight);
   for (int c = 0; c < 3; ++c) {
     cfg.GravaInteiro(QStringLiteral("CondicaoCol%1").arg(c), ui->ListViewCondicoes->columnWidth(c));
     cfg.GravaInteiro(QStringLiteral("OpcaoCol%1").arg(c), ui->ListViewOpcoes->columnWidth(c));
   }
+}
+
+void TfrmMenuUra::showEvent(QShowEvent* Evento) {
+  QDialog::showEvent(Evento);
+  if (!FInicioAplicado) AplicaInicioHeight();
+}
+
+void TfrmMenuUra::AplicaInicioHeight() {
+  const int total = ui->Splitter1->height() - ui->Splitter1->handleWidth();
+  ui->Splitter1->setSizes({FInicioHeight, std::max(total - FInicioHeight, 1)});
+  FInicioAplicado = true;
 }
 
 void TfrmMenuUra::done(int Resultado) {
@@ -153,6 +163,19 @@ bool TfrmMenuUra::eventFilter(QObject* Objeto, QEvent* Evento) {
   if (Objeto == ui->edNomeMenu && Evento->type() == QEvent::KeyPress) {
     const QString texto = static_cast<QKeyEvent*>(Evento)->text();
     if (!texto.isEmpty() && !TeclaNomeAceita(texto.front(), ui->edNomeMenu->text())) return true;
+  }
+  // Composed characters (dead keys: "ã", "é") arrive through the input method.
+  if (Objeto == ui->edNomeMenu && Evento->type() == QEvent::InputMethod) {
+    const auto* im = static_cast<QInputMethodEvent*>(Evento);
+    QString aceito;
+    for (QChar c : im->commitString())
+      if (TeclaNomeAceita(c, ui->edNomeMenu->text() + aceito)) aceito += c;
+    if (aceito != im->commitString()) {
+      QInputMethodEvent filtrado(im->preeditString(), im->attributes());
+      filtrado.setCommitString(aceito, im->replacementStart(), im->replacementLength());
+      QCoreApplication::sendEvent(ui->edNomeMenu, &filtrado);
+      return true;
+    }
   }
   return QDialog::eventFilter(Objeto, Evento);
 }
@@ -207,10 +230,10 @@ void TfrmMenuUra::RefreshOpcoesTelaMenu() {
   });
   // The invalid-option and timeout sections only apply to a menu with options.
   const bool temOpcoes = lista.Count() > 0;
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           ui->btMsgOpcaoInvalida, ui->btAcaoOpcaoInvalida, ui->btMsgTimeout, ui->btAcaoTimeout,
-           ui->edMsgOpcaoInvalida, ui->edAcaoOpcaoInvalida, ui->edMsgTimeout, ui->edAcaoTimeout,
-           ui->cbTentativasOpcaoInvalida, ui->cbTentativasTimeout, ui->cbTempoTimeout})
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->btMsgOpcaoInvalida, ui->btAcaoOpcaoInvalida, ui->btMsgTimeout,
+                                                    ui->btAcaoTimeout, ui->edMsgOpcaoInvalida, ui->edAcaoOpcaoInvalida,
+                                                    ui->edMsgTimeout, ui->edAcaoTimeout, ui->cbTentativasOpcaoInvalida,
+                                                    ui->cbTentativasTimeout, ui->cbTempoTimeout})
     w->setEnabled(temOpcoes);
 }
 
@@ -282,8 +305,8 @@ void TfrmMenuUra::AdicionaOpcao() {
 void TfrmMenuUra::EditaOpcao(int Linha) {
   TMUOpcao* opcao = MenuUra->ListaOpcoes->GetItem(Linha);
   if (!opcao) return;
-  const bool ok = EhUraChat ? EditaOpcaoCom<TfrmCadOpcaoChat>(*this, FCtx, opcao)
-                            : EditaOpcaoCom<TfrmCadOpcao>(*this, FCtx, opcao);
+  const bool ok =
+      EhUraChat ? EditaOpcaoCom<TfrmCadOpcaoChat>(*this, FCtx, opcao) : EditaOpcaoCom<TfrmCadOpcao>(*this, FCtx, opcao);
   if (ok) RefreshOpcoesTelaMenu();
 }
 

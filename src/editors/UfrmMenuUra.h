@@ -40,9 +40,11 @@ class TfrmMenuUra : public QDialog {
  protected:
   void done(int Resultado) override;
   bool eventFilter(QObject* Objeto, QEvent* Evento) override;
+  void showEvent(QShowEvent* Evento) override;
 
  private:
   void SalvaConfiguracao();
+  void AplicaInicioHeight();
   void RefreshCondicoesTelaMenu();
   void RefreshOpcoesTelaMenu();
   void MostraMensagemMenu();
@@ -60,5 +62,8 @@ class TfrmMenuUra : public QDialog {
 
   TContextoEditor FCtx;
   std::unique_ptr<Ui::TfrmMenuUra> ui;
-  int FInicioHeight = 115;  // kept while the window was never laid out
+  // Height of the conditions area: applied when the window is first laid out
+  // (a splitter that was never shown scales what it is given).
+  int FInicioHeight = 115;
+  bool FInicioAplicado = false;
 };

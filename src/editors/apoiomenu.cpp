@@ -55,18 +55,12 @@ QIcon Sinal(bool Mais) {
 QIcon IconeSecao(TIconeSecao Tipo) {
   QStyle* s = QApplication::style();
   switch (Tipo) {
-    case TIconeSecao::Adicionar:
-      return Sinal(true);
-    case TIconeSecao::Remover:
-      return Sinal(false);
-    case TIconeSecao::Subir:
-      return s->standardIcon(QStyle::SP_ArrowUp);
-    case TIconeSecao::Descer:
-      return s->standardIcon(QStyle::SP_ArrowDown);
-    case TIconeSecao::Mensagem:
-      return s->standardIcon(QStyle::SP_FileDialogContentsView);
-    case TIconeSecao::Acao:
-      return s->standardIcon(QStyle::SP_CommandLink);
+    case TIconeSecao::Adicionar: return Sinal(true);
+    case TIconeSecao::Remover: return Sinal(false);
+    case TIconeSecao::Subir: return s->standardIcon(QStyle::SP_ArrowUp);
+    case TIconeSecao::Descer: return s->standardIcon(QStyle::SP_ArrowDown);
+    case TIconeSecao::Mensagem: return s->standardIcon(QStyle::SP_FileDialogContentsView);
+    case TIconeSecao::Acao: return s->standardIcon(QStyle::SP_CommandLink);
   }
   return {};
 }
