@@ -53,7 +53,7 @@ TEST(VerificacaoTest, ExamplesHaveNoFinding) {
   for (const char* nome : {"atendimento-voz.xml", "atendimento-chat.xml"}) {
     const ResultadoTool r =
         RodaTool({QStringLiteral("check"), Exemplo(QString::fromLatin1(nome)),
-                  QStringLiteral("--catalogue"), Exemplo(QStringLiteral("mensagens.xml"))});
+                  QStringLiteral("--catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
     EXPECT_EQ(r.Codigo, 0) << nome;
     EXPECT_EQ(r.Linhas(), QStringList{QStringLiteral("0 erro(s), 0 aviso(s)")}) << nome;
   }
