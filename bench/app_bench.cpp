@@ -37,8 +37,7 @@ QString CopiaExemplos() {
   if (QDir(destino).exists()) return destino;
   QDir().mkpath(destino + QStringLiteral("/mensagens"));
   const QString origem = QStringLiteral(URA_EXAMPLES_DIR);
-  for (const QString& n : QDir(origem).entryList(QDir::Files))
-    QFile::copy(origem + u'/' + n, destino + u'/' + n);
+  for (const QString& n : QDir(origem).entryList(QDir::Files)) QFile::copy(origem + u'/' + n, destino + u'/' + n);
   for (const QString& n : QDir(origem + QStringLiteral("/mensagens")).entryList(QDir::Files))
     QFile::copy(origem + QStringLiteral("/mensagens/") + n, destino + QStringLiteral("/mensagens/") + n);
   return destino;
@@ -79,17 +78,20 @@ QString UraGrande(int Menus) {
       "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<URA Nome=\"grande\" Descricao=\"bench\" MenuInicial=\"M0\" "
       "TipoAtendimento=\"Answer\" TipoUra=\"\" VersaoXML=\"2\">\n";
   for (int i = 0; i < Menus; ++i) {
-    xml += QStringLiteral("  <Menu Nome=\"M%1\">\n    <Descricao>Menu %1</Descricao>\n    <Condicoes>\n      <Condicao>\n"
-                          "        <HoraIni>08:00</HoraIni>\n        <HoraFim>18:00</HoraFim>\n        <DiasSemana>1-5</DiasSemana>\n"
-                          "        <Acao>\n          <Tipo>VAIPARA</Tipo>\n          <Valor>M%2</Valor>\n          <Variavel></Variavel>\n"
-                          "        </Acao>\n      </Condicao>\n    </Condicoes>\n    <OpcoesMenu>\n      <Mensagem>\n"
-                          "        <Arquivo>menu_principal</Arquivo>\n      </Mensagem>\n      <Opcoes>\n"
-                          "        <Opcao>\n          <Valor>1</Valor>\n          <Tipo>0</Tipo>\n          <Acao>\n"
-                          "            <Tipo>VAIPARA</Tipo>\n            <Valor>M%2</Valor>\n            <Variavel></Variavel>\n"
-                          "          </Acao>\n        </Opcao>\n      </Opcoes>\n    </OpcoesMenu>\n  </Menu>\n")
-               .arg(i)
-               .arg((i + 1) % Menus)
-               .toUtf8();
+    xml +=
+        QStringLiteral(
+            "  <Menu Nome=\"M%1\">\n    <Descricao>Menu %1</Descricao>\n    <Condicoes>\n      <Condicao>\n"
+            "        <HoraIni>08:00</HoraIni>\n        <HoraFim>18:00</HoraFim>\n        <DiasSemana>1-5</DiasSemana>\n"
+            "        <Acao>\n          <Tipo>VAIPARA</Tipo>\n          <Valor>M%2</Valor>\n          "
+            "<Variavel></Variavel>\n"
+            "        </Acao>\n      </Condicao>\n    </Condicoes>\n    <OpcoesMenu>\n      <Mensagem>\n"
+            "        <Arquivo>menu_principal</Arquivo>\n      </Mensagem>\n      <Opcoes>\n"
+            "        <Opcao>\n          <Valor>1</Valor>\n          <Tipo>0</Tipo>\n          <Acao>\n"
+            "            <Tipo>VAIPARA</Tipo>\n            <Valor>M%2</Valor>\n            <Variavel></Variavel>\n"
+            "          </Acao>\n        </Opcao>\n      </Opcoes>\n    </OpcoesMenu>\n  </Menu>\n")
+            .arg(i)
+            .arg((i + 1) % Menus)
+            .toUtf8();
   }
   xml += "</URA>\n";
   QFile f(caminho);

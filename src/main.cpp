@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
   IniciaJanelasFixas(&frmMain);
   frmMain.show();
   // Start-up measurement (bench/app_bench): end once the window is shown.
-  if (!qEnvironmentVariableIsEmpty("CONFIGURADOR_URA_SAIR_AO_MOSTRAR")) QTimer::singleShot(0, &app, &QCoreApplication::quit);
+  if (!qEnvironmentVariableIsEmpty("CONFIGURADOR_URA_SAIR_AO_MOSTRAR"))
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
   const int r = app.exec();
   TerminaJanelasFixas();
   return r;

@@ -37,8 +37,7 @@ const QString kSecao = QStringLiteral("TelaPrincipal");
 const QString kFiltroXml = QStringLiteral("XML files (*.xml)");
 const QString kTituloSalvar = QStringLiteral("Salvar no servidor");
 const QString kErroAbrir = QStringLiteral("Ocorreu um erro ao abrir o arquivo. O mesmo pode ser inválido.?");
-const QString kAlteradaAtivar =
-    QStringLiteral("A Ura foi alterada. Selecione \"Salvar no servidor\" antes de ativar.");
+const QString kAlteradaAtivar = QStringLiteral("A Ura foi alterada. Selecione \"Salvar no servidor\" antes de ativar.");
 constexpr int kLarguraColuna[] = {200, 300, 70, 50};
 const char* const kTiposUra[] = {"", "chat", "chattdd"};
 
@@ -137,7 +136,8 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
   TimerMensagem.setSingleShot(true);
   TimerAtivaSelUra.setInterval(100);
   TimerAtivaSelUra.setSingleShot(true);
-  connect(&TimerMensagem, &QTimer::timeout, this, [this] { ExecutaComando(this, [this] { MostraMensagemPendente(); }); });
+  connect(&TimerMensagem, &QTimer::timeout, this,
+          [this] { ExecutaComando(this, [this] { MostraMensagemPendente(); }); });
   connect(&TimerAtivaSelUra, &QTimer::timeout, this,
           [this] { ExecutaComando(this, [this] { AbreSelecaoServidor(); }); });
   LigaComandos();
@@ -174,7 +174,8 @@ TfrmMain::~TfrmMain() {
 
 void TfrmMain::LigaComandos() {
   auto liga = [this](QAction* Acao, void (TfrmMain::*Comando)()) {
-    connect(Acao, &QAction::triggered, this, [this, Comando] { ExecutaComando(this, [this, Comando] { (this->*Comando)(); }); });
+    connect(Acao, &QAction::triggered, this,
+            [this, Comando] { ExecutaComando(this, [this, Comando] { (this->*Comando)(); }); });
   };
   liga(mnuNovo, &TfrmMain::mnuNovoClick);
   liga(mnuAbrir, &TfrmMain::mnuAbrirClick);
@@ -196,7 +197,8 @@ void TfrmMain::LigaComandos() {
   connect(mnuSair, &QAction::triggered, this, &QWidget::close);
 
   auto ligaBotao = [this](QPushButton* Botao, void (TfrmMain::*Comando)()) {
-    connect(Botao, &QPushButton::clicked, this, [this, Comando] { ExecutaComando(this, [this, Comando] { (this->*Comando)(); }); });
+    connect(Botao, &QPushButton::clicked, this,
+            [this, Comando] { ExecutaComando(this, [this, Comando] { (this->*Comando)(); }); });
   };
   ligaBotao(btCriarMenu, &TfrmMain::btCriarMenuClick);
   ligaBotao(btEditarMenu, &TfrmMain::btEditarMenuClick);
@@ -255,9 +257,9 @@ void TfrmMain::AdaptaModoLocal() {
   for (QAction* a : {mnuAbrirDoServidor, mnuSalvarNoServidor, mnuMensagensAbrir, mnuMensagensSalvarComo,
                      mnuMensagensSalvarNoServidor, mnuAtivarURA})
     a->setVisible(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           ui->lbTipoUra, cbTipoUra, ui->lbTipoAtendimento, cbTipoAtendimento, CheckBoxPriMsgComoOpcao,
-           ui->lbArquivoMensagens, edArquivoMensagens, ui->lbAtivadoEm, edAtivadoEm, ui->lbAtivadoPor, edAtivadoPor})
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->lbTipoUra, cbTipoUra, ui->lbTipoAtendimento, cbTipoAtendimento,
+                                                    CheckBoxPriMsgComoOpcao, ui->lbArquivoMensagens, edArquivoMensagens,
+                                                    ui->lbAtivadoEm, edAtivadoEm, ui->lbAtivadoPor, edAtivadoPor})
     w->setVisible(false);
   mnuEnviarArquivoAudio->setText(QStringLiteral("Criar arquivo de áudio..."));
 }
@@ -342,11 +344,12 @@ void TfrmMain::DesabilitaMenus() {
   mnuNovo->setEnabled(true);
   mnuAbrir->setEnabled(true);
   mnuAbrirDoServidor->setEnabled(conectado);
-  for (QAction* a : {mnuSalvar, mnuFechar, mnuSalvarComo, mnuVisualizar, mnuVerificar, mnuSalvarNoServidor, mnuAtivarURA})
+  for (QAction* a :
+       {mnuSalvar, mnuFechar, mnuSalvarComo, mnuVisualizar, mnuVerificar, mnuSalvarNoServidor, mnuAtivarURA})
     a->setEnabled(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{edNomeDAC, edDescricaoDAC, cbMenuInicial, cbTipoUra,
-                                                    cbTipoAtendimento, CheckBoxPriMsgComoOpcao, btCriarMenu,
-                                                    btEditarMenu, btRemoverMenu, ListView1})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{edNomeDAC, edDescricaoDAC, cbMenuInicial, cbTipoUra, cbTipoAtendimento,
+                                       CheckBoxPriMsgComoOpcao, btCriarMenu, btEditarMenu, btRemoverMenu, ListView1})
     w->setEnabled(false);
   mnuEnviarArquivoAudio->setEnabled(conectado || EhRorIROSonarea());
 }
@@ -365,9 +368,9 @@ void TfrmMain::HabilitaMenus() {
     mnuSalvar->setEnabled(FDac->Local || FDac->Novo);
     for (QAction* a : {mnuFechar, mnuSalvarComo, mnuVisualizar, mnuVerificar}) a->setEnabled(true);
     mnuSalvarNoServidor->setEnabled(conectado && escrita);
-    for (QWidget* w : std::initializer_list<QWidget*>{edNomeDAC, edDescricaoDAC, cbMenuInicial, cbTipoUra,
-                                                      cbTipoAtendimento, CheckBoxPriMsgComoOpcao, btCriarMenu,
-                                                      btEditarMenu, btRemoverMenu, ListView1})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{edNomeDAC, edDescricaoDAC, cbMenuInicial, cbTipoUra, cbTipoAtendimento,
+                                         CheckBoxPriMsgComoOpcao, btCriarMenu, btEditarMenu, btRemoverMenu, ListView1})
       w->setEnabled(true);
     edNomeDAC->setReadOnly(!FDac->Novo);
     mnuAtivarURA->setEnabled(conectado && escrita && !FDac->UraChat());
@@ -404,8 +407,8 @@ void TfrmMain::AtualizaDadosTelaDAC() {
     edModificadoPor->setText(FDac->ModificadoPor);
     edAtivadoEm->setText(FDac->GetAtivadoEmStr());
     edAtivadoPor->setText(FDac->AtivadoPor);
-    const bool vermelho = DataInvalida(FDac->ModificadoEm) || DataInvalida(FDac->AtivadoEm) ||
-                          FDac->ModificadoEm > FDac->AtivadoEm;
+    const bool vermelho =
+        DataInvalida(FDac->ModificadoEm) || DataInvalida(FDac->AtivadoEm) || FDac->ModificadoEm > FDac->AtivadoEm;
     for (QWidget* w : std::initializer_list<QWidget*>{ui->lbAtivadoEm, edAtivadoEm, ui->lbAtivadoPor, edAtivadoPor}) {
       QPalette pal = w->palette();
       const QColor cor = vermelho ? QColor(Qt::red) : palette().color(QPalette::Text);
@@ -612,7 +615,8 @@ QString PerguntaArquivoSalvar(QWidget* Pai, const QString& Titulo, const QString
   if (caminho.isEmpty()) return QString();
   if (QFileInfo(caminho).suffix() != u"xml") caminho += QStringLiteral(".xml");
   *Existia = QFileInfo::exists(caminho);
-  if (*Existia && !PerguntaSimNao(Pai, QStringLiteral("O arquivo já existe. Deseja sobrescrever?"), QStringLiteral("Salvar XML")))
+  if (*Existia &&
+      !PerguntaSimNao(Pai, QStringLiteral("O arquivo já existe. Deseja sobrescrever?"), QStringLiteral("Salvar XML")))
     return QString();
   return caminho;
 }
@@ -818,9 +822,9 @@ void TfrmMain::btCriarMenuClick() {
                        QStringLiteral("Fechar"));
       throw EAbort();
     }
-    if (!PerguntaSimNao(this,
-                        QStringLiteral("Após a criação de menu o Tipo de URA não poderá ser alterado. Deseja continuar?"),
-                        QStringLiteral("Abrir mensagens XML")))
+    if (!PerguntaSimNao(
+            this, QStringLiteral("Após a criação de menu o Tipo de URA não poderá ser alterado. Deseja continuar?"),
+            QStringLiteral("Abrir mensagens XML")))
       return;
   }
   std::unique_ptr<TMenuUra> novo = CriaMenuNoEditor(this, Contexto(), FDac->ListaMenus.get());
@@ -867,7 +871,9 @@ void TfrmMain::btRemoverMenuClick() {
   }
   if (FDac->ListaMenus->SearchMenuAcao(QStringLiteral("VAIPARA"), menu->Nome)) {
     MostraMensagem(
-        this, QStringLiteral("O menu selecionado não pode ser removido porque há uma ação em outro menu que encaminha para este."),
+        this,
+        QStringLiteral(
+            "O menu selecionado não pode ser removido porque há uma ação em outro menu que encaminha para este."),
         titulo);
     return;
   }

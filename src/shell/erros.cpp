@@ -27,4 +27,6 @@ void AppException(QWidget* Pai, const std::exception& Erro) {
   MostraErro(Pai, prefixo + mensagem, QStringLiteral("Erro"));
 }
 
-void AppExceptionDesconhecida(QWidget* Pai) { MostraErro(Pai, QStringLiteral("Erro desconhecido\r"), QStringLiteral("Erro")); }
+void AppExceptionDesconhecida(QWidget* Pai) {
+  MostraErro(Pai, QStringLiteral("Erro desconhecido\r"), QStringLiteral("Erro"));
+}

@@ -23,10 +23,10 @@ TEST(LinhaComando, SwitchesValuesAndTheirEdgeCases) {
       {{"-d", "urasdir"}, false, "urasdir", ""},
       {{"-d", "-S"}, false, "-S", ""},  // the "-S" is the folder
       {{"-A", "x.xml"}, false, "", "x.xml"},
-      {{"-s"}, false, "", ""},  // case-sensitive
+      {{"-s"}, false, "", ""},                  // case-sensitive
       {{"-dum", "-ddois"}, false, "dois", ""},  // the last value wins
-      {{"-S", "-d"}, true, "", ""},  // a bare switch at the end has no value
-      {{"-A", "-d", "p"}, false, "", "-d"},  // "p" is ignored
+      {{"-S", "-d"}, true, "", ""},             // a bare switch at the end has no value
+      {{"-A", "-d", "p"}, false, "", "-d"},     // "p" is ignored
       {{"-d" + QString(150, u'x')}, false, QString(100, u'x'), ""},
       {{"outro", "--S"}, false, "", ""},
   };

@@ -3,8 +3,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -117,11 +117,13 @@ TEST_F(JanelaTest, RemovalRefusalsThenRemovalReopensTheUraType) {
   EXPECT_EQ(P().UltimoTexto(), QStringLiteral("Selecione um menu para remover"));
   Seleciona(*w, 0);
   w->btRemoverMenuClick();
-  EXPECT_EQ(P().UltimoTexto(), QStringLiteral("O menu selecionado não pode ser removido por ser o menu inicial da URA."));
+  EXPECT_EQ(P().UltimoTexto(),
+            QStringLiteral("O menu selecionado não pode ser removido por ser o menu inicial da URA."));
   Seleciona(*w, 1);
   w->btRemoverMenuClick();
   EXPECT_EQ(P().UltimoTexto(),
-            QStringLiteral("O menu selecionado não pode ser removido porque há uma ação em outro menu que encaminha para este."));
+            QStringLiteral(
+                "O menu selecionado não pode ser removido porque há uma ação em outro menu que encaminha para este."));
   EXPECT_EQ(P().Caixas.back().Titulo, titulo);
   EXPECT_EQ(w->DacAtual()->ListaMenus->Count(), 3);
 
@@ -159,7 +161,8 @@ TEST_F(JanelaTest, SaveChecksRefuseInOrder) {
     dac->MenuInicial = c.inicial;
     dac->ListaMenus->ClearLista();
     if (c.comMenu) dac->ListaMenus->Add(std::make_unique<TMenuUra>(dac, QStringLiteral("Inicio")));
-    for (auto comando : {&TfrmMain::mnuSalvarClick, &TfrmMain::mnuSalvarComoClick, &TfrmMain::mnuSalvarNoServidorClick}) {
+    for (auto comando :
+         {&TfrmMain::mnuSalvarClick, &TfrmMain::mnuSalvarComoClick, &TfrmMain::mnuSalvarNoServidorClick}) {
       P().Caixas.clear();
       ((*w).*comando)();
       ASSERT_EQ(P().Caixas.size(), 1u) << c.erro.toStdString();
@@ -254,7 +257,8 @@ TEST_F(JanelaTest, ChangedDocumentKeepsTheWindowOpenAndCancelsConnecting) {
   QCloseEvent fechar;
   QApplication::sendEvent(w.get(), &fechar);
   EXPECT_FALSE(fechar.isAccepted());
-  EXPECT_EQ(P().UltimoTexto(), QStringLiteral("A Ura foi alterada. Selecione \"Salvar no servidor\" antes de encerrar."));
+  EXPECT_EQ(P().UltimoTexto(),
+            QStringLiteral("A Ura foi alterada. Selecione \"Salvar no servidor\" antes de encerrar."));
 
   P().Respostas = {TResposta::Cancelar};
   w->mnuConectarClick();

@@ -16,14 +16,16 @@
 
 namespace {
 
-QByteArray Exemplo(const char* Nome) { return LeArquivo(QStringLiteral(URA_EXAMPLES_DIR "/") + QString::fromLatin1(Nome)); }
+QByteArray Exemplo(const char* Nome) {
+  return LeArquivo(QStringLiteral(URA_EXAMPLES_DIR "/") + QString::fromLatin1(Nome));
+}
 
 TEST_F(JanelaTest, WholeSessionAgainstTheSimulator) {
   Simulador sim;
   ASSERT_TRUE(sim.Grava(QStringLiteral("atendimento-voz.xml"), Exemplo("atendimento-voz.xml")));
   ASSERT_TRUE(sim.Grava(QStringLiteral("mensagens.xml"), Exemplo("mensagens/mensagens.xml")));
-  ASSERT_TRUE(sim.Inicia({QStringLiteral("--user"), QStringLiteral("ana"), QStringLiteral("--password"),
-                          QStringLiteral("s3nha")}))
+  ASSERT_TRUE(sim.Inicia(
+      {QStringLiteral("--user"), QStringLiteral("ana"), QStringLiteral("--password"), QStringLiteral("s3nha")}))
       << sim.Erro().toStdString();
   auto w = Cria();
 

@@ -54,8 +54,8 @@ std::unique_ptr<TfrmMain> Principal(bool Local) {
 }
 
 // A server list as the server sends it: headers only.
-std::unique_ptr<TDAC> Cabecalho(const QString& Arquivo, const QString& Nome, const QString& Tipo,
-                                const QString& Criado, const QString& Modificado, const QString& Ativado) {
+std::unique_ptr<TDAC> Cabecalho(const QString& Arquivo, const QString& Nome, const QString& Tipo, const QString& Criado,
+                                const QString& Modificado, const QString& Ativado) {
   auto d = std::make_unique<TDAC>();
   d->NomeArquivoServidor = Arquivo;
   d->Nome = Nome;
@@ -83,21 +83,20 @@ const bool registradas[] = {
                    d->SetLabel(QStringLiteral("Conectando ao Servidor (10.0.0.5)"));
                    return std::unique_ptr<QWidget>(std::move(d));
                  }),
-    RegistraTela(QStringLiteral("frmSelecionarUra"),
-                 [] {
-                   DefinePastas(false);
-                   auto d = std::make_unique<TfrmSelecionarUra>(false);
-                   const std::unique_ptr<TDAC> uras[] = {
-                       Cabecalho("atendimento-voz.xml", "atendimento-voz", "", "02/12/2026 09:15", "08/12/2026 17:40",
-                                 "05/12/2026 08:00"),
-                       Cabecalho("atendimento-chat.xml", "atendimento-chat", "chat", "01/12/2026 14:02",
-                                 "01/12/2026 14:30", ""),
-                       Cabecalho("surdos.xml", "surdos", "chattdd", "20/11/2026 10:00", "20/11/2026 10:00",
-                                 "21/11/2026 09:00")};
-                   for (const auto& u : uras) d->AdicionaDac(u->NomeArquivoServidor, *u);
-                   d->ListViewUras->setCurrentItem(d->ListViewUras->topLevelItem(0));
-                   return std::unique_ptr<QWidget>(std::move(d));
-                 }),
+    RegistraTela(
+        QStringLiteral("frmSelecionarUra"),
+        [] {
+          DefinePastas(false);
+          auto d = std::make_unique<TfrmSelecionarUra>(false);
+          const std::unique_ptr<TDAC> uras[] = {
+              Cabecalho("atendimento-voz.xml", "atendimento-voz", "", "02/12/2026 09:15", "08/12/2026 17:40",
+                        "05/12/2026 08:00"),
+              Cabecalho("atendimento-chat.xml", "atendimento-chat", "chat", "01/12/2026 14:02", "01/12/2026 14:30", ""),
+              Cabecalho("surdos.xml", "surdos", "chattdd", "20/11/2026 10:00", "20/11/2026 10:00", "21/11/2026 09:00")};
+          for (const auto& u : uras) d->AdicionaDac(u->NomeArquivoServidor, *u);
+          d->ListViewUras->setCurrentItem(d->ListViewUras->topLevelItem(0));
+          return std::unique_ptr<QWidget>(std::move(d));
+        }),
     RegistraTela(QStringLiteral("frmSelecionarUraLocal"),
                  [] {
                    DefinePastas(true);
