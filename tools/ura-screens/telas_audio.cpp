@@ -15,7 +15,7 @@
 
 namespace {
 
-QString MensagemExemplo() { return QDir(PastaExemplos()).filePath(QStringLiteral("bemvindo.wav")); }
+QString MensagemExemplo() { return QDir(PastaExemplos()).filePath(QStringLiteral("mensagens/bemvindo.wav")); }
 
 QString PastaTemporaria() {
   static QTemporaryDir pasta;
