@@ -287,17 +287,33 @@ void TfrmMain::CarregaListaDeMensagens() {
 
 // ---- State ---------------------------------------------------------------------------
 
+void TfrmMain::ConteudoDac(QStringList* Lista) const {
+  Lista->clear();
+  if (!FDac) return;
+  FDac->GetListConfig(Lista);
+  // The fingerprint leaves out chat texts, menu descriptions, option kinds and
+  // chat rules, list menus and some condition fields: an edit of only those
+  // would be closed away without a question. The written file holds them all;
+  // its scrambled audit block changes on every write and is left out.
+  QStringList arquivo;
+  XMLDac.DACToXMLStringList(FDac.get(), arquivo);
+  bool auditoria = false;
+  for (const QString& linha : arquivo) {
+    const QString l = linha.trimmed();
+    if (l == QLatin1String("<URAHeaderC>")) auditoria = true;
+    if (!auditoria) Lista->append(linha);
+    if (l == QLatin1String("</URAHeaderC>")) auditoria = false;
+  }
+}
+
 bool TfrmMain::DacAlterado() const {
   if (!FDac) return false;
   QStringList atual;
-  FDac->GetListConfig(&atual);
+  ConteudoDac(&atual);
   return atual != CfgInicialDac;
 }
 
-void TfrmMain::TiraSnapshot() {
-  CfgInicialDac.clear();
-  if (FDac) FDac->GetListConfig(&CfgInicialDac);
-}
+void TfrmMain::TiraSnapshot() { ConteudoDac(&CfgInicialDac); }
 
 TContextoEditor TfrmMain::Contexto() {
   TContextoEditor c;
@@ -715,7 +731,7 @@ void TfrmMain::mnuFecharClick() {
   if (r == TResposta::Cancelar) return;
   if (r == TResposta::Sim) {
     QStringList antes;
-    FDac->GetListConfig(&antes);
+    ConteudoDac(&antes);
     if (FDac->Novo)
       mnuSalvarComoClick();
     else if (FDac->Servidor && Sessao->ClientManager->Connected())

@@ -99,6 +99,9 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   bool EhRorIROSonarea() const { return Sessao->EhRorIROSonarea(); }
   // The open document differs from its snapshot.
   bool DacAlterado() const;
+  // The content compared with the snapshot: the change fingerprint and the
+  // document as it would be written.
+  void ConteudoDac(QStringList* Lista) const;
   // What the editors opened from here need to know.
   TContextoEditor Contexto();
 

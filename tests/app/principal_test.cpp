@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
+#include <functional>
 
 #include "configuracao.h"
 #include "erros.h"
@@ -70,7 +71,9 @@ TEST_F(JanelaTest, EnablingFollowsTheDocumentState) {
     EXPECT_EQ(w->mnuFechar->isEnabled(), e.fechar);
     EXPECT_EQ(w->mnuSalvarNoServidor->isEnabled(), e.salvarServidor);
     EXPECT_EQ(w->ListView1->isEnabled(), e.lista);
-    if (e.lista) EXPECT_EQ(w->edNomeDAC->isReadOnly(), e.nomeSomenteLeitura);
+    if (e.lista) {
+      EXPECT_EQ(w->edNomeDAC->isReadOnly(), e.nomeSomenteLeitura);
+    }
   }
   EXPECT_FALSE(w->mnuAbrirDoServidor->isEnabled());  // not connected
   EXPECT_TRUE(w->mnuConectar->isEnabled());
@@ -357,3 +360,22 @@ TEST_F(JanelaTest, HtmlViewWritesTheReportAndOpensIt) {
 }
 
 }  // namespace
+
+TEST_F(JanelaTest, EditsTheFingerprintLeavesOutStillCountAsChanges) {
+  const std::pair<const char*, std::function<void(TMenuUra&)>> mudancas[] = {
+      {"descricao do menu", [](TMenuUra& m) { m.Descricao = QStringLiteral("outra"); }},
+      {"texto de chat", [](TMenuUra& m) { m.MensagemMenu->AddMensagemChat(QStringLiteral("Olá")); }},
+  };
+  for (const auto& [nome, muda] : mudancas) {
+    SCOPED_TRACE(nome);
+    auto w = CriaComUra();
+    ASSERT_GT(w->DacAtual()->ListaMenus->Count(), 0);
+    muda(*w->DacAtual()->ListaMenus->Items().front());
+    P().Caixas.clear();
+    P().Respostas = {TResposta::Cancelar};
+    w->mnuFecharClick();
+    ASSERT_FALSE(P().Caixas.empty());
+    EXPECT_EQ(P().Caixas[0].Texto, QStringLiteral("Salvar o arquivo atual?"));
+    EXPECT_NE(w->DacAtual(), nullptr);
+  }
+}
