@@ -339,7 +339,7 @@ class TEscritor {
   }
   void Numero(const char* Tag, int Valor) { Elemento(Tag, QString::number(Valor)); }
   void Flag(const char* Tag, bool Valor) { Elemento(Tag, Valor ? QStringLiteral("1") : QStringLiteral("0")); }
-  void Plano(const char* Tag, const QString& Valor) { Elemento(Tag, EscapaMarkup(Valor)); }
+  void Plano(const char* Tag, const QString& Valor) { Elemento(Tag, EscapaTextoPlano(Valor)); }
   void Escapado(const char* Tag, const QString& Valor) { Elemento(Tag, UTF16ToUnicodedEscaped(Valor)); }
   // The i-th chat text with its line breaks as LF; empty when there is none.
   void Chat(const char* Tag, const TMUMensagem& M, int i) {
@@ -462,7 +462,7 @@ void EscreveOpcao(TEscritor& E, const TMUOpcao& O) {
 }
 
 void EscreveMenu(TEscritor& E, const TMenuUra& M) {
-  E.Linha(QLatin1String("<Menu Nome=\""), EscapaMarkup(M.Nome), QLatin1String("\">"));
+  E.Linha(QLatin1String("<Menu Nome=\""), EscapaAtributo(M.Nome), QLatin1String("\">"));
   ++E.FNivel;
   E.Plano("Descricao", M.Descricao);
 
@@ -579,10 +579,10 @@ void TXMLDac::DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) co
   TEscritor E(listaStr);
   E.Linha(QLatin1String("<?xml version=\"1.0\" encoding=\"utf-8\"?>"));
   E.Linha(QLatin1String("<URA Nome=\""),
-          EscapaMarkup(D.Nome) + QLatin1String("\" Descricao=\"") + EscapaMarkup(D.Descricao) +
-              QLatin1String("\" MenuInicial=\"") + EscapaMarkup(D.MenuInicial) +
-              QLatin1String("\" TipoAtendimento=\"") + EscapaMarkup(D.TipoAtendimento) +
-              QLatin1String("\" TipoUra=\"") + EscapaMarkup(D.TipoUra) + QLatin1String("\" VersaoXML=\"") +
+          EscapaAtributo(D.Nome) + QLatin1String("\" Descricao=\"") + EscapaAtributo(D.Descricao) +
+              QLatin1String("\" MenuInicial=\"") + EscapaAtributo(D.MenuInicial) +
+              QLatin1String("\" TipoAtendimento=\"") + EscapaAtributo(D.TipoAtendimento) +
+              QLatin1String("\" TipoUra=\"") + EscapaAtributo(D.TipoUra) + QLatin1String("\" VersaoXML=\"") +
               QString::number(D.VersaoXML),
           QLatin1String("\">"));
   ++E.FNivel;

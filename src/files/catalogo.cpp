@@ -90,10 +90,8 @@ bool TXMLDac::LerXMLMensagens(TXMLDocument& XMLDocument1, TDAC* DAC, const QStri
   if (NomeArquivo.isEmpty() || !QFileInfo(NomeArquivo).isFile()) return false;
   try {
     XMLDocument1.Reset();
-    if (!XMLDocument1.LoadFromFile(NomeArquivo)) {
-      XMLDocument1.Reset();
-      return false;
-    }
+    // A failed load leaves the document empty, with the reason in Erro().
+    if (!XMLDocument1.LoadFromFile(NomeArquivo)) return false;
     return CarregaMensagensDoXml(XMLDocument1, DAC);
   } catch (const std::exception&) {
     XMLDocument1.Reset();
@@ -158,8 +156,8 @@ void MensagensToXMLStringList(bool tipoChat, QStringList& listaStr) {
   listaStr.append(QStringLiteral("<MensagensSonarea>"));
   for (const auto& m : MenuUraInfoAuxiliar.ListaDeMensagens.Items()) {
     listaStr.append(QStringLiteral("  <Msg>"));
-    listaStr.append(QStringLiteral("    <Arquivo>") + EscapaMarkup(m->Arquivo) + QStringLiteral("</Arquivo>"));
-    listaStr.append(QStringLiteral("    <Descricao>") + EscapaMarkup(m->Descricao) + QStringLiteral("</Descricao>"));
+    listaStr.append(QStringLiteral("    <Arquivo>") + EscapaTextoPlano(m->Arquivo) + QStringLiteral("</Arquivo>"));
+    listaStr.append(QStringLiteral("    <Descricao>") + EscapaTextoPlano(m->Descricao) + QStringLiteral("</Descricao>"));
     listaStr.append(QStringLiteral("  </Msg>"));
   }
   listaStr.append(QStringLiteral("</MensagensSonarea>"));

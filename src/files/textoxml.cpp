@@ -1,28 +1,45 @@
 #include "textoxml.h"
 
-QString EscapaMarkup(const QString& Texto) {
-  // Most texts hold no markup character: hand the shared copy back.
+namespace {
+
+enum TEscapa : unsigned { kSoMarkup = 0, kCR = 1, kLFTab = 2 };
+
+QLatin1String Entidade(char16_t c, unsigned Extras) {
+  switch (c) {
+    case u'&': return QLatin1String("&amp;");
+    case u'<': return QLatin1String("&lt;");
+    case u'>': return QLatin1String("&gt;");
+    case u'"': return QLatin1String("&quot;");
+    case u'\r': return Extras & kCR ? QLatin1String("&#xD;") : QLatin1String();
+    case u'\n': return Extras & kLFTab ? QLatin1String("&#xA;") : QLatin1String();
+    case u'\t': return Extras & kLFTab ? QLatin1String("&#x9;") : QLatin1String();
+    default: return QLatin1String();
+  }
+}
+
+QString Escapa(const QString& Texto, unsigned Extras) {
+  // Most texts hold no character to replace: hand the shared copy back.
   qsizetype i = 0;
   const qsizetype n = Texto.size();
   const QChar* p = Texto.constData();
-  while (i < n) {
-    const char16_t c = p[i].unicode();
-    if (c == u'&' || c == u'<' || c == u'>' || c == u'"') break;
-    ++i;
-  }
+  while (i < n && Entidade(p[i].unicode(), Extras).isEmpty()) ++i;
   if (i == n) return Texto;
 
   QString r;
   r.reserve(n + 16);
   r.append(p, i);
   for (; i < n; ++i) {
-    switch (p[i].unicode()) {
-      case u'&': r += QLatin1String("&amp;"); break;
-      case u'<': r += QLatin1String("&lt;"); break;
-      case u'>': r += QLatin1String("&gt;"); break;
-      case u'"': r += QLatin1String("&quot;"); break;
-      default: r += p[i];
-    }
+    const QLatin1String e = Entidade(p[i].unicode(), Extras);
+    if (e.isEmpty())
+      r += p[i];
+    else
+      r += e;
   }
   return r;
 }
+
+}  // namespace
+
+QString EscapaMarkup(const QString& Texto) { return Escapa(Texto, kSoMarkup); }
+QString EscapaTextoPlano(const QString& Texto) { return Escapa(Texto, kCR); }
+QString EscapaAtributo(const QString& Texto) { return Escapa(Texto, kCR | kLFTab); }

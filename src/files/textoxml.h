@@ -5,6 +5,12 @@
 // The markup characters "&", "<", ">" and the double quote as entities; used
 // for file texts in plain form and for every document text in the report.
 QString EscapaMarkup(const QString& Texto);
+// File texts in plain form: as EscapaMarkup, and a CR as "&#xD;" (a raw CR
+// would read back as a line feed).
+QString EscapaTextoPlano(const QString& Texto);
+// Attribute values: as EscapaMarkup, and tab, LF and CR as character
+// references (raw ones read back as blanks).
+QString EscapaAtributo(const QString& Texto);
 
 // pugixml (UTF-8) <-> QString.
 inline QString FromUtf8(const char* s) { return QString::fromUtf8(s); }

@@ -1,7 +1,10 @@
 #include "xmldocument.h"
 
+#include <QByteArrayView>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -20,10 +23,68 @@ class TEscritorString : public pugi::xml_writer {
   }
 };
 
+// The file's bytes are UTF-8 unless a byte-order mark or the first
+// characters say UTF-16 or UTF-32, or the declaration names Latin-1: those
+// the parser converts itself.
+bool LidoComoUtf8(const char* p, qsizetype n) {
+  if (n >= 2) {
+    const auto b0 = static_cast<unsigned char>(p[0]), b1 = static_cast<unsigned char>(p[1]);
+    if (b0 == 0 || b1 == 0 || (b0 == 0xFE && b1 == 0xFF) || (b0 == 0xFF && b1 == 0xFE)) return false;
+  }
+  const QByteArrayView inicio(p, std::min<qsizetype>(n, 200));
+  if (!inicio.startsWith("<?xml")) return true;
+  const qsizetype fim = inicio.indexOf("?>");
+  const QByteArray declaracao = inicio.first(fim < 0 ? inicio.size() : fim).toByteArray().toLower();
+  return !declaracao.contains("latin1") && !declaracao.contains("iso-8859-1");
+}
+
+// Offset of the first byte that breaks UTF-8 (overlong forms, surrogates and
+// code points above U+10FFFF included); -1 when the text is valid.
+qsizetype ErroUtf8(const char* Dados, qsizetype n) {
+  if (!LidoComoUtf8(Dados, n)) return -1;
+  const auto* p = reinterpret_cast<const unsigned char*>(Dados);
+  qsizetype i = 0;
+  while (i < n) {
+    const unsigned c = p[i];
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    int extras;
+    unsigned minimo;
+    if (c >= 0xC2 && c <= 0xDF) {
+      extras = 1;
+      minimo = 0x80;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+      extras = 2;
+      minimo = 0x800;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+      extras = 3;
+      minimo = 0x10000;
+    } else {
+      return i;
+    }
+    if (n - i <= extras) return i;
+    unsigned cp = c & (0x3F >> extras);
+    for (int k = 1; k <= extras; ++k) {
+      if ((p[i + k] & 0xC0) != 0x80) return i;
+      cp = (cp << 6) | (p[i + k] & 0x3F);
+    }
+    if (cp < minimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return i;
+    i += extras + 1;
+  }
+  return -1;
+}
+
+int Linha(const char* Dados, qsizetype Posicao) {
+  return 1 + static_cast<int>(std::count(Dados, Dados + Posicao, '\n'));
+}
+
 }  // namespace
 
 bool TXMLDocument::Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao) {
   FErro.clear();
+  FErroSintaxe = false;
   const pugi::xml_parse_result r =
       FDoc.load_buffer(Dados.constData(), static_cast<size_t>(Dados.size()), kOpcoesLeitura, Codificacao);
   return r ? true : Falha(r);
@@ -31,6 +92,7 @@ bool TXMLDocument::Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao
 
 bool TXMLDocument::Falha(const pugi::xml_parse_result& Resultado) {
   FErro = QString::fromUtf8(Resultado.description()) + QStringLiteral(" (posição %1)").arg(Resultado.offset);
+  FErroSintaxe = true;
   FDoc.reset();
   return false;
 }
@@ -45,28 +107,30 @@ void TXMLDocument::Reset() {
   Text.clear();
   FDoc.reset();
   FErro.clear();
+  FErroSintaxe = false;
 }
 
 bool TXMLDocument::LoadFromFile(const QString& NomeArquivo) {
   Reset();
+  // A device or a FIFO would be read without end, or block forever.
+  const QFileInfo info(NomeArquivo);
+  if (info.exists() && !info.isFile()) {
+    FErro = QStringLiteral("não é um arquivo comum");
+    return false;
+  }
   QFile f(NomeArquivo);
   if (!f.open(QIODevice::ReadOnly)) {
     FErro = f.errorString();
     return false;
   }
-  if (f.isSequential() || f.size() <= 0) {  // size unknown: read what comes
-    const QByteArray dados = f.readAll();
-    if (f.error() != QFileDevice::NoError) {
-      FErro = f.errorString();
-      return false;
-    }
-    FActive = Parse(dados, pugi::encoding_auto);
-    return FActive;
+  if (f.isSequential()) {
+    FErro = QStringLiteral("não é um arquivo comum");
+    return false;
   }
-  // Large files: read straight into a buffer the tree takes over, sparing a
-  // copy of the whole file.
+  // Read straight into a buffer the tree takes over, sparing a copy of the
+  // whole file.
   const qint64 tamanho = f.size();
-  void* buffer = pugi::get_memory_allocation_function()(static_cast<size_t>(tamanho));
+  void* buffer = pugi::get_memory_allocation_function()(static_cast<size_t>(std::max<qint64>(tamanho, 1)));
   if (!buffer) {
     FErro = QStringLiteral("Memória insuficiente");
     return false;
@@ -76,11 +140,31 @@ bool TXMLDocument::LoadFromFile(const QString& NomeArquivo) {
     FErro = f.errorString();
     return false;
   }
+  if (!Utf8Valido(static_cast<const char*>(buffer), tamanho)) {
+    pugi::get_memory_deallocation_function()(buffer);
+    return false;
+  }
   const pugi::xml_parse_result r =
       FDoc.load_buffer_inplace_own(buffer, static_cast<size_t>(tamanho), kOpcoesLeitura, pugi::encoding_auto);
   if (!r) return Falha(r);
   FActive = true;
   return true;
+}
+
+bool TXMLDocument::Utf8Valido(const char* Dados, qsizetype Tamanho) {
+  // Text that is not UTF-8 would come back as replacement characters and a
+  // save would write them over the original text.
+  const qsizetype erro = ErroUtf8(Dados, Tamanho);
+  if (erro < 0) return true;
+  FErro = QStringLiteral("o arquivo não está em UTF-8 (caractere inválido na linha %1)").arg(Linha(Dados, erro));
+  return false;
+}
+
+bool TXMLDocument::LoadFromData(const QByteArray& Dados) {
+  Reset();
+  if (!Utf8Valido(Dados.constData(), Dados.size())) return false;
+  FActive = Parse(Dados, pugi::encoding_auto);
+  return FActive;
 }
 
 bool TXMLDocument::LoadFromString(const QString& Xml) {
@@ -98,6 +182,10 @@ bool TXMLDocument::SaveToFile(const QString& NomeArquivo, QString* Erro) const {
     if (n.type() == pugi::node_declaration) continue;
     n.print(saida, "  ", pugi::format_default, pugi::encoding_utf8);
   }
+  // The serialiser writes a CR of element text raw, and a parser reads it
+  // back as a line feed; attribute values it escapes itself.
+  for (size_t i = saida.Dados.find('\r'); i != std::string::npos; i = saida.Dados.find('\r', i))
+    saida.Dados.replace(i, 1, "&#xD;");
 
   QSaveFile f(NomeArquivo);
   if (!f.open(QIODevice::WriteOnly) ||

@@ -26,6 +26,8 @@ class TXMLDocument {
   // unreadable or the XML not well-formed.
   bool LoadFromFile(const QString& NomeArquivo);
   bool LoadFromString(const QString& Xml);
+  // The bytes of a file, checked and parsed as LoadFromFile does.
+  bool LoadFromData(const QByteArray& Dados);
   // Writes the tree as UTF-8 (declaration version 1.0, encoding utf-8),
   // atomically: a failed write leaves an existing file untouched.
   bool SaveToFile(const QString& NomeArquivo, QString* Erro = nullptr) const;
@@ -35,16 +37,23 @@ class TXMLDocument {
   const pugi::xml_document& Doc() const { return FDoc; }
   pugi::xml_node Root() const { return FDoc.document_element(); }
   bool HasContent() const { return !FDoc.document_element().empty(); }
-  // Last parse error, for messages.
+  // Why the last load failed, for messages.
   const QString& Erro() const { return FErro; }
+  // The last load failed because the text is not well-formed XML (rather
+  // than unreadable, not a regular file or not UTF-8).
+  bool ErroSintaxe() const { return FErroSintaxe; }
 
  private:
   // Files may carry a byte-order mark; text we hand over is always UTF-8.
   bool Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao = pugi::encoding_utf8);
+  // False, with the reason in FErro, when the bytes are not UTF-8 (and no
+  // other encoding is declared).
+  bool Utf8Valido(const char* Dados, qsizetype Tamanho);
   // Records a parse error and empties the tree; always false.
   bool Falha(const pugi::xml_parse_result& Resultado);
 
   pugi::xml_document FDoc;
   bool FActive = false;
   QString FErro;
+  bool FErroSintaxe = false;
 };

@@ -149,8 +149,7 @@ void TClientManager::SocketReadyRead() {
   // callback processed events inside this one, so drain the socket here;
   // a connection the callback closed is not read any further.
   do {
-    FBuffer += DecodeAnsi(ClientSocket->readAll());
-    DeliverPackets();
+    RecebeTexto(DecodeAnsi(ClientSocket->readAll()));
   } while (FConnected && ClientSocket->state() == QAbstractSocket::ConnectedState &&
            ClientSocket->bytesAvailable() > 0);
 }
@@ -176,6 +175,11 @@ void TClientManager::DeliverPackets() {
   // A terminator may straddle the next read: rescan only its last 3 chars.
   FScan = qMax<qsizetype>(0, FBuffer.size() - 3);
   if (FBuffer.size() > MaxPendingChars) RaiseError(kErroBufferCheio);
+}
+
+void TClientManager::RecebeTexto(const QString& Texto) {
+  FBuffer += Texto;
+  DeliverPackets();
 }
 
 void TClientManager::ResetBuffer() {

@@ -62,6 +62,10 @@ class TClientManager : public QObject {
   bool Connecting() const { return FConnecting; }
   // Received text not yet cut into packets.
   QString LinhaRecebida() const;
+  // Where every read from the socket goes: appends the text and delivers the
+  // packets it completes. Public so that framing can be driven without a
+  // connection (fuzzing).
+  void RecebeTexto(const QString& Texto);
 
  private:
   void OpenPending();

@@ -145,6 +145,7 @@ void TSessaoServidor::AtivarUra() {
 void TSessaoServidor::EnviaXmlMensagensParaServidor(const QString& Nome) {
   QStringList linhas;
   MensagensToXMLStringList(Nome == kArquivoChat, linhas);
+  ++FAguardandoSalvarMensagens;
   Enfileira(EncodeAnsi(Requisicao::SalvaXmlMensagens(Nome)), false);
   const QList<QByteArray> partes = MontaPartesArquivo(linhas);
   for (qsizetype i = 0; i < partes.size(); ++i)
@@ -227,6 +228,8 @@ void TSessaoServidor::OnClientManagerConnect(TClientManager*) {
   ResetReceptor();
   FAguardandoUra = false;
   FAguardandoMensagens = 0;
+  FAguardandoSalvarMensagens = 0;
+  FEsperaInfo = FEsperaListaWav = false;
   FJanela->MostraStatus(QStringLiteral("Conectado ao Servidor"));
   LimpaListasAuxiliares();
   SendStringLoginUsuario();
@@ -241,6 +244,8 @@ void TSessaoServidor::EncerraTransferencias(TClientManager* Sender) {
   ResetReceptor();
   FAguardandoUra = false;
   FAguardandoMensagens = 0;
+  FAguardandoSalvarMensagens = 0;
+  FEsperaInfo = FEsperaListaWav = false;
   FJanela->CursorOcupado(false);
 }
 
@@ -297,6 +302,7 @@ void TSessaoServidor::TrataEvento(const QString& Evento, const TPacketManagerPar
       m->ArquivoExiste = true;
     }
   } else if (Evento == u"listwavfilescomplete") {
+    FEsperaListaWav = false;
     FJanela->CursorOcupado(false);
     FJanela->HabilitaMenus();
   } else if (Evento == u"xmlfilestartsend") {
@@ -324,7 +330,8 @@ void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManage
     if (sucesso) {
       SucessoLogin();
     } else {
-      const QString msg = P.GetRespMessage();
+      // Shown as the server sent it, legibly: UTF-8 when it is UTF-8.
+      const QString msg = GetUtf8ToAnsiMessage(P.GetRespMessage());
       FJanela->MostraStatus(msg);
       FJanela->MostraInfoConexao(msg);
       FJanela->HabilitaBotoesConexao();
@@ -347,6 +354,7 @@ void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManage
       FJanela->MensagemAdiada(erro, QStringLiteral("Salvar arquivo no servidor"));
     }
   } else if (ActionID == u"SaveXmlMessages") {
+    if (FAguardandoSalvarMensagens > 0) --FAguardandoSalvarMensagens;
     FJanela->CursorOcupado(false);
     if (!sucesso) FJanela->MensagemAdiada(erro, QStringLiteral("Salvar mensagens no servidor"));
   } else if (ActionID == u"LerXmlMensagens" || ActionID == u"LerXmlMensagensChat") {
@@ -357,6 +365,9 @@ void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManage
   } else if (ActionID == u"ActivateXmlUra") {
     FJanela->CursorOcupado(false);
     FJanela->MensagemAdiada(sucesso ? QStringLiteral("Ura ativada com sucesso.") : erro, QStringLiteral("Ativar URA"));
+  } else if (ActionID == u"GetInfoServer" || ActionID == u"ListaArquivosWav") {
+    // A refusal answers the request as well: nothing more will come.
+    if (!sucesso) (ActionID == u"GetInfoServer" ? FEsperaInfo : FEsperaListaWav) = false;
   } else if (ActionID == u"SaveWavFile") {
     if (!sucesso) {
       FJanela->CursorOcupado(false);
@@ -371,6 +382,7 @@ void TSessaoServidor::SucessoLogin() {
   FJanela->MostraStatus(QStringLiteral("Conectado à URA (IP: ") + CfgConexao.Ip + QStringLiteral("). "));
   FJanela->FechaFormLogin();
   MenuUraInfoAuxiliar.ListaDeMensagens.ClearLista();
+  FEsperaInfo = FEsperaListaWav = true;
   SendStringGetInfoServer();
   SendStringLeArquivoMensagens(QString());
   SendStringListaArquivosWav();
@@ -378,6 +390,7 @@ void TSessaoServidor::SucessoLogin() {
 }
 
 void TSessaoServidor::RecebeInfoServidor(const TPacketManagerParser& P) {
+  FEsperaInfo = false;
   InfoServidor.Versao = P.GetFieldValue(QStringLiteral("Version"));
   InfoServidor.TipoUra = StrToIntDef(P.GetFieldValue(QStringLiteral("UraType")), 1);
   InfoServidor.NomeEmpresa = P.GetFieldValue(QStringLiteral("EmpresaOndaris"));

@@ -135,6 +135,16 @@ class TSessaoServidor : public QObject {
   // Tells the local service to reload the open document's accounts.
   void ConectaNoRORIROSonarea();
 
+  // The downloads a login starts (server information, catalogue, chat
+  // catalogue, audio list) have all been answered: what a person at the
+  // window waits for before working with the server.
+  bool DownloadsDoLoginConcluidos() const {
+    return ClientManager->Logged && !FEsperaInfo && !FEsperaListaWav && FAguardandoMensagens == 0;
+  }
+
+  // Nothing waits to be sent and every catalogue upload has been answered.
+  bool EnviosConcluidos() const { return FFilaEnvio.empty() && FAguardandoSalvarMensagens == 0; }
+
   // True while file parts are waiting to be sent.
   bool EnviandoArquivo() const { return !FFilaEnvio.empty(); }
 
@@ -175,5 +185,8 @@ class TSessaoServidor : public QObject {
   QTimer FTimerEnvio;
   bool FAguardandoUra = false;
   int FAguardandoMensagens = 0;
+  int FAguardandoSalvarMensagens = 0;
+  bool FEsperaInfo = false;
+  bool FEsperaListaWav = false;
   QString FDacFileNameRORIRO;
 };

@@ -195,4 +195,37 @@ TEST_F(CatalogoTest, ChatCatalogueRoundTrip) {
   EXPECT_EQ(Mensagens().Count(), 0);
 }
 
+TEST_F(CatalogoTest, CarriageReturnsSurviveBothWritersAndTheirFiles) {
+  AddMensagem(QStringLiteral("a\r.wav"), QStringLiteral("linha1\rlinha2\r\nfim"));
+  Chat().Add(QStringLiteral("oi&#xD;&#xA;tchau&#xD;"));
+  QStringList linhas;
+  MensagensToXMLStringList(false, linhas);
+  EXPECT_TRUE(linhas.contains(QStringLiteral("    <Arquivo>a&#xD;.wav</Arquivo>"))) << linhas.join(u'\n').toStdString();
+  EXPECT_TRUE(linhas.contains(QStringLiteral("    <Descricao>linha1&#xD;linha2&#xD;\nfim</Descricao>")));
+
+  // Each local file reads back as the lists it was written from.
+  for (const QString& nome : {QStringLiteral("mensagens.xml"), QStringLiteral("mensagenschat.xml")}) {
+    SCOPED_TRACE(nome.toStdString());
+    TXMLDocument gerado;
+    GeraXMLMensagens(gerado, nome);
+    const QString arquivo = Dir.filePath(nome);
+    ASSERT_TRUE(gerado.SaveToFile(arquivo));
+    const QString descricao = Mensagens().GetItem(0)->Descricao;
+    const QStringList chat = Chat().Lista();
+    MenuUraInfoAuxiliar.Clear();
+    TXMLDocument lido;
+    ASSERT_TRUE(Dac.LerXMLMensagens(lido, nullptr, arquivo));
+    if (nome == u"mensagens.xml") {
+      ASSERT_EQ(Mensagens().Count(), 1);
+      EXPECT_EQ(Mensagens().GetItem(0)->Arquivo, QStringLiteral("a\r.wav"));
+      EXPECT_EQ(Mensagens().GetItem(0)->Descricao, descricao);
+    } else {
+      EXPECT_EQ(Chat().Lista(), chat);
+    }
+    MenuUraInfoAuxiliar.Clear();
+    AddMensagem(QStringLiteral("a\r.wav"), descricao);
+    for (const QString& t : chat) Chat().Add(t);
+  }
+}
+
 }  // namespace

@@ -2,6 +2,9 @@
 // through the reader, the scrambled header and the atomic save.
 #include <QDir>
 #include <QFile>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "UTKRDACFuncoes.h"
 #include "apoio.h"
@@ -350,20 +353,25 @@ TEST_F(UraEscrita, FailedSaveKeepsTheOldFile) {
   EXPECT_TRUE(QDir(pasta + QStringLiteral("/dentro")).exists());
 }
 
-TEST_F(UraEscrita, FailedSaveInAReadOnlyFolderKeepsTheOldFile) {
-  const QString ro = Caminho(QStringLiteral("ro"));
-  ASSERT_TRUE(QDir().mkpath(ro));
-  const QString antigo = ro + QStringLiteral("/u.xml");
+// The write itself fails (a file size limit stands in for a full disk; it
+// binds root too): the old file stays as it was.
+TEST_F(UraEscrita, FailedWriteKeepsTheOldFile) {
+  const QString antigo = Caminho(QStringLiteral("u.xml"));
   ASSERT_TRUE(GravaArquivo(antigo, "antigo\r\n"));
-  QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  QFile sonda(ro + QStringLiteral("/sonda"));
-  const bool semPermissoes = sonda.open(QIODevice::WriteOnly);  // root ignores them
-  const bool gravou = !semPermissoes && SalvaLinhas({QStringLiteral("novo")}, antigo);
-  const QByteArray depois = LeArquivo(antigo);
-  QFile::setPermissions(ro, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  if (semPermissoes) GTEST_SKIP() << "permission checks are disabled for this user";
+  rlimit antes{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &antes), 0);
+  const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limite = antes;
+  limite.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+  QString erro;
+  const bool gravou = SalvaLinhas(QStringList(2000, QStringLiteral("novo conteúdo")), antigo, &erro);
+  setrlimit(RLIMIT_FSIZE, &antes);
+  std::signal(SIGXFSZ, sinal);
   EXPECT_FALSE(gravou);
-  EXPECT_EQ(depois, "antigo\r\n");
+  EXPECT_FALSE(erro.isEmpty());
+  EXPECT_EQ(LeArquivo(antigo), "antigo\r\n");
+  EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("u.xml")});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "textoxml.h"
 #include "xmldocument.h"
@@ -92,6 +93,47 @@ TEST(XMLDocumentTest, EscapaMarkup) {
   EXPECT_EQ(EscapaMarkup(QStringLiteral("a&b<c>\"d\" 'e' é€")), "a&amp;b&lt;c&gt;&quot;d&quot; 'e' é€");
   EXPECT_EQ(EscapaMarkup(QStringLiteral("&amp;")), "&amp;amp;");
   EXPECT_EQ(EscapaMarkup(QString()), QString());
+}
+
+// Files refused at once with the reason: not regular files (a device would
+// be read without end, a FIFO would block), and bytes that are not UTF-8.
+TEST(XMLDocumentTest, LoadRefusesWhatCannotBeReadAsItsText) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString fifo = dir.filePath(QStringLiteral("fifo"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  auto arquivo = [&dir](const char* nome, const QByteArray& bytes) {
+    const QString caminho = dir.filePath(QString::fromLatin1(nome));
+    QFile f(caminho);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return caminho;
+  };
+  const struct {
+    QString Arquivo;
+    QString Motivo;
+  } casos[] = {
+      {QStringLiteral("/dev/zero"), QStringLiteral("não é um arquivo comum")},
+      {fifo, QStringLiteral("não é um arquivo comum")},
+      {dir.path(), QStringLiteral("não é um arquivo comum")},
+      {arquivo("latin1.xml", "<?xml version=\"1.0\"?>\r\n<URA\r\n Nome=\"caf\xe9\"/>\r\n"),
+       QStringLiteral("o arquivo não está em UTF-8 (caractere inválido na linha 3)")},
+      {arquivo("longo.xml", "<URA Nome=\"\xc0\xaf\"/>"), QStringLiteral("UTF-8 (caractere inválido na linha 1)")},
+      {arquivo("surrogate.xml", "\n<URA Nome=\"\xed\xa0\x80\"/>"), QStringLiteral("inválido na linha 2")},
+      {arquivo("cortado.xml", "<URA Nome=\"\xe2\x82"), QStringLiteral("inválido na linha 1")},
+  };
+  for (const auto& c : casos) {
+    SCOPED_TRACE(c.Arquivo.toStdString());
+    TXMLDocument doc;
+    EXPECT_FALSE(doc.LoadFromFile(c.Arquivo));
+    EXPECT_FALSE(doc.HasContent());
+    EXPECT_TRUE(doc.Erro().contains(c.Motivo)) << doc.Erro().toStdString();
+  }
+
+  // Other encodings the file says it has are still read, and converted.
+  TXMLDocument doc;
+  ASSERT_TRUE(doc.LoadFromFile(arquivo("declarado.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><URA Nome=\"caf\xe9\"/>")));
+  EXPECT_EQ(FromUtf8(doc.Root().attribute("Nome").value()), QStringLiteral("café"));
 }
 
 }  // namespace

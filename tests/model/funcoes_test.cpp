@@ -99,6 +99,25 @@ TEST(Embaralha, TextoVazioComMinimo20) {
   EXPECT_EQ(DescriptografaSenha(v, kPadrao), "");
 }
 
+// The key bytes, the seeds and the chaining are the file format: values
+// written by earlier saves must keep reading back, both ways.
+TEST(Embaralha, ValoresConhecidos) {
+  const struct {
+    int Chave, Minimo;
+    QString Texto, Valor;
+  } casos[] = {
+      {0x1234, 20, QString(), QStringLiteral("1234266B3D1EB1F51C445BCDEC018DFBD41F95C40C4BEEC029")},
+      {0x0001, 5, QStringLiteral("operador"), QStringLiteral("0001092A0E4B92B239096CD942")},
+      {0xFFFE, 20, QStringLiteral("09/12/2026 17:45"),
+       QStringLiteral("FFFE116D000F95E6264B6CC1DC1AABE7FC0CA3F23A7DD8B11A")},
+      {0x7A5C, 8, QStringLiteral("Ação"), QStringLiteral("7A5C222F9C5F9BDF366E710B74")},
+  };
+  for (const auto& c : casos) {
+    EXPECT_EQ(CriptografaSenha(c.Chave, c.Minimo, c.Texto), c.Valor) << c.Texto.toStdString();
+    EXPECT_EQ(DescriptografaSenha(c.Valor, kPadrao), c.Texto) << c.Valor.toStdString();
+  }
+}
+
 TEST(Embaralha, TamanhoDoValor) {
   for (int n : {0, 1, 4, 5, 6, 19, 20, 21, 100}) {
     for (int minimo : {-3, 0, 4, 5, 20, 40}) {

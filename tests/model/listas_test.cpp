@@ -141,6 +141,29 @@ TEST_F(Listas, Cursor) {
   EXPECT_EQ(l.GetAndNext()->Valor, 0);
 }
 
+// Removing while walking: the item just returned, the one the cursor points
+// at, one before or after it. Every item left is still visited once.
+TEST_F(Listas, RemovingAroundTheCursorVisitsEveryOtherItemOnce) {
+  const struct {
+    int Lidos;    // items returned before the removal
+    int Remover;  // index removed
+  } casos[] = {{1, 0}, {2, 1}, {2, 2}, {2, 0}, {2, 3}, {4, 3}, {0, 0}};
+  for (const auto& c : casos) {
+    ListaContada l;
+    Enche(l, 4);
+    l.First();
+    std::vector<int> vistos;
+    for (int i = 0; i < c.Lidos; ++i) vistos.push_back(l.GetAndNext()->Valor);
+    const int removido = l.GetItem(c.Remover)->Valor;
+    ASSERT_TRUE(l.DeleteItem(l.GetItem(c.Remover)));
+    while (Contado* x = l.GetAndNext()) vistos.push_back(x->Valor);
+    std::vector<int> esperado;
+    for (int v = 0; v < 4; ++v)
+      if (v != removido || v < c.Lidos) esperado.push_back(v);
+    EXPECT_EQ(vistos, esperado) << c.Lidos << " " << c.Remover;
+  }
+}
+
 // ---- The same rules on the model's own lists --------------------------------
 
 TEST(ListasDoModelo, AcaoTiradaPorIndiceContinuaUtilizavel) {

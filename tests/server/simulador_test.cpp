@@ -248,6 +248,29 @@ TEST_F(SimuladorTest, SurvivesGarbageAndKeepsAnswering) {
     EXPECT_EQ(lidos[i][QStringLiteral("Response")], QStringLiteral("Error")) << lidos[i].bytes.toStdString();
 }
 
+// Packets of very many header lines are refused after a bounded number of
+// fields, and their log line stays short; the connection keeps working.
+TEST_F(SimuladorTest, RefusesPacketsOfTooManyFields) {
+  auto c = Conecta();
+  sim_.Log();
+  const struct {
+    int Linhas;
+    bool Aceito;
+  } casos[] = {{990, true}, {1001, false}, {2'000'000, false}};
+  for (const auto& caso : casos) {
+    QByteArray muitas = "Action: GetInfoServer\r\nActionId: Muitos\r\n";
+    for (int i = 2; i < caso.Linhas; ++i) muitas += "a:\r\n";
+    c->enviaBytes(muitas + "\r\n");
+    const Pacote p = c->proximo();
+    ASSERT_TRUE(p.parser) << caso.Linhas;
+    EXPECT_EQ(p.resposta(QStringLiteral("Error"), QStringLiteral("Muitos")), !caso.Aceito) << p.bytes.toStdString();
+    if (caso.Aceito) {
+      EXPECT_TRUE(EhEvento(p, "infoservura")) << p.bytes.toStdString();
+    }
+  }
+  for (const QString& linha : sim_.Log().split(u'\n')) EXPECT_LT(linha.size(), 5000);
+}
+
 TEST_F(SimuladorTest, AnswersLookupRequestsFromTheJsonFile) {
   auto c = Conecta();
   c->envia(Requisicao::ListaFilas());

@@ -353,3 +353,26 @@ TEST_F(ClientManagerTest, DisconnectWhileConnectingDropsTheAttemptSilently) {
 }
 
 }  // namespace
+
+// The limit itself is allowed; one character more is not. Packets that a
+// read completes are cut before the tail is measured.
+TEST(ClientManagerLimite, PendingTextOfExactlyTheLimitIsKept) {
+  const struct {
+    QString Texto;
+    bool Erro;
+  } casos[] = {
+      {QString(1000, u'a'), false},
+      {QString(1001, u'a'), true},
+      {QStringLiteral("E: 1\r\n\r\n") + QString(1000, u'b'), false},
+      {QString(997, u'c') + QStringLiteral("\r\n\r"), false},
+  };
+  for (const auto& c : casos) {
+    TClientManager cm;
+    cm.MaxPendingChars = 1000;
+    std::vector<int> erros;
+    cm.OnError = [&erros](TClientManager*, int Codigo) { erros.push_back(Codigo); };
+    cm.RecebeTexto(c.Texto);
+    EXPECT_EQ(erros, c.Erro ? std::vector<int>{kErroBufferCheio} : std::vector<int>{}) << c.Texto.size();
+    EXPECT_EQ(cm.LinhaRecebida().size(), c.Erro ? 0 : 1000) << c.Texto.size();
+  }
+}

@@ -136,3 +136,21 @@ TEST(PacketManagerParser, ConfigurationListing) {
   p.ConfigReadSections(sections);
   EXPECT_EQ(sections, (QStringList{QStringLiteral("geral"), QStringLiteral("tts")}));
 }
+
+// A line that ends right at its colon is the field with an empty value, and
+// a name one character short or long is another field.
+TEST(PacketManagerParser, FieldLineEndingAtItsColon) {
+  const struct {
+    const char* Linha;
+    const char* Nome;
+    bool Tem;
+  } casos[] = {{"Message:", "Message", true},  {"Message:", "Messag", false},
+               {"Message:", "Messages", false}, {"M:", "M", true},
+               {":", "", true},                 {"Message", "Message", false}};
+  for (const auto& c : casos) {
+    const TPacketManagerParser p = Parse({"Response: Error", c.Linha, "ActionID: x"});
+    EXPECT_EQ(p.HasField(QString::fromLatin1(c.Nome)), c.Tem) << c.Linha << " / " << c.Nome;
+    EXPECT_EQ(p.GetFieldValue(QString::fromLatin1(c.Nome)), "") << c.Linha << " / " << c.Nome;
+  }
+  EXPECT_EQ(Parse({"Message:", "ActionID: x"}).GetActionID(), "x");
+}

@@ -209,6 +209,12 @@ TEST_F(LeituraTest, MatchChatOptions) {
   EXPECT_EQ(roda({QStringLiteral("--"), QStringLiteral("-")}).Linhas(),
             QStringList{QStringLiteral("1 | -+")});
   EXPECT_EQ(roda({QStringLiteral("x")}).Linhas(), QStringList{QStringLiteral("0")});
+  // After "--" even "--help" is the input, not a request for help.
+  for (const QString& entrada : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+    const ResultadoTool r = roda({QStringLiteral("--"), entrada});
+    EXPECT_EQ(r.Codigo, 0) << r.Erro.toStdString();
+    EXPECT_EQ(r.Linhas(), QStringList{QStringLiteral("0")}) << r.Saida.toStdString();
+  }
 }
 
 TEST_F(LeituraTest, MatchUnknownMenuIsAnError) {

@@ -1,6 +1,8 @@
 // Help, wrong command lines (exit code 2) and unreadable inputs (exit code 1).
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "ferramenta.h"
 
@@ -118,6 +120,10 @@ TEST(LinhaComandoTest, UnreadableInputsExitWithOneLineNamingTheFile) {
   const QString malFormado = GravaArquivo(pasta, QStringLiteral("quebrado.xml"),
                                           "<?xml version=\"1.0\"?>\n<URA Nome=\"x\">\n<Menu>\n");
   const QString vazio = GravaArquivo(pasta, QStringLiteral("vazio.xml"), "");
+  const QString latin1 = GravaArquivo(pasta, QStringLiteral("latin1.xml"),
+                                      "<?xml version=\"1.0\"?>\n<URA Nome=\"caf\xe9\"></URA>\n");
+  const QString fifo = pasta.filePath(QStringLiteral("fifo"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const QString saida = pasta.filePath(QStringLiteral("saida"));
 
   struct Caso {
@@ -131,6 +137,9 @@ TEST(LinhaComandoTest, UnreadableInputsExitWithOneLineNamingTheFile) {
       {malFormado, QStringLiteral("não é um XML bem formado")},
       {vazio, QStringLiteral("não é um XML bem formado")},
       {pasta.path(), QStringLiteral("é uma pasta")},
+      {latin1, QStringLiteral("não está em UTF-8 (caractere inválido na linha 2)")},
+      {fifo, QStringLiteral("não é um arquivo comum")},
+      {QStringLiteral("/dev/zero"), QStringLiteral("não é um arquivo comum")},
   };
   for (const Caso& c : casos) {
     const std::vector<QStringList> linhas{

@@ -162,6 +162,19 @@ TEST_F(ServidorTest, PushStoresWhatTheWriterProduces) {
   EXPECT_EQ(sim.Le(QStringLiteral("protegido.xml")), antes);
 }
 
+// As at the window: the catalogues the login asks for arrive before the save,
+// and the chat texts of the file go back with the server's own.
+TEST_F(ServidorTest, PushOfAChatUraSendsTheChatCatalogueWithItsTexts) {
+  const ResultadoTool r = Roda({QStringLiteral("push"), Exemplo(QStringLiteral("atendimento-chat.xml")),
+                                QStringLiteral("--name"), QStringLiteral("nova.xml")});
+  ASSERT_EQ(r.Codigo, 0) << Texto(r);
+  const QString catalogo = QString::fromUtf8(sim.Le(QStringLiteral("mensagenschat.xml")));
+  for (const QString& texto : {QStringLiteral("Escolha uma opção da lista."),  // from the URA
+                               QStringLiteral("Obrigado pelo contato!"),       // from the server
+                               QStringLiteral("OLA. DIGITE SUA MENSAGEM.")})
+    EXPECT_TRUE(catalogo.contains(texto)) << texto.toStdString() << "\n" << catalogo.toStdString();
+}
+
 TEST_F(ServidorTest, ActivateRecordsTheActivationUser) {
   ResultadoTool r = Roda({QStringLiteral("activate"), QStringLiteral("atendimento-voz.xml"),
                           QStringLiteral("--ura-name"), QStringLiteral("atendimento-voz")});
@@ -221,9 +234,18 @@ TEST(ServidorConexaoTest, ClosedPortAndSilentServerEndEveryCommand) {
     EsperaFalha(comando + QStringList{QStringLiteral("--port"), portaFechada},
                 QStringLiteral("Erro 10061: Conexão encerrada pelo servidor"));
     EsperaFalha(comando + QStringList{QStringLiteral("--port"), portaMuda, QStringLiteral("--timeout"),
-                                      QStringLiteral("2")},
-                QStringLiteral("o servidor não respondeu"));
+                                      QStringLiteral("0.3")},
+                QStringLiteral("o servidor não respondeu em 0.3 segundo(s)"));
   }
+}
+
+// Without --host and --port the tool goes to 127.0.0.1, port 5042.
+TEST(ServidorConexaoTest, DefaultAddressIsLocalPort5042) {
+  QTcpServer padrao;
+  ASSERT_TRUE(padrao.listen(QHostAddress::LocalHost, 5042)) << padrao.errorString().toStdString();
+  EsperaFalha({QStringLiteral("list"), QStringLiteral("--timeout"), QStringLiteral("0.3")},
+              QStringLiteral("o servidor não respondeu"));
+  EXPECT_TRUE(padrao.waitForNewConnection(1000));
 }
 
 }  // namespace

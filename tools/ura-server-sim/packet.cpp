@@ -24,6 +24,11 @@ Packet::Packet(QByteArray raw) : raw_(std::move(raw)) {
     if (end < 0) end = raw_.size();
     const QByteArrayView line = QByteArrayView(raw_).sliced(pos, end - pos);
     pos = end + 2;
+    if (fields_.size() == kMaxFields) {
+      if (TrimmedBlanks(line).isEmpty()) continue;
+      tooManyFields_ = true;
+      break;
+    }
     const qsizetype colon = line.indexOf(':');
     if (colon < 0) {
       if (!TrimmedBlanks(line).isEmpty()) fields_.append({TrimmedBlanks(line), QByteArray()});

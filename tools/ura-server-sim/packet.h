@@ -18,6 +18,8 @@ class Packet {
   const QByteArray& raw() const { return raw_; }
   const QList<Field>& fields() const { return fields_; }
   bool isBlank() const { return fields_.isEmpty(); }
+  // More than kMaxFields lines: only the first kMaxFields were read.
+  bool tooManyFields() const { return tooManyFields_; }
 
   // Trimmed value of the first field of that name (ASCII case ignored);
   // empty when absent.
@@ -32,6 +34,7 @@ class Packet {
  private:
   QByteArray raw_;
   QList<Field> fields_;
+  bool tooManyFields_ = false;
 };
 
 // Collects received bytes and cuts them at each "\r\n\r\n".
@@ -55,3 +58,6 @@ QByteArray BuildPacket(const QList<Field>& fields);
 
 // Largest packet, and largest uploaded file, a client may send.
 inline constexpr qsizetype kMaxClientBytes = qsizetype(64) << 20;
+// Most header lines a packet may have; the program's requests have a handful.
+// Each field costs far more memory than its bytes on the wire.
+inline constexpr qsizetype kMaxFields = 1000;

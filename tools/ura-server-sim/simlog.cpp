@@ -22,7 +22,9 @@ QString WireText(const QByteArray& bytes) {
 }  // namespace
 
 void SimLog(const QString& line) {
-  const QByteArray bytes = line.toUtf8();
+  // A packet of many fields must not become one enormous line.
+  constexpr qsizetype kMaxLine = 4000;
+  const QByteArray bytes = (line.size() > kMaxLine ? line.left(kMaxLine) + QStringLiteral("...") : line).toUtf8();
   std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
   std::fputc('\n', stdout);
   std::fflush(stdout);

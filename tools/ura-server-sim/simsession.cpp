@@ -59,6 +59,8 @@ void SimSession::handle(const Packet& request) {
 
   const QByteArray action = request.value("Action");
   const QByteArray actionId = request.value("ActionId");
+  if (request.tooManyFields())
+    return error(actionId, QStringLiteral("Pacote com mais de %1 campos.").arg(kMaxFields));
   if (action.isEmpty()) return error(actionId, QStringLiteral("Pacote sem o campo Action."));
   if (action.compare("Login", Qt::CaseInsensitive) == 0) return login(request);
   const Handler handler = Handlers().value(action.toLower());

@@ -86,7 +86,7 @@ std::vector<Comando> MontaTabela() {
              QStringLiteral("Arquivo gravado (substituído quando existe)"), true),
        Opcao(QStringLiteral("--local-service"), QString(),
              QStringLiteral("Documento do serviço local: grava a auditoria embaralhada com a data "
-                            "atual e o usuário (USERNAME, USER ou LOGNAME)"))},
+                            "atual e o login do usuário no sistema"))},
       QString(), ExecutaNormalize});
   t.push_back(Comando{
       QStringLiteral("report"),

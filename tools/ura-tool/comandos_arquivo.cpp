@@ -9,6 +9,7 @@
 #include "documentos.h"
 #include "relatorio.h"
 #include "saida.h"
+#include "usuario.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ int ExecutaNormalize(const Argumentos& A) {
   // The creation stamp belongs to the first save of a file.
   dac.Novo = !QFileInfo::exists(saida);
   QString erro;
-  if (!SalvaDAC(&dac, saida, NomeUsuario(), DataHoraAtual(), &erro)) FalhaGravacao(saida, erro);
+  if (!SalvaDAC(&dac, saida, NomeUsuarioSistema(), DataHoraAtual(), &erro)) FalhaGravacao(saida, erro);
   return SAIDA_OK;
 }
 

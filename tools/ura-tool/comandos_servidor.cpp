@@ -25,6 +25,17 @@ int InteiroOpcao(const Argumentos& A, const QString& Opcao, int Padrao, int Mini
   return valor;
 }
 
+// Seconds, fractions allowed ("0.5").
+double SegundosOpcao(const Argumentos& A, const QString& Opcao, double Padrao) {
+  if (!A.Tem(Opcao)) return Padrao;
+  bool ok = false;
+  const double valor = A.Valor(Opcao).toDouble(&ok);
+  if (!ok || !(valor >= 0.1 && valor <= 86400))
+    FalhaUso(QStringLiteral("valor inválido para ") + Opcao + QStringLiteral(": ") + A.Valor(Opcao) +
+             QStringLiteral(" (de 0.1 a 86400)"));
+  return valor;
+}
+
 // One command's session: the options of the connection, the window and the
 // session, and the time limit of every wait.
 class ConexaoServidor {
@@ -38,16 +49,17 @@ class ConexaoServidor {
     cfg.Porta = InteiroOpcao(A, QStringLiteral("--port"), 5042, 1, 65535);
     cfg.Usuario = A.Valor(QStringLiteral("--user"));
     cfg.Senha = A.Valor(QStringLiteral("--password"));
-    FSegundos = InteiroOpcao(A, QStringLiteral("--timeout"), 30, 1, 86400);
+    FSegundos = SegundosOpcao(A, QStringLiteral("--timeout"), 30);
   }
 
   TJanelaHeadless& Janela() { return FJanela; }
   TSessaoServidor& Sessao() { return FSessao; }
 
-  // Connects and logs in.
+  // Connects, logs in and, as a person at the window would, lets the
+  // downloads the login starts finish before acting.
   void Entra() {
     FSessao.Conectar();
-    Espera([this] { return FJanela.Logado; });
+    Espera([this] { return FJanela.Logado && FSessao.DownloadsDoLoginConcluidos(); });
   }
 
   // A failure or the end of the time limit ends the command.
@@ -55,11 +67,15 @@ class ConexaoServidor {
     if (!FJanela.Espera(FSegundos, Pronto)) throw FalhaComando{SAIDA_ERRO_SERVIDOR, *FJanela.Falha};
   }
 
-  // Waits for the deferred message that ends an operation; exit 0 only on
-  // the success text, which is the command's result.
-  int EsperaResultado(const QString& Sucesso) {
+  // Waits for the deferred message that ends an operation, then for
+  // Restante (what follows it); exit 0 only on the success text, which is
+  // the command's result, and no later message.
+  int EsperaResultado(const QString& Sucesso, const std::function<bool()>& Restante = {}) {
     Espera([this] { return FJanela.Mensagem.has_value(); });
     if (*FJanela.Mensagem != Sucesso) throw FalhaComando{SAIDA_ERRO_SERVIDOR, *FJanela.Mensagem};
+    if (Restante) Espera(Restante);
+    if (!FJanela.MensagensSeguintes.isEmpty())
+      throw FalhaComando{SAIDA_ERRO_SERVIDOR, FJanela.MensagensSeguintes.first()};
     EscreveLinhas({Sucesso});
     return SAIDA_OK;
   }
@@ -68,7 +84,7 @@ class ConexaoServidor {
   // The window outlives the session, which calls it until destroyed.
   TJanelaHeadless FJanela;
   TSessaoServidor FSessao;
-  int FSegundos = 30;
+  double FSegundos = 30;
 };
 
 }  // namespace
@@ -107,14 +123,20 @@ int ExecutaPull(const Argumentos& A) {
 
 int ExecutaPush(const Argumentos& A) {
   ConexaoServidor c(A);
+  // A file that cannot be read fails before anything is sent.
+  CarregaURA(A.Posicionais.first(), *std::make_unique<TDAC>());
+  c.Entra();
+  // Opened again after the login, as in the window: connecting empties the
+  // chat text lists that reading the file fills and that go with the URA.
   auto dac = std::make_unique<TDAC>();
   CarregaURA(A.Posicionais.first(), *dac);
   dac->NomeArquivoServidor = A.Tem(QStringLiteral("--name")) ? A.Valor(QStringLiteral("--name"))
                                                               : dac->Nome + QStringLiteral(".xml");
   c.Janela().Documento = std::move(dac);
-  c.Entra();
   c.Sessao().SalvarNoServidor();
-  return c.EsperaResultado(kSucessoSalvar);
+  // The chat catalogue that follows the file must arrive too; the window
+  // would show its refusal.
+  return c.EsperaResultado(kSucessoSalvar, [&c] { return c.Sessao().EnviosConcluidos(); });
 }
 
 int ExecutaActivate(const Argumentos& A) {

@@ -9,5 +9,3 @@ class TDAC;
 void CarregaURA(const QString& Arquivo, TDAC& Dac);
 // Merges a message or chat text catalogue into MenuUraInfoAuxiliar.
 void CarregaCatalogo(const QString& Arquivo);
-// The user stamped into the audit fields of a local-service document.
-QString NomeUsuario();

@@ -3,22 +3,25 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 
 #include "saida.h"
 
-bool TJanelaHeadless::Espera(int Segundos, const std::function<bool()>& Pronto) {
-  const QDeadlineTimer prazo{std::chrono::seconds(Segundos)};
+bool TJanelaHeadless::Espera(double Segundos, const std::function<bool()>& Pronto) {
+  const QDeadlineTimer prazo{std::chrono::milliseconds(qint64(Segundos * 1000))};
   while (!Falha && !Pronto()) {
     if (prazo.hasExpired()) {
-      Falhou(QStringLiteral("o servidor não respondeu em %1 segundo(s)").arg(Segundos));
+      Falhou(QStringLiteral("o servidor não respondeu em %1 segundo(s)").arg(QString::number(Segundos)));
       break;
     }
     QEventLoop loop;
     QTimer limite;
     limite.setSingleShot(true);
     QObject::connect(&limite, &QTimer::timeout, &loop, &QEventLoop::quit);
-    limite.start(std::chrono::milliseconds(prazo.remainingTime()));
+    // Some steps reach the window through no call at all (a catalogue that
+    // completes): look again at short intervals as well.
+    limite.start(std::chrono::milliseconds(std::min<qint64>(prazo.remainingTime(), 20)));
     FLoop = &loop;
     loop.exec();
     FLoop = nullptr;
@@ -45,7 +48,10 @@ void TJanelaHeadless::FechaFormLogin() {
 }
 
 void TJanelaHeadless::MensagemAdiada(const QString& Texto, const QString&) {
-  if (!Mensagem) Mensagem = Texto;
+  if (!Mensagem)
+    Mensagem = Texto;
+  else
+    MensagensSeguintes.append(Texto);
   Acorda();
 }
 

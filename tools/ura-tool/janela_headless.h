@@ -4,6 +4,7 @@
 // and any failure (login refused, connection lost, socket error, error box),
 // and runs the event loop until one of them arrives or the time is up.
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,11 +24,12 @@ class TJanelaHeadless : public IJanelaSessao {
   bool SelecaoAberta = false;   // the URA list is complete
   bool DacRecebido = false;     // a URA file arrived and was read
   std::optional<QString> Mensagem;  // the deferred message, as the window would show it
+  QStringList MensagensSeguintes;   // deferred messages after the first
   std::optional<QString> Falha;     // the first failure, as the window would show it
 
   // Runs events until Pronto holds or a failure arrives; when Segundos pass
   // first, that is the failure. True when Pronto holds without a failure.
-  bool Espera(int Segundos, const std::function<bool()>& Pronto);
+  bool Espera(double Segundos, const std::function<bool()>& Pronto);
 
   void MostraStatus(const QString& Texto) override;
   void MostraInfoConexao(const QString& Texto) override;
