@@ -512,19 +512,25 @@ bool TfrmMain::eventFilter(QObject* Objeto, QEvent* Evento) {
 // ---- Opening -------------------------------------------------------------------------
 
 namespace {
-// Reads Caminho into a new document; null when it is no URA file.
-std::unique_ptr<TDAC> LeDocumento(TXMLDac& Xml, const QString& Caminho) {
+// Reads Caminho into a new document; null when it is no URA file, with the
+// reason in Motivo when the file could not be taken as text at all (not a
+// regular file, not UTF-8): the user must know why nothing was opened.
+std::unique_ptr<TDAC> LeDocumento(TXMLDac& Xml, const QString& Caminho, QString* Motivo) {
   auto dac = std::make_unique<TDAC>();
   TXMLDocument doc;
-  if (!Xml.LerXML(doc, dac.get(), Caminho)) return nullptr;
+  if (!Xml.LerXML(doc, dac.get(), Caminho)) {
+    if (!doc.ErroSintaxe()) *Motivo = doc.Erro();
+    return nullptr;
+  }
   return dac;
 }
 }  // namespace
 
 bool TfrmMain::AbrirArquivoRORIroLocal(const QString& Caminho) {
-  std::unique_ptr<TDAC> dac = LeDocumento(XMLDac, Caminho);
+  QString motivo;
+  std::unique_ptr<TDAC> dac = LeDocumento(XMLDac, Caminho, &motivo);
   if (!dac) {
-    MostraErro(this, kErroAbrir, QStringLiteral("Abrir arquivo URA"));
+    MostraErro(this, motivo.isEmpty() ? kErroAbrir : kErroAbrir + u'\r' + motivo, QStringLiteral("Abrir arquivo URA"));
     FDac.reset();
     HabilitaMenus();
     AtualizaDadosTelaDAC();

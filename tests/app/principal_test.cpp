@@ -295,6 +295,14 @@ TEST_F(JanelaTest, OpeningAFileThatIsNoUraLeavesNoDocument) {
   EXPECT_EQ(w->DacAtual(), nullptr);
   EXPECT_EQ(P().UltimoTexto(), QStringLiteral("Ocorreu um erro ao abrir o arquivo. O mesmo pode ser inválido.?"));
   EXPECT_EQ(P().Caixas.back().Titulo, QStringLiteral("Abrir arquivo URA"));
+
+  // A file in another encoding is refused, and the box says why.
+  ASSERT_TRUE(GravaArquivo(ruim, "<URA Nome=\"caf\xe9\"/>"));
+  P().Arquivos = {ruim};
+  w->mnuAbrirClick();
+  EXPECT_EQ(w->DacAtual(), nullptr);
+  EXPECT_TRUE(P().UltimoTexto().startsWith(QStringLiteral("Ocorreu um erro ao abrir o arquivo.")));
+  EXPECT_TRUE(P().UltimoTexto().contains(QStringLiteral("UTF-8"))) << P().UltimoTexto().toStdString();
 }
 
 TEST_F(JanelaTest, LocalModeOpensTheStartFileAndHidesServerCommands) {
