@@ -377,14 +377,14 @@ TEST_F(MenuUraTeste, SettingsAreReadAndWrittenBack) {
   Abre(nullptr);
   EXPECT_EQ(Lista("ListViewCondicoes")->columnWidth(1), 123);
   EXPECT_EQ(Lista("ListViewOpcoes")->columnWidth(0), 70);
-  Lista("ListViewOpcoes")->setColumnWidth(2, 222);
+  Lista("ListViewOpcoes")->setColumnWidth(1, 222);
   Janela->show();
   auto* divisor = W<QSplitter>("Splitter1");
   EXPECT_EQ(divisor->sizes().value(0), 140);
   divisor->setSizes({160, divisor->height() - 160 - divisor->handleWidth()});
   Clica("btCancelar");
   const TConfiguracao cfg(QStringLiteral("TelaMenuUra"));
-  EXPECT_EQ(cfg.LeInteiro(QStringLiteral("OpcaoCol2"), 0), 222);
+  EXPECT_EQ(cfg.LeInteiro(QStringLiteral("OpcaoCol1"), 0), 222);
   EXPECT_EQ(cfg.LeInteiro(QStringLiteral("CondicaoCol0"), 0), 200);
   EXPECT_EQ(cfg.LeInteiro(QStringLiteral("InicioHeight"), 0), 160);
   EXPECT_EQ(cfg.LeInteiro(QStringLiteral("Width"), 0), 990);
