@@ -147,8 +147,7 @@ class TRelator : public benchmark::ConsoleReporter {
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& r : runs)
-      if (r.iterations > 0 && r.run_type == Run::RT_Iteration)
-        Tempos[r.benchmark_name()] = r.GetAdjustedRealTime();
+      if (r.iterations > 0 && r.run_type == Run::RT_Iteration) Tempos[r.benchmark_name()] = r.GetAdjustedRealTime();
   }
 };
 

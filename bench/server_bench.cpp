@@ -38,9 +38,9 @@ class JanelaMuda : public IJanelaSessao {
 };
 
 struct Dados {
-  QStringList Linhas;       // the writer's lines
-  QByteArray Fluxo;         // every "xmlfilepart" packet, back to back
-  QList<QString> Pacotes;   // the same packets as the connection hands them over
+  QStringList Linhas;      // the writer's lines
+  QByteArray Fluxo;        // every "xmlfilepart" packet, back to back
+  QList<QString> Pacotes;  // the same packets as the connection hands them over
   qsizetype LinhasArquivo = 0;
 };
 
@@ -58,7 +58,8 @@ void GeraLinhas(qsizetype Tamanho, QStringList& Linhas) {
   for (int n = 0;; ++n) {
     auto m = std::make_unique<TMenuUra>(&dac, QStringLiteral("Entrada%1").arg(n));
     m->Descricao = QStringLiteral("Atendimento nº %1 — opções de cobrança e negociação").arg(n);
-    m->MensagemMenu->AddMensagemChat(QStringLiteral("Olá! Escolha uma opção:\n1 - Segunda via\n2 - Falar com atendente"));
+    m->MensagemMenu->AddMensagemChat(
+        QStringLiteral("Olá! Escolha uma opção:\n1 - Segunda via\n2 - Falar com atendente"));
     for (int o = 1; o <= 4; ++o) {
       auto op = std::make_unique<TMUOpcao>(&dac, 2, QStringLiteral("opção %1").arg(o));
       auto a = std::make_unique<TMUAcao>(&dac, o % 2 ? QStringLiteral("VAIPARA") : QStringLiteral("DISCAF"));

@@ -10,7 +10,9 @@
 
 namespace {
 
-QByteArray Bytes(const QStringList& Linhas) { return (Linhas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8(); }
+QByteArray Bytes(const QStringList& Linhas) {
+  return (Linhas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
 
 }  // namespace
 

@@ -52,8 +52,8 @@ TfrmPlayGraficoArq::TfrmPlayGraficoArq(QWidget* Pai, TFabricaDispositivo Fabrica
   const struct {
     QToolButton* b;
     QStyle::StandardPixmap p;
-  } icones[] = {{ui->sbPlay, QStyle::SP_MediaPlay},          {ui->sbPause, QStyle::SP_MediaPause},
-                {ui->sbStop, QStyle::SP_MediaStop},          {ui->sbPlayLoop, QStyle::SP_BrowserReload},
+  } icones[] = {{ui->sbPlay, QStyle::SP_MediaPlay},         {ui->sbPause, QStyle::SP_MediaPause},
+                {ui->sbStop, QStyle::SP_MediaStop},         {ui->sbPlayLoop, QStyle::SP_BrowserReload},
                 {ui->sbBack, QStyle::SP_MediaSeekBackward}, {ui->sbStep, QStyle::SP_MediaSeekForward}};
   for (const auto& i : icones) i.b->setIcon(style()->standardIcon(i.p));
 
@@ -82,7 +82,8 @@ IDispositivoAudio& TfrmPlayGraficoArq::Dispositivo() {
 
 void TfrmPlayGraficoArq::AtualizaImagens() {
   ui->ImageDireito->setPixmap(QPixmap::fromImage(Grafico.Imagem()));
-  if (auto* r = findChild<QLabel*>(QStringLiteral("ImageTempo"))) r->setPixmap(QPixmap::fromImage(Grafico.ImagemRegua()));
+  if (auto* r = findChild<QLabel*>(QStringLiteral("ImageTempo")))
+    r->setPixmap(QPixmap::fromImage(Grafico.ImagemRegua()));
 }
 
 void TfrmPlayGraficoArq::MostraTempoPanel(QLabel* Painel, qint64 Ms) {

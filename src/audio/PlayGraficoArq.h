@@ -5,8 +5,8 @@
 // calls PlayFile(path) and, when it returns true, shows the window modally.
 #include <QDialog>
 #include <QFile>
-#include <array>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <memory>
 

@@ -77,7 +77,8 @@ void TfrmEnviarArquivo::AtualizaLista(int Selecionado) {
   QSignalBlocker b(ui->cbNomeArquivo);
   ui->cbNomeArquivo->clear();
   for (const QString& c : listaArquivos) ui->cbNomeArquivo->addItem(QFileInfo(c).fileName());
-  ui->cbNomeArquivo->setCurrentIndex(listaArquivos.isEmpty() ? -1 : qBound(0, Selecionado, int(listaArquivos.size()) - 1));
+  ui->cbNomeArquivo->setCurrentIndex(listaArquivos.isEmpty() ? -1
+                                                             : qBound(0, Selecionado, int(listaArquivos.size()) - 1));
   const int i = ui->cbNomeArquivo->currentIndex();
   if (i >= 0) ui->edNomeArquivo->setText(ui->cbNomeArquivo->itemText(i));
   ui->SpeedButtonPlay->setEnabled(i >= 0 && FEstado == TEstado::Ocioso);
@@ -149,7 +150,8 @@ void TfrmEnviarArquivo::btOkClick() {
     // Copied beside the target first, so a failed copy never costs the old file.
     const QString temporario = destino + QStringLiteral(".tmp");
     QFile::remove(temporario);
-    const bool ok = !FPastaMensagens.isEmpty() && QDir().mkpath(FPastaMensagens) && QFile::copy(NomeArquivoEnviar, temporario) &&
+    const bool ok = !FPastaMensagens.isEmpty() && QDir().mkpath(FPastaMensagens) &&
+                    QFile::copy(NomeArquivoEnviar, temporario) &&
                     (!QFileInfo::exists(destino) || QFile::remove(destino)) && QFile::rename(temporario, destino);
     if (!ok) {
       QFile::remove(temporario);
@@ -162,8 +164,8 @@ void TfrmEnviarArquivo::btOkClick() {
   }
 
   if (!FSessao) return;
-  for (QWidget* w : std::initializer_list<QWidget*>{ui->cbNomeArquivo, ui->edNomeArquivo, ui->btOk,
-                                                    ui->SpeedButtonPlay, ui->btTTS})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{ui->cbNomeArquivo, ui->edNomeArquivo, ui->btOk, ui->SpeedButtonPlay, ui->btTTS})
     w->setEnabled(false);
   FEstado = TEstado::AguardandoServidor;
   FSessao->IniciaEnvioAudio(nome);
@@ -315,9 +317,7 @@ void TfrmEnviarArquivo::btSairClick() {
 
 void TfrmEnviarArquivo::reject() { btSairClick(); }
 
-bool TfrmEnviarArquivo::PodeFechar() {
-  return FFechado || PerguntaArquivosEsperando(QStringLiteral("Deseja sair?"));
-}
+bool TfrmEnviarArquivo::PodeFechar() { return FFechado || PerguntaArquivosEsperando(QStringLiteral("Deseja sair?")); }
 
 void TfrmEnviarArquivo::Fecha() {
   if (FFechado) return;

@@ -49,7 +49,8 @@ bool TfrmGravarAudio::SetarNomeArquivo(const QString& Caminho) {
   QFile f(Caminho);
   const QByteArray modelo = ModeloWaveGravacao();
   if (!f.open(QIODevice::WriteOnly) || f.write(modelo) != modelo.size()) {
-    MostraErro(this, QStringLiteral("Não conseguiu gravar o arquivo ") + Caminho + QStringLiteral(": ") + f.errorString(),
+    MostraErro(this,
+               QStringLiteral("Não conseguiu gravar o arquivo ") + Caminho + QStringLiteral(": ") + f.errorString(),
                kTituloErro);
     return false;
   }

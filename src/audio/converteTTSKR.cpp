@@ -182,8 +182,7 @@ void TfrmConverteTTSKR::TimerTick() {
       Acompanha(IdHTTP1.get(req), &TfrmConverteTTSKR::RespostaDownload, QStringLiteral("ERRO 12 - "));
       return;
     }
-    default:
-      break;
+    default: break;
   }
   FimTick();
 }
@@ -245,8 +244,9 @@ bool TfrmConverteTTSKR::LeJson(QNetworkReply* R, const QString& PrefixoFalha, QJ
   QJsonParseError erro{};
   const QJsonDocument doc = QJsonDocument::fromJson(corpo, &erro);
   if (!doc.isObject()) {
-    Termina(PrefixoFalha + (erro.error != QJsonParseError::NoError ? erro.errorString()
-                                                                   : QStringLiteral("a resposta não é um objeto JSON")));
+    Termina(PrefixoFalha + (erro.error != QJsonParseError::NoError
+                                ? erro.errorString()
+                                : QStringLiteral("a resposta não é um objeto JSON")));
     return false;
   }
   Obj = doc.object();
@@ -258,11 +258,12 @@ void TfrmConverteTTSKR::RespostaLogin(QNetworkReply* R) {
   bool json = false;
   if (!LeJson(R, QStringLiteral("ERRO 03 - "), o, json)) return;
   if (!json) return Termina(QStringLiteral("ERRO 01 - Resposta inválida no login"));
-  if (o.value(u"result").toString() != u"OK") return Termina(QStringLiteral("ERRO 02 - ") + o.value(u"msgResult").toString());
+  if (o.value(u"result").toString() != u"OK")
+    return Termina(QStringLiteral("ERRO 02 - ") + o.value(u"msgResult").toString());
   const QString id = o.value(u"id").toString();
   if (id.isEmpty()) return Termina(QStringLiteral("ERRO 01 - Não recebeu ID de login"));
-  idRequisicao = QString::fromLatin1(
-      QCryptographicHash::hash(EncodeAnsi(id + ttskrPassword), QCryptographicHash::Md5).toHex());
+  idRequisicao =
+      QString::fromLatin1(QCryptographicHash::hash(EncodeAnsi(id + ttskrPassword), QCryptographicHash::Md5).toHex());
   cStatus = 1;
 }
 
@@ -270,7 +271,8 @@ void TfrmConverteTTSKR::RespostaConversao(QNetworkReply* R) {
   QJsonObject o;
   bool json = false;
   if (!LeJson(R, QStringLiteral("ERRO 06 - "), o, json) || !json) return;
-  if (o.value(u"result").toString() != u"OK") return Termina(QStringLiteral("ERRO 05 - ") + o.value(u"msgResult").toString());
+  if (o.value(u"result").toString() != u"OK")
+    return Termina(QStringLiteral("ERRO 05 - ") + o.value(u"msgResult").toString());
   const QString chave = o.value(u"key").toString();
   if (chave.isEmpty()) return Termina(QStringLiteral("ERRO 04 - Não recebeu ID da conversão"));
   chaveConversao = chave;
@@ -289,7 +291,8 @@ void TfrmConverteTTSKR::RespostaStatus(QNetworkReply* R) {
   QJsonObject o;
   bool json = false;
   if (!LeJson(R, QStringLiteral("ERRO 10 - "), o, json) || !json) return;
-  if (o.value(u"result").toString() != u"OK") return Termina(QStringLiteral("ERRO 09 - ") + o.value(u"msgResult").toString());
+  if (o.value(u"result").toString() != u"OK")
+    return Termina(QStringLiteral("ERRO 09 - ") + o.value(u"msgResult").toString());
   const QString status = o.value(u"status").toString();
   if (status == u"ERROR") {
     Termina(QStringLiteral("ERRO 08 - ") + o.value(u"msgResult").toString());

@@ -170,8 +170,7 @@ class TDispositivoAudioQt : public IDispositivoAudio {
   qint64 Posicao() const override {
     if (FSaida) {
       // Played to the end: the whole data, past the last position.
-      if (FSaida->state() == QAudio::IdleState)
-        return FFormato.durationForBytes(FFimDados - FInicioDados) / 1000 + 1;
+      if (FSaida->state() == QAudio::IdleState) return FFormato.durationForBytes(FFimDados - FInicioDados) / 1000 + 1;
       // What the sink has taken, less what still waits in its buffer.
       const qint64 naFila = qMax<qint64>(0, FSaida->bufferSize() - FSaida->bytesFree());
       const qint64 us = FSaida->processedUSecs() - FFormato.durationForBytes(naFila);

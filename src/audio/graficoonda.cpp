@@ -4,8 +4,8 @@
 #include <QtEndian>
 #include <algorithm>
 #include <climits>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -41,10 +41,7 @@ void Extremos16(const char* P, qint64 N, int& Min, int& Max) {
 
 }  // namespace
 
-TGraficoOnda::TGraficoOnda()
-    : FImagem(W, H, QImage::Format_RGB32), FRegua(W, HRegua, QImage::Format_RGB32) {
-  Limpa();
-}
+TGraficoOnda::TGraficoOnda() : FImagem(W, H, QImage::Format_RGB32), FRegua(W, HRegua, QImage::Format_RGB32) { Limpa(); }
 
 quint32 TGraficoOnda::Pixel(int x, int y) const {
   if (x < 0 || x >= W || y < 0 || y >= H) return 0;
@@ -177,12 +174,16 @@ void TGraficoOnda::TrataBufferTela(const char* Bloco, qint64 Tamanho) {
     // One frame, then at most one column.
     const char* p = Bloco + a;
     const int yd = y(i.PontoZeroD, amostra(p));
-    if (yd > i.hMaxD) i.hMaxD = yd;
-    else if (yd < i.hMinD) i.hMinD = yd;
+    if (yd > i.hMaxD)
+      i.hMaxD = yd;
+    else if (yd < i.hMinD)
+      i.hMinD = yd;
     if (i.lStereo) {
       const int ye = y(i.PontoZeroE, amostra(p + porAmostra));
-      if (ye > i.hMaxE) i.hMaxE = ye;
-      else if (ye < i.hMinE) i.hMinE = ye;
+      if (ye > i.hMaxE)
+        i.hMaxE = ye;
+      else if (ye < i.hMinE)
+        i.hMinE = ye;
     }
     i.Indice += porQuadro;
     a += porQuadro;
@@ -218,15 +219,23 @@ void TGraficoOnda::KRLineToPlay(bool Liga, int x) {
     const quint32 p = Pixel(x, y);
     quint32 n = p;
     if (Liga) {
-      if (p == 0x000000) n = 0x007DE0;
-      else if (p >= 0x00FF40 && p <= 0x00FF4F) n = 0x007DC0;
-      else if (p == 0xFFFFFF) n = 0x007DD0;
-      else if (p >= 0x008200 && p <= 0x00820F) n = 0x007DB0;
+      if (p == 0x000000)
+        n = 0x007DE0;
+      else if (p >= 0x00FF40 && p <= 0x00FF4F)
+        n = 0x007DC0;
+      else if (p == 0xFFFFFF)
+        n = 0x007DD0;
+      else if (p >= 0x008200 && p <= 0x00820F)
+        n = 0x007DB0;
     } else {
-      if (p >= 0x007DE0 && p <= 0x007DEF) n = 0x000000;
-      else if (p >= 0x007DC0 && p <= 0x007DCF) n = 0x00FF40;
-      else if (p >= 0x007DD0 && p <= 0x007DDF) n = 0xFFFFFF;
-      else if (p >= 0x007DB0 && p <= 0x007DBF) n = 0x008200;
+      if (p >= 0x007DE0 && p <= 0x007DEF)
+        n = 0x000000;
+      else if (p >= 0x007DC0 && p <= 0x007DCF)
+        n = 0x00FF40;
+      else if (p >= 0x007DD0 && p <= 0x007DDF)
+        n = 0xFFFFFF;
+      else if (p >= 0x007DB0 && p <= 0x007DBF)
+        n = 0x008200;
     }
     if (n != p) DefinePixel(x, y, n);
   }
@@ -253,11 +262,15 @@ void TGraficoOnda::KRLineTo(bool Seleciona, int x) {
     const quint32 p = Pixel(x, y);
     quint32 n = p;
     if (Seleciona) {
-      if (p == 0x000000) n = 0xFFFFFF;
-      else if (p >= 0x00FF40 && p <= 0x00FF4A) n = 0x008200;
+      if (p == 0x000000)
+        n = 0xFFFFFF;
+      else if (p >= 0x00FF40 && p <= 0x00FF4A)
+        n = 0x008200;
     } else {
-      if (p == 0x007DB0 || p == 0x007DC0 || p == 0x008200) n = 0x00FF40;
-      else if (p == 0x007DD0 || p == 0x007DE0 || p == 0xFFFFFF) n = 0x000000;
+      if (p == 0x007DB0 || p == 0x007DC0 || p == 0x008200)
+        n = 0x00FF40;
+      else if (p == 0x007DD0 || p == 0x007DE0 || p == 0xFFFFFF)
+        n = 0x000000;
     }
     if (n != p) DefinePixel(x, y, n);
   }

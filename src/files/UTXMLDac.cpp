@@ -88,9 +88,7 @@ class TTextosCurtos {
   std::vector<TEntrada> FEntradas = std::vector<TEntrada>(kEntradas);
 };
 
-QString Atributo(const pugi::xml_node& No, const char* Nome) {
-  return QString::fromUtf8(No.attribute(Nome).value());
-}
+QString Atributo(const pugi::xml_node& No, const char* Nome) { return QString::fromUtf8(No.attribute(Nome).value()); }
 bool Nomeado(const pugi::xml_node& No, const char* Nome) { return std::strcmp(No.name(), Nome) == 0; }
 
 // Adds texts to one lookup list, skipping those this read has added already:
@@ -144,8 +142,7 @@ class TLeitorMenu {
     if (!menu->GetTipoMenuOpcoesWA().isEmpty()) LeMenuWA(opcoes.child("MenuWA"), *menu->MenuOpcoesWA);
     LeMensagens(opcoes, menu->MensagemMenu.get());
     const pugi::xml_node lista = opcoes.child("Opcoes");
-    for (pugi::xml_node o = lista.child("Opcao"); o; o = o.next_sibling("Opcao"))
-      menu->ListaOpcoes->Add(LeOpcao(o));
+    for (pugi::xml_node o = lista.child("Opcao"); o; o = o.next_sibling("Opcao")) menu->ListaOpcoes->Add(LeOpcao(o));
 
     const pugi::xml_node invalida = opcoes.child("OpcaoInvalida");
     LeMensagens(invalida, menu->OpcaoInvalida->Mensagem.get());
@@ -243,8 +240,7 @@ class TLeitorMenu {
         if (Nomeado(e, "Arquivo")) {
           const QString arquivo = FTextos.Texto(e);
           Mensagem->AddArquivo(arquivo);
-          if (arquivo.startsWith(u'{') && arquivo.size() > 2)
-            Listas.PlayList.Add(arquivo.mid(1, arquivo.size() - 2));
+          if (arquivo.startsWith(u'{') && arquivo.size() > 2) Listas.PlayList.Add(arquivo.mid(1, arquivo.size() - 2));
         } else if (Nomeado(e, "MensagemChat")) {
           QString chat = FTextos.Texto(e);
           if (FTdd) chat = UpperAscii(chat);
@@ -264,8 +260,7 @@ class TLeitorMenu {
     acao->Tipo = FTextos.TextoFilho(A, "Tipo");
     acao->SetValor(FTextos.TextoFilho(A, "Valor"));  // the code decides which field takes it
     acao->Variavel = FTextos.TextoFilho(A, "Variavel");
-    if (!acao->Variavel.isEmpty() && acao->Tipo != u"MENSAGEM" && acao->Tipo != u"DISCAF" &&
-        acao->Tipo != u"VAIPARA")
+    if (!acao->Variavel.isEmpty() && acao->Tipo != u"MENSAGEM" && acao->Tipo != u"DISCAF" && acao->Tipo != u"VAIPARA")
       Listas.Variaveis.Add(acao->Variavel);
     Lista->Add(std::move(acao));
   }
@@ -342,9 +337,7 @@ class TEscritor {
   void Plano(const char* Tag, const QString& Valor) { Elemento(Tag, EscapaTextoPlano(Valor)); }
   void Escapado(const char* Tag, const QString& Valor) { Elemento(Tag, UTF16ToUnicodedEscaped(Valor)); }
   // The i-th chat text with its line breaks as LF; empty when there is none.
-  void Chat(const char* Tag, const TMUMensagem& M, int i) {
-    Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n")));
-  }
+  void Chat(const char* Tag, const TMUMensagem& M, int i) { Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n"))); }
   void Embaralhado(const char* Tag, const QString& Valor) {
     Elemento(Tag, CriptografaSenha(static_cast<int>(QRandomGenerator::global()->bounded(1, 65555)), 20, Valor));
   }
@@ -542,8 +535,7 @@ bool TXMLDac::CarregaDACdoXml(TXMLDocument& XMLDocument1, TDAC* DAC) {
     DAC->VersaoXML = StrToIntDef(Atributo(raiz, "VersaoXML"), 0);
 
     TLeitorMenu leitor(DAC);
-    for (pugi::xml_node m = raiz.child("Menu"); m; m = m.next_sibling("Menu"))
-      DAC->ListaMenus->Add(leitor.Le(m));
+    for (pugi::xml_node m = raiz.child("Menu"); m; m = m.next_sibling("Menu")) DAC->ListaMenus->Add(leitor.Le(m));
 
     DAC->PriMsgEhOpcao = TextoFilho(raiz.child("URAConfig"), "PriMsgEhOpcao") == u"1";
     return true;

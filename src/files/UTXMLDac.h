@@ -37,5 +37,4 @@ void MensagensToXMLStringList(bool tipoChat, QStringList& listaStr);
 bool SalvaLinhas(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro = nullptr);
 // "Salvar": stamps the audit fields of a local-service document (creation
 // only when Novo), writes the URA file and returns the result of the write.
-bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, double Agora,
-              QString* Erro = nullptr);
+bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, double Agora, QString* Erro = nullptr);

@@ -7,8 +7,8 @@
 #include "UTKRDACFuncoes.h"
 #include "UTXMLDac.h"
 #include "infoauxiliar.h"
-#include "textoxml.h"
 #include "texto.h"
+#include "textoxml.h"
 
 namespace {
 
@@ -157,7 +157,8 @@ void MensagensToXMLStringList(bool tipoChat, QStringList& listaStr) {
   for (const auto& m : MenuUraInfoAuxiliar.ListaDeMensagens.Items()) {
     listaStr.append(QStringLiteral("  <Msg>"));
     listaStr.append(QStringLiteral("    <Arquivo>") + EscapaTextoPlano(m->Arquivo) + QStringLiteral("</Arquivo>"));
-    listaStr.append(QStringLiteral("    <Descricao>") + EscapaTextoPlano(m->Descricao) + QStringLiteral("</Descricao>"));
+    listaStr.append(QStringLiteral("    <Descricao>") + EscapaTextoPlano(m->Descricao) +
+                    QStringLiteral("</Descricao>"));
     listaStr.append(QStringLiteral("  </Msg>"));
   }
   listaStr.append(QStringLiteral("</MensagensSonarea>"));

@@ -20,14 +20,17 @@ const QString kFimTd = QStringLiteral("</td>");
 
 // Cells of the menu list.
 const QString kL = QStringLiteral("    <td class=\"bordaEsquerda\" width=20 align=\"left\" height=\"21\">&nbsp;</td>");
-const QString kS20 = QStringLiteral("    <td class=\"bordaSuperior\" width=20 align=\"left\" height=\"21\">&nbsp;</td>");
+const QString kS20 =
+    QStringLiteral("    <td class=\"bordaSuperior\" width=20 align=\"left\" height=\"21\">&nbsp;</td>");
 const QString kP20 = QStringLiteral("    <td width=20 align=\"left\" height=\"21\">&nbsp;</td>");
-const QString kS160 = QStringLiteral("    <td class=\"bordaSuperior\" width=160 align=\"left\" height=\"21\">&nbsp;</td>");
+const QString kS160 =
+    QStringLiteral("    <td class=\"bordaSuperior\" width=160 align=\"left\" height=\"21\">&nbsp;</td>");
 const QString kH5 = QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" bgcolor=\"") + kCorSecao;
 const QString kH6 = QStringLiteral("    <td class=\"bordaEsquerda bordaDireita bordaSuperior\" bgcolor=\"") + kCorSecao;
-const QString kM = QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" width=250 align=\"left\" height=\"21\">");
-const QString kA =
-    QStringLiteral("    <td class=\"bordaEsquerda bordaDireita bordaSuperior\" width=280 align=\"left\" height=\"21\">");
+const QString kM =
+    QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" width=250 align=\"left\" height=\"21\">");
+const QString kA = QStringLiteral(
+    "    <td class=\"bordaEsquerda bordaDireita bordaSuperior\" width=280 align=\"left\" height=\"21\">");
 const QString kHMensagem = QStringLiteral("\" width=250 align=\"left\" height=\"21\">Mensagem</td>");
 const QString kHAcao = QStringLiteral("\" width=280 align=\"left\" height=\"21\">Ação</td>");
 
@@ -37,8 +40,7 @@ QString StrMensagem(const TMUMensagem* Mensagem) { return Mensagem ? Esc(Mensage
 
 void Cabecalho(QStringList& h, const QString& Titulo) {
   h << QStringLiteral("<html>") << QStringLiteral("<head>")
-    << QStringLiteral("<title>") + Titulo + QStringLiteral("</title>")
-    << QStringLiteral("<style type=\"text/css\">")
+    << QStringLiteral("<title>") + Titulo + QStringLiteral("</title>") << QStringLiteral("<style type=\"text/css\">")
     << QStringLiteral("  .bordaSuperior { border-top: 1px solid silver;}")
     << QStringLiteral("  .bordaInferior { border-bottom: 1px solid silver;}")
     << QStringLiteral("  .bordaEsquerda { border-left: 1px solid silver;}")
@@ -47,8 +49,9 @@ void Cabecalho(QStringList& h, const QString& Titulo) {
                              QStringLiteral("\tcolor: #000000;")};
   h << QStringLiteral(".text {") << fonte << QStringLiteral("}");
   h << QStringLiteral(".textBold {") << fonte << QStringLiteral("\tfont-weight: bold;") << QStringLiteral("}");
-  h << QStringLiteral(".textTitulo {") << QStringLiteral("\tfont-family: Arial;") << QStringLiteral("\tfont-size: 18px;")
-    << QStringLiteral("\tcolor: #0000FF;") << QStringLiteral("\tfont-weight: bold;") << QStringLiteral("}");
+  h << QStringLiteral(".textTitulo {") << QStringLiteral("\tfont-family: Arial;")
+    << QStringLiteral("\tfont-size: 18px;") << QStringLiteral("\tcolor: #0000FF;")
+    << QStringLiteral("\tfont-weight: bold;") << QStringLiteral("}");
   h << QStringLiteral("</style>") << QStringLiteral("</head>")
     << QStringLiteral("<body bgcolor=\"#FFFFFF\" text=\"#000000\">")
     << QStringLiteral("<h1 class=\"textTitulo\">") + Titulo + QStringLiteral("</h1>");
@@ -85,8 +88,8 @@ void TabelaDatas(QStringList& h, const TDAC& DAC, bool ModoLocal) {
     // Red when the URA changed after its last activation.
     const QString cor = DAC.ModificadoEm > DAC.AtivadoEm ? QStringLiteral("#FF0000") : QStringLiteral("#000000");
     h << kR << Rotulo(QStringLiteral("100"), QStringLiteral("Ativado em"))
-      << QStringLiteral("    <td width=150 text=\"") + cor + QStringLiteral("\" align=\"left\" class=\"text\">:&nbsp;") +
-             Esc(DAC.GetAtivadoEmStr()) + kFimTd
+      << QStringLiteral("    <td width=150 text=\"") + cor +
+             QStringLiteral("\" align=\"left\" class=\"text\">:&nbsp;") + Esc(DAC.GetAtivadoEmStr()) + kFimTd
       << Rotulo(QStringLiteral("60"), QStringLiteral("Usuário"))
       << QStringLiteral("    <td text=\"") + cor + QStringLiteral("\" align=\"left\" class=\"text\">:&nbsp;") +
              Esc(DAC.AtivadoPor) + kFimTd
@@ -109,7 +112,8 @@ void CelulasMensagemAcao(QStringList& h, const TMUMensagem* Mensagem, const TMUL
 
 void SecaoCondicoes(QStringList& h, const TMUListaCondicao* Lista) {
   if (!Lista || Lista->Count() == 0) return;
-  h << kR << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\"width=20 align=\"left\" height=\"21\">&nbsp;</td>")
+  h << kR
+    << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\"width=20 align=\"left\" height=\"21\">&nbsp;</td>")
     << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior text\" bgcolor=\"") + kCorSecao +
            QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Condições</td>")
     << kH5 + kHMensagem << kH6 + kHAcao << kE;
@@ -131,7 +135,8 @@ void SecaoMensagemOpcoes(QStringList& h, const TMUMensagem* Mensagem) {
            QStringLiteral("\" colspan=\"4\" width=180 align=\"left\" height=\"21\">Mensagem de opções</td>")
     << kE;
   h << kR << kL << kS20
-    << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" colspan=\"3\" align=\"left\" height=\"21\">") +
+    << QStringLiteral(
+           "    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" colspan=\"3\" align=\"left\" height=\"21\">") +
            texto + kFimTd
     << kE;
 }
@@ -155,7 +160,8 @@ void SecaoOpcoes(QStringList& h, const TMenuUra& Menu) {
   bool primeira = true;
   for (const auto& o : Menu.ListaOpcoes->Items()) {
     h << kR << kL << (primeira ? kS20 : kP20)
-      << QStringLiteral("    <td class=\"bordaEsquerda bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">") +
+      << QStringLiteral(
+             "    <td class=\"bordaEsquerda bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">") +
              Esc(o->GetValor()) + kFimTd;
     CelulasMensagemAcao(h, o->Mensagem.get(), o->ListaAcao.get());
     primeira = false;
@@ -174,7 +180,8 @@ void SecaoFinal(QStringList& h, const TMUFinal* Final) {
 }
 
 void LinhasMenu(QStringList& h, const TMenuUra& Menu) {
-  h << QStringLiteral("  <tr id=\"") + Esc(Menu.Nome) + QStringLiteral("\" bgcolor=\"") + kCorMenu + QStringLiteral("\">")
+  h << QStringLiteral("  <tr id=\"") + Esc(Menu.Nome) + QStringLiteral("\" bgcolor=\"") + kCorMenu +
+           QStringLiteral("\">")
     << QStringLiteral(
            "    <td class=\"bordaEsquerda bordaSuperior textBold\" colspan=\"2\" width=40 align=\"right\" "
            "height=\"21\" class=\"textBold\">Menu:</td>")

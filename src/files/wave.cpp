@@ -130,8 +130,8 @@ qint32 GetMyWaveFormatHeader(QIODevice& F, TFormatoWave& Formato) {
   } else if (Formato.Average > 0) {
     // The byte rate is too small for its whole-kilobyte divisor: take the
     // duration from the sample format instead.
-    const qint64 porSegundo = qint64(Formato.SampleRate) * qMax(1, Formato.NumberOfChannels) *
-                              qMax(1, Formato.SignificantBits / 8);
+    const qint64 porSegundo =
+        qint64(Formato.SampleRate) * qMax(1, Formato.NumberOfChannels) * qMax(1, Formato.SignificantBits / 8);
     Formato.Duracao = porSegundo > 0 ? qint32(qint64(Formato.DataSize) * 1000 / porSegundo) : 0;
   }
   Formato.HeaderSise = qint32(conta);
@@ -139,9 +139,10 @@ qint32 GetMyWaveFormatHeader(QIODevice& F, TFormatoWave& Formato) {
 }
 
 QByteArray ModeloWaveGravacao() {
-  static const unsigned char kModelo[48] = {
-      'R', 'I', 'F', 'F', 0x34, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 0x10, 0, 0, 0, 0x01, 0, 0x01, 0,
-      0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 0x02, 0, 0x10, 0, 'd', 'a', 't', 'a', 0x01, 0, 0, 0, 0x80, 0, 0x0D, 0x0A};
+  static const unsigned char kModelo[48] = {'R',  'I',  'F', 'F', 0x34, 0,    0, 0, 'W',  'A', 'V',  'E',
+                                            'f',  'm',  't', ' ', 0x10, 0,    0, 0, 0x01, 0,   0x01, 0,
+                                            0x40, 0x1F, 0,   0,   0x80, 0x3E, 0, 0, 0x02, 0,   0x10, 0,
+                                            'd',  'a',  't', 'a', 0x01, 0,    0, 0, 0x80, 0,   0x0D, 0x0A};
   return QByteArray(reinterpret_cast<const char*>(kModelo), sizeof kModelo);
 }
 

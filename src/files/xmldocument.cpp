@@ -18,9 +18,7 @@ constexpr unsigned kOpcoesLeitura = pugi::parse_default | pugi::parse_ws_pcdata_
 class TEscritorString : public pugi::xml_writer {
  public:
   std::string Dados;
-  void write(const void* data, size_t size) override {
-    Dados.append(static_cast<const char*>(data), size);
-  }
+  void write(const void* data, size_t size) override { Dados.append(static_cast<const char*>(data), size); }
 };
 
 // The file's bytes are UTF-8 unless a byte-order mark or the first
@@ -189,8 +187,7 @@ bool TXMLDocument::SaveToFile(const QString& NomeArquivo, QString* Erro) const {
 
   QSaveFile f(NomeArquivo);
   if (!f.open(QIODevice::WriteOnly) ||
-      f.write(saida.Dados.data(), static_cast<qint64>(saida.Dados.size())) !=
-          static_cast<qint64>(saida.Dados.size()) ||
+      f.write(saida.Dados.data(), static_cast<qint64>(saida.Dados.size())) != static_cast<qint64>(saida.Dados.size()) ||
       !f.commit()) {
     if (Erro) *Erro = f.errorString();
     return false;

@@ -6,7 +6,7 @@
 #include "dac.h"
 #include "infoauxiliar.h"
 #include "listas.h"
-#include "menuura.h"
 #include "mensagem.h"
+#include "menuura.h"
 #include "opcao.h"
 #include "secoes.h"

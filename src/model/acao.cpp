@@ -26,8 +26,8 @@ QString SufixoPrioridade(const QString& v) {
 }
 
 bool CaractereDeVariavel(QChar c) {
-  return IsAsciiLetter(c) || IsAsciiDigit(c) || c == u'_' || c == u'(' || c == u')' || c == u'$' ||
-         c == u'{' || c == u'}';
+  return IsAsciiLetter(c) || IsAsciiDigit(c) || c == u'_' || c == u'(' || c == u')' || c == u'$' || c == u'{' ||
+         c == u'}';
 }
 
 // The variable name rules; PermiteSublinhado accepts "_" as first character.

@@ -13,9 +13,7 @@ namespace {
 // Short day names, index 1 (Monday) to 7 (Sunday).
 const char16_t* const NomesDias[8] = {u"", u"Seg", u"Ter", u"Qua", u"Qui", u"Sex", u"Sab", u"Dom"};
 
-QString ComZeros(qint64 Valor, int Digitos) {
-  return QStringLiteral("%1").arg(Valor, Digitos, 10, QLatin1Char('0'));
-}
+QString ComZeros(qint64 Valor, int Digitos) { return QStringLiteral("%1").arg(Valor, Digitos, 10, QLatin1Char('0')); }
 
 // Hours are "not set" at -1; other negative values (only reachable through a
 // damaged file) are treated the same so no text shows a negative time.
@@ -134,9 +132,9 @@ void TMUCondicaoVar::CopyFrom(const TMUCondicaoVar* ptrCondicaoVar) {
 
 QString TMUCondicaoVar::GetStrTipo() const {
   static const std::pair<const char16_t*, const char16_t*> tabela[] = {
-      {u"EQ", u"igual à"},        {u"NEQ", u"diferente de"},      {u"GT", u"maior que"},
-      {u"LT", u"menor que"},      {u"GTEQ", u"maior ou igual à"}, {u"LTEQ", u"menor ou igual à"},
-      {u"SW", u"começa com"},     {u"EW", u"termina com"},        {u"IN", u"contém"},
+      {u"EQ", u"igual à"},    {u"NEQ", u"diferente de"},      {u"GT", u"maior que"},
+      {u"LT", u"menor que"},  {u"GTEQ", u"maior ou igual à"}, {u"LTEQ", u"menor ou igual à"},
+      {u"SW", u"começa com"}, {u"EW", u"termina com"},        {u"IN", u"contém"},
   };
   for (const auto& [codigo, texto] : tabela)
     if (Tipo == QStringView(codigo)) return QString::fromUtf16(texto);
@@ -225,8 +223,7 @@ void TMUCondicao::SetDiasSemana(const QString& Texto) {
     const qsizetype virgula = Texto.indexOf(u',', inicio);
     // Only pieces followed by a comma are trimmed; the numbers are read with
     // blanks around them allowed either way.
-    const QString parte =
-        virgula < 0 ? Texto.mid(inicio) : TrimBlanks(Texto.mid(inicio, virgula - inicio));
+    const QString parte = virgula < 0 ? Texto.mid(inicio) : TrimBlanks(Texto.mid(inicio, virgula - inicio));
     const qsizetype traco = parte.indexOf(u'-');
     int ini, fim;
     if (traco < 0) {
@@ -261,26 +258,14 @@ QString TMUCondicao::GetStrHoraIni() const { return TextoHora(HoraIni, MinutoIni
 void TMUCondicao::SetStrHoraIni(const QString& Texto) { LeHora(Texto, HoraIni, MinutoIni); }
 QString TMUCondicao::GetStrHoraFim() const { return TextoHora(HoraFim, MinutoFim); }
 void TMUCondicao::SetStrHoraFim(const QString& Texto) { LeHora(Texto, HoraFim, MinutoFim); }
-QString TMUCondicao::GetStrHoraIniPeriodo() const {
-  return TextoHora(HoraIniPeriodo, MinutoIniPeriodo);
-}
-void TMUCondicao::SetStrHoraIniPeriodo(const QString& Texto) {
-  LeHora(Texto, HoraIniPeriodo, MinutoIniPeriodo);
-}
-QString TMUCondicao::GetStrHoraFimPeriodo() const {
-  return TextoHora(HoraFimPeriodo, MinutoFimPeriodo);
-}
-void TMUCondicao::SetStrHoraFimPeriodo(const QString& Texto) {
-  LeHora(Texto, HoraFimPeriodo, MinutoFimPeriodo);
-}
+QString TMUCondicao::GetStrHoraIniPeriodo() const { return TextoHora(HoraIniPeriodo, MinutoIniPeriodo); }
+void TMUCondicao::SetStrHoraIniPeriodo(const QString& Texto) { LeHora(Texto, HoraIniPeriodo, MinutoIniPeriodo); }
+QString TMUCondicao::GetStrHoraFimPeriodo() const { return TextoHora(HoraFimPeriodo, MinutoFimPeriodo); }
+void TMUCondicao::SetStrHoraFimPeriodo(const QString& Texto) { LeHora(Texto, HoraFimPeriodo, MinutoFimPeriodo); }
 int TMUCondicao::GetValorHoraIni() const { return ValorHora(HoraIni, MinutoIni); }
 int TMUCondicao::GetValorHoraFim() const { return ValorHora(HoraFim, MinutoFim); }
-int TMUCondicao::GetValorHoraIniPeriodo() const {
-  return ValorHora(HoraIniPeriodo, MinutoIniPeriodo);
-}
-int TMUCondicao::GetValorHoraFimPeriodo() const {
-  return ValorHora(HoraFimPeriodo, MinutoFimPeriodo);
-}
+int TMUCondicao::GetValorHoraIniPeriodo() const { return ValorHora(HoraIniPeriodo, MinutoIniPeriodo); }
+int TMUCondicao::GetValorHoraFimPeriodo() const { return ValorHora(HoraFimPeriodo, MinutoFimPeriodo); }
 
 QString TMUCondicao::GetStrHorario() const {
   if (!HoraDefinida(HoraIni)) return QString();
@@ -310,8 +295,8 @@ QString TMUCondicao::GetStrCondicao() const {
       texto = QStringLiteral("No dia ") + ini;
       if (intervalo) {
         if (HoraDefinida(HoraIniPeriodo) && HoraDefinida(HoraFimPeriodo)) {
-          texto = QStringLiteral("Do dia ") + ini + QStringLiteral(" as ") + ps +
-                  QStringLiteral(" até o dia ") + fim + QStringLiteral(" as ") + pe;
+          texto = QStringLiteral("Do dia ") + ini + QStringLiteral(" as ") + ps + QStringLiteral(" até o dia ") + fim +
+                  QStringLiteral(" as ") + pe;
           periodo = true;
         } else if (HoraDefinida(HoraIniPeriodo)) {
           texto = QStringLiteral("A partir do dia ") + ini + QStringLiteral(" as ") + ps;
@@ -321,8 +306,7 @@ QString TMUCondicao::GetStrCondicao() const {
         }
       } else if (HoraDefinida(HoraIniPeriodo)) {
         if (GetValorHoraFimPeriodo() > GetValorHoraIniPeriodo())
-          texto = QStringLiteral("No dia ") + ini + QStringLiteral(" das ") + ps +
-                  QStringLiteral(" as ") + pe;
+          texto = QStringLiteral("No dia ") + ini + QStringLiteral(" das ") + ps + QStringLiteral(" as ") + pe;
         else
           texto = QStringLiteral("A partir do dia ") + ini + QStringLiteral(" as ") + ps;
         periodo = true;
@@ -332,8 +316,8 @@ QString TMUCondicao::GetStrCondicao() const {
     case 4:
       // Month ranges may wrap over the year end, so any other month counts.
       if (tipoFim == 4 && MesFim != MesIni)
-        texto = QStringLiteral("Do mês ") + QString::number(MesIni) + QStringLiteral(" ao mês ") +
-                QString::number(MesFim);
+        texto =
+            QStringLiteral("Do mês ") + QString::number(MesIni) + QStringLiteral(" ao mês ") + QString::number(MesFim);
       else
         texto = QStringLiteral("No mês ") + ini;
       break;
@@ -342,12 +326,11 @@ QString TMUCondicao::GetStrCondicao() const {
                         : QStringLiteral("No mês ") + ini;
       break;
     case 6:
-      texto = intervalo ? QStringLiteral("Do ano ") + QString::number(AnoIni) +
-                              QStringLiteral(" ao ano ") + QString::number(AnoFim)
+      texto = intervalo ? QStringLiteral("Do ano ") + QString::number(AnoIni) + QStringLiteral(" ao ano ") +
+                              QString::number(AnoFim)
                         : QStringLiteral("No ano ") + ini;
       break;
-    default:
-      break;
+    default: break;
   }
 
   if (!periodo) {
@@ -362,8 +345,6 @@ QString TMUCondicao::GetStrCondicao() const {
   return texto;
 }
 
-QString TMUCondicao::GetStrMensagem() const {
-  return Mensagem ? Mensagem->GetStrMensagem() : QString();
-}
+QString TMUCondicao::GetStrMensagem() const { return Mensagem ? Mensagem->GetStrMensagem() : QString(); }
 
 QString TMUCondicao::GetStrAcao() const { return ListaAcao ? ListaAcao->GetStrAcao() : QString(); }

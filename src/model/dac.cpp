@@ -25,8 +25,8 @@ QString DataHoraToStr(double Valor) {
 }
 
 double StrToDataHora(const QString& Texto) {
-  static const QRegularExpression re(QStringLiteral(
-      R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?\s*$)"));
+  static const QRegularExpression re(
+      QStringLiteral(R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?)?\s*$)"));
   const auto m = re.match(Texto);
   if (!m.hasMatch()) return 0;
   const QDate data(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
@@ -95,8 +95,7 @@ void TDAC::GetListConfig(QStringList* Lista) const {
     Lista->append(menu->MensagemMenu->ArquivosText());
     for (const auto& o : menu->ListaOpcoes->Items())
       Lista->append(o->GetValor() + o->DigitoFinalizador + Flag(o->PodeMenosDigitos) +
-                    QString::number(o->QtdeMinOpcaoValida) + o->Mensagem->ArquivosText() +
-                    o->ListaAcao->GetStrAcao());
+                    QString::number(o->QtdeMinOpcaoValida) + o->Mensagem->ArquivosText() + o->ListaAcao->GetStrAcao());
     const auto& inv = *menu->OpcaoInvalida;
     Lista->append(inv.Mensagem->ArquivosText() + inv.ListaAcao->GetStrAcao() + QString::number(inv.Tentativas));
     const auto& tmo = *menu->OpcaoTimeout;

@@ -8,9 +8,9 @@ class TMenuUra;
 
 // Date-times are days since 1899-12-30 with the time of day as the fraction
 // (local time). These convert them to and from "dd/mm/yyyy hh:mm".
-QString DataHoraToStr(double Valor);    // > 0: the text; -1: "<ERROR>"; else ""
+QString DataHoraToStr(double Valor);         // > 0: the text; -1: "<ERROR>"; else ""
 double StrToDataHora(const QString& Texto);  // 0 when the text is no date-time
-double DataHoraAtual();                   // now, in the same form
+double DataHoraAtual();                      // now, in the same form
 
 // The URA document.
 class TDAC {

@@ -18,9 +18,7 @@ void TMenuUra::SetTipoMenuOpcoesWA(const QString& Tipo) {
   MenuOpcoesWA->Tipo = Tipo;
 }
 
-int TMenuUra::GetTipoMenuOpcoesWAInt() const {
-  return FTipoMenuOpcoesWA.isEmpty() ? 0 : MenuOpcoesWA->GetTipoInt();
-}
+int TMenuUra::GetTipoMenuOpcoesWAInt() const { return FTipoMenuOpcoesWA.isEmpty() ? 0 : MenuOpcoesWA->GetTipoInt(); }
 
 void TMenuUra::CopyFrom(const TMenuUra* ptrMenuUra) {
   if (!ptrMenuUra || ptrMenuUra == this) return;

@@ -20,8 +20,8 @@ QString Plural(const QString& s, bool plural) { return plural ? s + QLatin1Char(
 // least one character.
 bool GrupoValidoReal(QStringView g) {
   if (g.contains(u'-'))
-    return g.size() == 5 && g[0] == u'[' && EhDigito(g[1]) && g[2] == u'-' && EhDigito(g[3]) &&
-           g[4] == u']' && g[1] < g[3];
+    return g.size() == 5 && g[0] == u'[' && EhDigito(g[1]) && g[2] == u'-' && EhDigito(g[3]) && g[4] == u']' &&
+           g[1] < g[3];
   return g.size() > 2;
 }
 
@@ -165,10 +165,8 @@ bool TMUOpcao::IsValidKey(QChar Key) const {
     case u'X':
     case u'Z':
     case u'[':
-    case u']':
-      return true;
-    default:
-      return false;
+    case u']': return true;
+    default: return false;
   }
 }
 
@@ -265,8 +263,7 @@ bool TMUOpcao::OpcaoValida() const {
 
 bool TMUOpcao::PodeFinalizador() const {
   const QString r = GetValorReal();
-  return r.size() >= 2 && r.endsWith(u'X') && r.contains(QStringLiteral("XX")) &&
-         !FValor.contains(u'.');
+  return r.size() >= 2 && r.endsWith(u'X') && r.contains(QStringLiteral("XX")) && !FValor.contains(u'.');
 }
 
 int TMUOpcao::QtdeMinimaValida() const {
@@ -280,8 +277,7 @@ QString TMUOpcao::GetStrColchetes(const QString& Grupo) {
   if (dentro.startsWith(u'[')) dentro = dentro.mid(1);
   if (dentro.endsWith(u']')) dentro = dentro.chopped(1);
   const qsizetype hifen = dentro.indexOf(u'-');
-  if (hifen >= 0)
-    return dentro.left(hifen).toString() + QStringLiteral(" à ") + dentro.mid(hifen + 1).toString();
+  if (hifen >= 0) return dentro.left(hifen).toString() + QStringLiteral(" à ") + dentro.mid(hifen + 1).toString();
   QString r;
   const qsizetype n = dentro.size();
   for (qsizetype i = 0; i < n; ++i) {
@@ -340,11 +336,9 @@ QString DescricaoVoz(const TMUOpcao& o) {
       s = qtd + QStringLiteral(" dígitos") + strNoMinimo;
     if (prefixoX) s += prefixo();
     s += sufixo();
-    if (!o.DigitoFinalizador.isEmpty())
-      s += QStringLiteral(", podendo ser finalizado com ") + o.DigitoFinalizador;
+    if (!o.DigitoFinalizador.isEmpty()) s += QStringLiteral(", podendo ser finalizado com ") + o.DigitoFinalizador;
     if (menos)
-      s += QStringLiteral(", sendo válida somente se contiver, pelo menos, ") +
-           QString::number(o.QtdeMinOpcaoValida) +
+      s += QStringLiteral(", sendo válida somente se contiver, pelo menos, ") + QString::number(o.QtdeMinOpcaoValida) +
            Plural(QStringLiteral(" dígito"), o.QtdeMinOpcaoValida > 1);
     return s;
   }
@@ -356,8 +350,7 @@ QString DescricaoVoz(const TMUOpcao& o) {
   if (n == 1) {
     if (r == QStringLiteral("Y")) {
       const qsizetype fecha = v.indexOf(u']');
-      return QStringLiteral("Dígitos ") +
-             TMUOpcao::GetStrColchetes(fecha < 0 ? QString() : v.left(fecha + 1));
+      return QStringLiteral("Dígitos ") + TMUOpcao::GetStrColchetes(fecha < 0 ? QString() : v.left(fecha + 1));
     }
     return QStringLiteral("Dígito ") + r;
   }
@@ -385,8 +378,7 @@ QString DescricaoCaracteres(const QString& v) {
   }
   if (!g.Outros.isEmpty()) {
     if (!s.isEmpty()) s += QStringLiteral(" ou ");
-    s += Plural(QStringLiteral("Caractere"), g.Outros.size() > 1) + QLatin1Char(' ') +
-         Lista(g.Outros);
+    s += Plural(QStringLiteral("Caractere"), g.Outros.size() > 1) + QLatin1Char(' ') + Lista(g.Outros);
   }
   return s;
 }
@@ -460,20 +452,20 @@ QString DescricaoTexto(const TMUOpcao& o) {
     s += primeiraParte ? QStringLiteral(", além d") : QStringLiteral(" Pode ser composto pel");
     const bool dig = !g.Digitos.isEmpty(), let = !g.Letras.isEmpty(), out = !g.Outros.isEmpty();
     if (dig)
-      s += (g.Digitos.size() > 1 ? QStringLiteral("os dígitos") : QStringLiteral("o dígito")) +
-           QLatin1Char(' ') + Lista(g.Digitos);
+      s += (g.Digitos.size() > 1 ? QStringLiteral("os dígitos") : QStringLiteral("o dígito")) + QLatin1Char(' ') +
+           Lista(g.Digitos);
     if (let) {
       if (dig && out)
         s += QStringLiteral(", ");
       else if (dig)
         s += QStringLiteral(" e ");
-      s += (g.Letras.size() > 1 ? QStringLiteral("as letras") : QStringLiteral("a letra")) +
-           QLatin1Char(' ') + Lista(g.Letras);
+      s += (g.Letras.size() > 1 ? QStringLiteral("as letras") : QStringLiteral("a letra")) + QLatin1Char(' ') +
+           Lista(g.Letras);
     }
     if (out) {
       if (dig || let) s += QStringLiteral(" e ");
-      s += (g.Outros.size() > 1 ? QStringLiteral("os caracteres") : QStringLiteral("o caractere")) +
-           QLatin1Char(' ') + Lista(g.Outros);
+      s += (g.Outros.size() > 1 ? QStringLiteral("os caracteres") : QStringLiteral("o caractere")) + QLatin1Char(' ') +
+           Lista(g.Outros);
     }
   }
   return s;
@@ -483,10 +475,8 @@ QString DescricaoTexto(const TMUOpcao& o) {
 
 QString TMUOpcao::GetStrOpcao() const {
   switch (Tipo) {
-    case 0:
-      return DescricaoVoz(*this);
-    case 1:
-      return DescricaoCaracteres(FValor);
+    case 0: return DescricaoVoz(*this);
+    case 1: return DescricaoCaracteres(FValor);
     case 2: {
       if (FValor.isEmpty()) return QString();
       QString s = QStringLiteral("Opção ") + Aspas(FValor);
@@ -498,19 +488,15 @@ QString TMUOpcao::GetStrOpcao() const {
       return s;
     }
     case 3:
-    case 4:
-      return DescricaoTexto(*this);
-    default:
-      return QString();
+    case 4: return DescricaoTexto(*this);
+    default: return QString();
   }
 }
 
 QString TMUOpcao::GetDescricaoValor() const {
   switch (Tipo) {
-    case 3:
-      return QStringLiteral("Texto(Livre)");
-    case 4:
-      return QStringLiteral("Texto(Alfanumérico)");
+    case 3: return QStringLiteral("Texto(Livre)");
+    case 4: return QStringLiteral("Texto(Alfanumérico)");
     case 1: {
       if (FValor.isEmpty()) return QString();
       bool digitos = true, letras = true;
@@ -524,8 +510,7 @@ QString TMUOpcao::GetDescricaoValor() const {
                                  : Plural(QStringLiteral("Caractere"), plural);
       return s + QLatin1Char('(') + FValor + QLatin1Char(')');
     }
-    default:
-      return FValor;
+    default: return FValor;
   }
 }
 
@@ -535,13 +520,11 @@ QString TMUOpcao::GetStrOpcaoCfg() const {
   const QString ic = IgnorarCase ? QStringLiteral("1") : QStringLiteral("0");
   auto caso = [this](const QString& s) { return IgnorarCase ? LowerAscii(s) : s; };
   switch (Tipo) {
-    case 2:
-      return tipo + sep + caso(FValor) + sep + ic;
-    case 3:
-      return tipo + sep + caso(ComecaCom) + sep + caso(Contem) + sep + caso(TerminaCom) + sep + ic;
+    case 2: return tipo + sep + caso(FValor) + sep + ic;
+    case 3: return tipo + sep + caso(ComecaCom) + sep + caso(Contem) + sep + caso(TerminaCom) + sep + ic;
     case 4:
-      return tipo + sep + caso(ComecaCom) + sep + caso(Contem) + sep + caso(TerminaCom) + sep +
-             TextoAlfaAdicional + sep + ic;
+      return tipo + sep + caso(ComecaCom) + sep + caso(Contem) + sep + caso(TerminaCom) + sep + TextoAlfaAdicional +
+             sep + ic;
     default:  // 0, 1 and any unknown kind
       return tipo + sep + FValor;
   }
@@ -607,25 +590,18 @@ bool TMUOpcao::TemAcentuacaoOuCaracteresEspeciais(const QString& Texto) {
 int TMUOpcao::TrataOpcao(const QString& strOpcao, bool Final) const {
   if (Tipo > 0) {
     switch (Tipo) {
-      case 1:
-        return (strOpcao.size() == 1 && FValor.contains(strOpcao.at(0))) ? OPCAO_CONFERE
-                                                                         : OPCAO_NAO_CONFERE;
+      case 1: return (strOpcao.size() == 1 && FValor.contains(strOpcao.at(0))) ? OPCAO_CONFERE : OPCAO_NAO_CONFERE;
       case 2: {
-        const bool igual = IgnorarCase ? LowerAscii(strOpcao) == LowerAscii(FValor)
-                                       : strOpcao == FValor;
+        const bool igual = IgnorarCase ? LowerAscii(strOpcao) == LowerAscii(FValor) : strOpcao == FValor;
         return igual ? OPCAO_CONFERE : OPCAO_NAO_CONFERE;
       }
       case 3:
-        return (TamanhoOpcaoValido(strOpcao) && ComecaTerminaOpcaoValido(strOpcao))
-                   ? OPCAO_CONFERE
-                   : OPCAO_NAO_CONFERE;
+        return (TamanhoOpcaoValido(strOpcao) && ComecaTerminaOpcaoValido(strOpcao)) ? OPCAO_CONFERE : OPCAO_NAO_CONFERE;
       case 4:
-        return (TamanhoOpcaoValido(strOpcao) && AlfanumericoOpcaoValido(strOpcao) &&
-                ComecaTerminaOpcaoValido(strOpcao))
+        return (TamanhoOpcaoValido(strOpcao) && AlfanumericoOpcaoValido(strOpcao) && ComecaTerminaOpcaoValido(strOpcao))
                    ? OPCAO_CONFERE
                    : OPCAO_NAO_CONFERE;
-      default:
-        return OPCAO_NAO_CONFERE;
+      default: return OPCAO_NAO_CONFERE;
     }
   }
 
@@ -647,8 +623,7 @@ int TMUOpcao::TrataOpcao(const QString& strOpcao, bool Final) const {
     const TMUOpcaoDetalhada& e = FListaDetalhada[static_cast<size_t>(i)];
     const char16_t t = teclas[i].unicode();
     if (e.Valor.isNull()) {  // a range
-      if (!(e.ValorFim > e.ValorIni && t >= e.ValorIni.unicode() && t <= e.ValorFim.unicode()))
-        confere = false;
+      if (!(e.ValorFim > e.ValorIni && t >= e.ValorIni.unicode() && t <= e.ValorFim.unicode())) confere = false;
       continue;
     }
     const char16_t v = e.Valor.unicode();
@@ -676,8 +651,7 @@ int TMUOpcao::TrataOpcao(const QString& strOpcao, bool Final) const {
   }
   if (i < ne) {  // elements left over
     if (Final || finalizado) {
-      if (PodeMenosDigitos && k >= QtdeMinOpcaoValida && confere)
-        return finalizado ? OPCAO_FINALIZADA : OPCAO_CONFERE;
+      if (PodeMenosDigitos && k >= QtdeMinOpcaoValida && confere) return finalizado ? OPCAO_FINALIZADA : OPCAO_CONFERE;
       return OPCAO_NAO_CONFERE;
     }
     return confere ? OPCAO_INDEFINIDA : OPCAO_NAO_CONFERE;

@@ -24,9 +24,8 @@ QString Aspas(const QString& s) { return u'"' + s + u'"'; }
 // other code (a jump, a transfer, a hang-up, an empty code) ends it, so the
 // actions after it never run. The action list editor greys them the same way.
 bool SaiDaSequencia(const QString& Tipo) {
-  static const QSet<QString> continuam = {QStringLiteral("COMANDO"), QStringLiteral("SETVAR"),
-                                          QStringLiteral("DISCAS"), QStringLiteral("MENSAGEM"),
-                                          QStringLiteral("MIDIA")};
+  static const QSet<QString> continuam = {QStringLiteral("COMANDO"), QStringLiteral("SETVAR"), QStringLiteral("DISCAS"),
+                                          QStringLiteral("MENSAGEM"), QStringLiteral("MIDIA")};
   return !continuam.contains(Tipo) && !Tipo.startsWith(QStringLiteral("FALA"));
 }
 
@@ -42,15 +41,14 @@ int AcoesExecutadas(const TMUListaAcao& Lista) {
 enum class TTipoUra { Voz, Chat, Local };
 
 bool AcaoOferecida(const QString& Tipo, TTipoUra Ura, bool Chat) {
-  static const QSet<QString> sempre = {QStringLiteral("INICIO"),   QStringLiteral("OPCOES"),
-                                       QStringLiteral("INVALIDA"), QStringLiteral("FINAL"),
-                                       QStringLiteral("VAIPARA"),  QStringLiteral("DESLIGA"),
-                                       QStringLiteral("SETVAR"),   QStringLiteral("MENSAGEM")};
+  static const QSet<QString> sempre = {QStringLiteral("INICIO"), QStringLiteral("OPCOES"),  QStringLiteral("INVALIDA"),
+                                       QStringLiteral("FINAL"),  QStringLiteral("VAIPARA"), QStringLiteral("DESLIGA"),
+                                       QStringLiteral("SETVAR"), QStringLiteral("MENSAGEM")};
   static const QSet<QString> servidor = {QStringLiteral("DISCAF"), QStringLiteral("DISCAU"),
                                          QStringLiteral("DESLIGAFH"), QStringLiteral("COMANDO")};
-  static const QSet<QString> servidorVoz = {
-      QStringLiteral("DISCAG"), QStringLiteral("DISCAR"),      QStringLiteral("DISCAC"),
-      QStringLiteral("DISCAS"), QStringLiteral("FALADIGITOS"), QStringLiteral("FALANUMERO")};
+  static const QSet<QString> servidorVoz = {QStringLiteral("DISCAG"),      QStringLiteral("DISCAR"),
+                                            QStringLiteral("DISCAC"),      QStringLiteral("DISCAS"),
+                                            QStringLiteral("FALADIGITOS"), QStringLiteral("FALANUMERO")};
   if (sempre.contains(Tipo)) return true;
   if (Tipo == u"DISCA") return !Chat;
   if (Tipo == u"MIDIA") return Chat;
@@ -61,42 +59,30 @@ bool AcaoOferecida(const QString& Tipo, TTipoUra Ura, bool Chat) {
 // The message the action editor shows when a required value is missing.
 QString FaltaValor(const TMUAcao& A, bool Chat) {
   static const QHash<QString, QString> mensagens = {
-      {QStringLiteral("DISCA"),
-       QStringLiteral("Informe o número para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAF"),
-       QStringLiteral("Informe a fila para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAG"),
-       QStringLiteral("Informe o grupo para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAR"),
-       QStringLiteral("Informe o ramal para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAU"),
-       QStringLiteral("Informe o nome da URA para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAC"),
-       QStringLiteral("Informe o nome do contexto para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCA"), QStringLiteral("Informe o número para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAF"), QStringLiteral("Informe a fila para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAG"), QStringLiteral("Informe o grupo para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAR"), QStringLiteral("Informe o ramal para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAU"), QStringLiteral("Informe o nome da URA para onde será encaminhada a chamada")},
+      {QStringLiteral("DISCAC"), QStringLiteral("Informe o nome do contexto para onde será encaminhada a chamada")},
       {QStringLiteral("DISCAS"), QStringLiteral("Informe o nome do contexto a ser executado")},
       {QStringLiteral("FALADIGITOS"), QStringLiteral("Informe os dígitos a serem falados")},
       {QStringLiteral("FALANUMERO"), QStringLiteral("Informe o número a ser falado")},
       {QStringLiteral("MIDIA"), QStringLiteral("Informe o arquivo de mídia a ser enviado")},
   };
   if (A.Tipo == u"VAIPARA")
-    return A.ValorMenu.isEmpty()
-               ? QStringLiteral("Informe o menu para onde será encaminhada a chamada")
-               : QString();
+    return A.ValorMenu.isEmpty() ? QStringLiteral("Informe o menu para onde será encaminhada a chamada") : QString();
   if (A.Tipo == u"COMANDO")
-    return A.ValorComando.trimmed().isEmpty()
-               ? QStringLiteral("Informe o nome do comando a ser executado")
-               : QString();
+    return A.ValorComando.trimmed().isEmpty() ? QStringLiteral("Informe o nome do comando a ser executado") : QString();
   if (A.Tipo == u"MENSAGEM" && Chat)
-    return A.ValorNumero.trimmed().isEmpty() ? QStringLiteral("Informe a mensagem a ser enviada")
-                                             : QString();
+    return A.ValorNumero.trimmed().isEmpty() ? QStringLiteral("Informe a mensagem a ser enviada") : QString();
   const auto it = mensagens.constFind(A.Tipo);
   return (it != mensagens.cend() && A.ValorNumero.trimmed().isEmpty()) ? *it : QString();
 }
 
 // The characters a chat text of a TDD URA may hold, besides the line breaks.
 bool CaractereTDD(QChar c) {
-  static const QString permitidos =
-      QStringLiteral("EA SIUDRJNFCKTZLWHYPQOBGMXV3-87$4',!:(5\")2=6019?+^./;");
+  static const QString permitidos = QStringLiteral("EA SIUDRJNFCKTZLWHYPQOBGMXV3-87$4',!:(5\")2=6019?+^./;");
   return c == u'\r' || c == u'\n' || permitidos.contains(c);
 }
 
@@ -115,8 +101,7 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
     if (valor.isEmpty()) return QStringLiteral("Valor dever ser informado");
     if (O.Tipo == 1)
       for (qsizetype i = 0; i < valor.size(); ++i)
-        if (valor.indexOf(valor.at(i), i + 1) >= 0)
-          return QStringLiteral("Valor não pode ter caracteres repetidos");
+        if (valor.indexOf(valor.at(i), i + 1) >= 0) return QStringLiteral("Valor não pode ter caracteres repetidos");
     return QString();
   }
   if (O.Tipo == 4) {
@@ -129,8 +114,7 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
       if (outros.isEmpty()) return QStringLiteral("Informe os outros caracteres permitidos");
       for (qsizetype i = 0; i < outros.size(); ++i) {
         const QChar c = outros.at(i);
-        const QString ja = QStringLiteral("Caractere \"") + c +
-                           QStringLiteral("\" já está selecionado com a opção ");
+        const QString ja = QStringLiteral("Caractere \"") + c + QStringLiteral("\" já está selecionado com a opção ");
         if (c.unicode() <= 32 || c.unicode() >= 127)
           return QStringLiteral("Caractere \"") + c + QStringLiteral("\" não permitido");
         if (outros.indexOf(c, i + 1) >= 0)
@@ -141,16 +125,15 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
       }
     }
     auto aceito = [&](QChar c) {
-      return (dig && IsAsciiDigit(c)) || (mai && c >= u'A' && c <= u'Z') ||
-             (min && c >= u'a' && c <= u'z') || (esp && c == u' ') || (out && outros.contains(c));
+      return (dig && IsAsciiDigit(c)) || (mai && c >= u'A' && c <= u'Z') || (min && c >= u'a' && c <= u'z') ||
+             (esp && c == u' ') || (out && outros.contains(c));
     };
     const std::pair<const QString*, const char*> regras[] = {
         {&O.ComecaCom, "começar com"}, {&O.Contem, "conter"}, {&O.TerminaCom, "terminar com"}};
     for (const auto& [texto, nome] : regras)
       for (QChar c : *texto)
         if (!aceito(c))
-          return QStringLiteral("Existem caracteres inválidos na opção \"Texto deve ") +
-                 QString::fromUtf8(nome) + u'"';
+          return QStringLiteral("Existem caracteres inválidos na opção \"Texto deve ") + QString::fromUtf8(nome) + u'"';
     if (O.IgnorarCase && !(mai && min))
       return QStringLiteral(
           "A opção ignorar case-sensitive só poderá estar selecionada se o texto aceitar lletras "
@@ -160,11 +143,9 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
   if (O.QtdeMaxOpcaoValida < 0) return QStringLiteral("Tamanho máximo inválido");
   const qsizetype maior = std::max({O.ComecaCom.size(), O.Contem.size(), O.TerminaCom.size()});
   if (O.QtdeMinOpcaoValida > 0 && O.QtdeMinOpcaoValida < maior)
-    return QStringLiteral("O tamanho mínimo do texto tem que ser maior ou igual à ") +
-           QString::number(maior);
+    return QStringLiteral("O tamanho mínimo do texto tem que ser maior ou igual à ") + QString::number(maior);
   if (O.QtdeMaxOpcaoValida > 0 && O.QtdeMaxOpcaoValida < maior)
-    return QStringLiteral("O tamanho máximo do texto tem que ser maior ou igual à ") +
-           QString::number(maior);
+    return QStringLiteral("O tamanho máximo do texto tem que ser maior ou igual à ") + QString::number(maior);
   // The editor never compares the two sizes, but the matcher then accepts no text.
   if (O.QtdeMaxOpcaoValida > 0 && O.QtdeMaxOpcaoValida < O.QtdeMinOpcaoValida)
     return QStringLiteral(
@@ -226,8 +207,8 @@ bool Aceita(const TMUOpcao& B, const QString& Entrada) {
 
 // A chat option that accepts every text.
 bool AceitaTudo(const TMUOpcao& B) {
-  return B.Tipo == 3 && B.QtdeMinOpcaoValida <= 0 && B.QtdeMaxOpcaoValida == 0 &&
-         B.ComecaCom.isEmpty() && B.Contem.isEmpty() && B.TerminaCom.isEmpty();
+  return B.Tipo == 3 && B.QtdeMinOpcaoValida <= 0 && B.QtdeMaxOpcaoValida == 0 && B.ComecaCom.isEmpty() &&
+         B.Contem.isEmpty() && B.TerminaCom.isEmpty();
 }
 
 // Whether the chat option B accepts every answer that A accepts, decided
@@ -248,9 +229,7 @@ bool ChatCobre(const TMUOpcao& A, const TMUOpcao& B) {
   return false;
 }
 
-bool MensagemVazia(const TMUMensagem* M) {
-  return !M || (M->ArquivosCount() == 0 && M->MensagensChatCount() == 0);
-}
+bool MensagemVazia(const TMUMensagem* M) { return !M || (M->ArquivosCount() == 0 && M->MensagensChatCount() == 0); }
 
 int DiasNoMes(int Mes, int Ano) {
   static const int dias[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -262,20 +241,13 @@ int DiasNoMes(int Mes, int Ano) {
 bool DataExiste(int Tipo, int Dia, int Mes, int Ano) {
   const bool mesOk = Mes >= 1 && Mes <= 12, anoOk = Ano >= 1 && Ano <= 9999;
   switch (Tipo) {
-    case 1:
-      return Dia <= 31;
-    case 2:
-      return mesOk && Dia <= DiasNoMes(Mes, 0);
-    case 3:
-      return mesOk && anoOk && Dia <= DiasNoMes(Mes, Ano);
-    case 4:
-      return mesOk;
-    case 5:
-      return mesOk && anoOk;
-    case 6:
-      return anoOk;
-    default:
-      return true;
+    case 1: return Dia <= 31;
+    case 2: return mesOk && Dia <= DiasNoMes(Mes, 0);
+    case 3: return mesOk && anoOk && Dia <= DiasNoMes(Mes, Ano);
+    case 4: return mesOk;
+    case 5: return mesOk && anoOk;
+    case 6: return anoOk;
+    default: return true;
   }
 }
 
@@ -289,8 +261,7 @@ QString PartesData(int Dia, int Mes, int Ano) {
 
 class TVerificador {
  public:
-  TVerificador(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo,
-               const QStringList* Servidor)
+  TVerificador(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo, const QStringList* Servidor)
       : FDac(Dac), FChat(Dac.UraChat()), FTDD(Dac.TipoUra == u"chattdd") {
     FUra = Dac.RORIRO ? TTipoUra::Local : (FChat ? TTipoUra::Chat : TTipoUra::Voz);
     if (Catalogo) {
@@ -346,8 +317,7 @@ class TVerificador {
       Erro(QString(), "menu-inicial-vazio", QStringLiteral("O menu inicial não foi definido"));
     else if (!FDac.ProcuraMenu(FDac.MenuInicial))
       Erro(QString(), "menu-inicial-inexistente",
-           QStringLiteral("O menu inicial ") + Aspas(FDac.MenuInicial) +
-               QStringLiteral(" não existe"));
+           QStringLiteral("O menu inicial ") + Aspas(FDac.MenuInicial) + QStringLiteral(" não existe"));
   }
 
   // The menus some path of go-to actions reaches from the initial menu; empty
@@ -379,9 +349,7 @@ class TVerificador {
     return visto;
   }
 
-  static QString SecaoCondicao(int i) {
-    return QStringLiteral("Início, condição ") + QString::number(i + 1);
-  }
+  static QString SecaoCondicao(int i) { return QStringLiteral("Início, condição ") + QString::number(i + 1); }
   static QString SecaoOpcao(const TMUOpcao& O, int i) {
     const QString v = O.GetDescricaoValor();
     return QStringLiteral("Opção ") + (v.isEmpty() ? QString::number(i + 1) : v);
@@ -402,8 +370,7 @@ class TVerificador {
   void VerificaMenu(bool Alcancado) {
     const TMenuUra& m = *FMenu;
     if (m.Nome.isEmpty())
-      Erro(QString(), "menu-sem-nome",
-           QStringLiteral("O menu não tem nome; nenhuma ação pode levar a ele"));
+      Erro(QString(), "menu-sem-nome", QStringLiteral("O menu não tem nome; nenhuma ação pode levar a ele"));
     else if (IndiceMenu(m.Nome) != FIndiceMenu)
       Erro(QString(), "menu-duplicado",
            QStringLiteral("Outro menu, antes deste, tem o mesmo nome; o menu inicial e as ações "
@@ -432,14 +399,10 @@ class TVerificador {
 
     const bool temOpcoes = m.ListaOpcoes->Count() > 0;
     const QString invalida = QStringLiteral("Opção inválida"), timeout = QStringLiteral("Timeout");
-    VerificaFallback(m.OpcaoInvalida->Mensagem.get(), *m.OpcaoInvalida->ListaAcao, invalida,
-                     temOpcoes);
-    if (temOpcoes && m.OpcaoInvalida->Tentativas <= 0)
-      AvisoTentativas(invalida, m.OpcaoInvalida->Tentativas);
-    VerificaFallback(m.OpcaoTimeout->Mensagem.get(), *m.OpcaoTimeout->ListaAcao, timeout,
-                     temOpcoes);
-    if (temOpcoes && m.OpcaoTimeout->Tentativas <= 0)
-      AvisoTentativas(timeout, m.OpcaoTimeout->Tentativas);
+    VerificaFallback(m.OpcaoInvalida->Mensagem.get(), *m.OpcaoInvalida->ListaAcao, invalida, temOpcoes);
+    if (temOpcoes && m.OpcaoInvalida->Tentativas <= 0) AvisoTentativas(invalida, m.OpcaoInvalida->Tentativas);
+    VerificaFallback(m.OpcaoTimeout->Mensagem.get(), *m.OpcaoTimeout->ListaAcao, timeout, temOpcoes);
+    if (temOpcoes && m.OpcaoTimeout->Tentativas <= 0) AvisoTentativas(timeout, m.OpcaoTimeout->Tentativas);
     if (temOpcoes && m.OpcaoTimeout->Tempo <= 0)
       Aviso(timeout, "tempo-zero",
             QStringLiteral("O tempo de espera é de ") + QString::number(m.OpcaoTimeout->Tempo) +
@@ -449,22 +412,18 @@ class TVerificador {
   }
 
   static bool MenuVazio(const TMenuUra& M) {
-    return M.ListaCondicoes->Count() == 0 && M.ListaOpcoes->Count() == 0 &&
-           MensagemVazia(M.MensagemMenu.get()) &&
-           M.MenuOpcoesWA->ListaItensMenuOpcao->Count() == 0 &&
-           MensagemVazia(M.Final->Mensagem.get()) && M.Final->ListaAcao->Count() == 0;
+    return M.ListaCondicoes->Count() == 0 && M.ListaOpcoes->Count() == 0 && MensagemVazia(M.MensagemMenu.get()) &&
+           M.MenuOpcoesWA->ListaItensMenuOpcao->Count() == 0 && MensagemVazia(M.Final->Mensagem.get()) &&
+           M.Final->ListaAcao->Count() == 0;
   }
 
   void AvisoTentativas(const QString& Secao, int Tentativas) {
-    Aviso(Secao, "tentativas-zero",
-          QStringLiteral("O número de tentativas é ") + QString::number(Tentativas));
+    Aviso(Secao, "tentativas-zero", QStringLiteral("O número de tentativas é ") + QString::number(Tentativas));
   }
 
-  void VerificaFallback(const TMUMensagem* Mensagem, const TMUListaAcao& Acoes,
-                        const QString& Secao, bool TemOpcoes) {
+  void VerificaFallback(const TMUMensagem* Mensagem, const TMUListaAcao& Acoes, const QString& Secao, bool TemOpcoes) {
     if (!TemOpcoes && (Acoes.Count() > 0 || !MensagemVazia(Mensagem)))
-      Aviso(Secao, "secao-sem-opcoes",
-            QStringLiteral("O menu não tem opções: esta seção nunca é executada"));
+      Aviso(Secao, "secao-sem-opcoes", QStringLiteral("O menu não tem opções: esta seção nunca é executada"));
     VerificaMensagem(Mensagem, Secao);
     VerificaAcoes(Acoes, Secao, nullptr);
   }
@@ -487,8 +446,7 @@ class TVerificador {
   }
 
   void ErroTDD(const QString& Secao, const QString& Prefixo) {
-    Erro(Secao, "tdd-caracteres",
-         Prefixo + QStringLiteral("Existem caracteres não permitidos para mensagem TDD"));
+    Erro(Secao, "tdd-caracteres", Prefixo + QStringLiteral("Existem caracteres não permitidos para mensagem TDD"));
   }
 
   void VerificaArquivos(const QStringList& Arquivos, const QString& Secao) {
@@ -498,12 +456,10 @@ class TVerificador {
       vistos.insert(a);
       if (FTemCatalogo && !FCatalogo.contains(a))
         Aviso(Secao, "audio-fora-catalogo",
-              QStringLiteral("O arquivo de áudio ") + Aspas(a) +
-                  QStringLiteral(" não está no catálogo de mensagens"));
+              QStringLiteral("O arquivo de áudio ") + Aspas(a) + QStringLiteral(" não está no catálogo de mensagens"));
       if (FTemServidor && !FServidor.contains(a))
         Aviso(Secao, "audio-ausente-servidor",
-              QStringLiteral("O arquivo de áudio ") + Aspas(a) +
-                  QStringLiteral(" não existe no servidor"));
+              QStringLiteral("O arquivo de áudio ") + Aspas(a) + QStringLiteral(" não existe no servidor"));
     }
   }
 
@@ -523,22 +479,20 @@ class TVerificador {
       QString desc = ultima.GetStrAcao();
       if (desc.isEmpty()) desc = ultima.Tipo.isEmpty() ? QStringLiteral("sem tipo") : ultima.Tipo;
       Aviso(Secao, "acao-nunca-executada",
-            QStringLiteral("As ações depois da ação ") + QString::number(executadas) +
-                QStringLiteral(" (") + desc + QStringLiteral(") nunca são executadas"));
+            QStringLiteral("As ações depois da ação ") + QString::number(executadas) + QStringLiteral(" (") + desc +
+                QStringLiteral(") nunca são executadas"));
     }
   }
 
   void VerificaAcao(const TMUAcao& A, const QString& Secao, int Indice, const TMUOpcao* Opcao) {
     if (A.Tipo.isEmpty()) {
-      Aviso(Secao, "acao-sem-tipo",
-            Prefixo(Indice) + QStringLiteral("A ação não tem tipo e não faz nada"));
+      Aviso(Secao, "acao-sem-tipo", Prefixo(Indice) + QStringLiteral("A ação não tem tipo e não faz nada"));
       return;
     }
     if (A.Tipo == u"DISCAOP") {
       if (!Opcao || !Opcao->GetValor().contains(u'X'))
         Erro(Secao, "acao-nao-oferecida",
-             Prefixo(Indice) +
-                 QStringLiteral("\"Transfere para opção informada\" só existe em opções com X"));
+             Prefixo(Indice) + QStringLiteral("\"Transfere para opção informada\" só existe em opções com X"));
       return;
     }
     if (!AcaoOferecida(A.Tipo, FUra, FChat)) {
@@ -547,8 +501,7 @@ class TVerificador {
                           : FChat                 ? QStringLiteral("em URA de chat")
                                                   : QStringLiteral("em URA de voz");
       Erro(Secao, "acao-nao-oferecida",
-           Prefixo(Indice) + QStringLiteral("A ação ") + Aspas(A.Tipo) +
-               QStringLiteral(" não existe ") + ura);
+           Prefixo(Indice) + QStringLiteral("A ação ") + Aspas(A.Tipo) + QStringLiteral(" não existe ") + ura);
       return;
     }
     const QString falta = FaltaValor(A, FChat);
@@ -559,8 +512,7 @@ class TVerificador {
     if (A.Tipo == u"VAIPARA") {
       if (IndiceMenu(A.ValorMenu) < 0)
         Erro(Secao, "vaipara-inexistente",
-             Prefixo(Indice) + QStringLiteral("O menu ") + Aspas(A.ValorMenu) +
-                 QStringLiteral(" não existe"));
+             Prefixo(Indice) + QStringLiteral("O menu ") + Aspas(A.ValorMenu) + QStringLiteral(" não existe"));
     } else if (A.Tipo == u"COMANDO") {
       const QString comando = A.ComandoValido();
       if (!comando.isEmpty()) Erro(Secao, "comando-invalido", Prefixo(Indice) + comando);
@@ -584,8 +536,7 @@ class TVerificador {
     } else if (A.Tipo == u"DESLIGA") {
       if (!A.ValorNumero.isEmpty() && StrToIntDef(A.ValorNumero, -1) == -1)
         Erro(Secao, "acao-valor-invalido",
-             Prefixo(Indice) +
-                 QStringLiteral("O código para encerrar a chamada deve ser um valor numérico"));
+             Prefixo(Indice) + QStringLiteral("O código para encerrar a chamada deve ser um valor numérico"));
     }
   }
 
@@ -602,19 +553,18 @@ class TVerificador {
     if (C.ListaCondicaoVar->Count() > 0 && C.ListaCondicaoVar->Tipo > 0) return;
 
     const int ti = C.GetCondicaoDataInicial(), tf = C.GetCondicaoDataFinal();
-    const bool iniOk = VerificaData(ti, C.DiaIni, C.MesIni, C.AnoIni, C.GetStrDataIni(),
-                                    QStringLiteral("inicial"), Secao);
-    const bool fimOk = VerificaData(tf, C.DiaFim, C.MesFim, C.AnoFim, C.GetStrDataFim(),
-                                    QStringLiteral("final"), Secao);
+    const bool iniOk =
+        VerificaData(ti, C.DiaIni, C.MesIni, C.AnoIni, C.GetStrDataIni(), QStringLiteral("inicial"), Secao);
+    const bool fimOk =
+        VerificaData(tf, C.DiaFim, C.MesFim, C.AnoFim, C.GetStrDataFim(), QStringLiteral("final"), Secao);
     if (tf != 0 && fimOk && (ti != tf))
       Aviso(Secao, "data-final-ignorada",
             QStringLiteral("A data final ") + C.GetStrDataFim() +
                 QStringLiteral(" é ignorada: a data inicial não é do mesmo tipo"));
-    else if (tf != 0 && iniOk && fimOk && ti != 4 &&
-             C.GetValorDataFinal() < C.GetValorDataInicial())
+    else if (tf != 0 && iniOk && fimOk && ti != 4 && C.GetValorDataFinal() < C.GetValorDataInicial())
       Erro(Secao, "data-final-anterior",
-           QStringLiteral("A data final ") + C.GetStrDataFim() +
-               QStringLiteral(" é anterior à data inicial ") + C.GetStrDataIni());
+           QStringLiteral("A data final ") + C.GetStrDataFim() + QStringLiteral(" é anterior à data inicial ") +
+               C.GetStrDataIni());
 
     struct Hora {
       qint32 H, M;
@@ -636,8 +586,7 @@ class TVerificador {
     if (!horasOk) return;
     if (C.HoraFim != -1 && C.HoraIni == -1)
       Aviso(Secao, "hora-ignorada",
-            QStringLiteral("A hora final ") + C.GetStrHoraFim() +
-                QStringLiteral(" é ignorada: falta a hora inicial"));
+            QStringLiteral("A hora final ") + C.GetStrHoraFim() + QStringLiteral(" é ignorada: falta a hora inicial"));
     if (C.HoraIniPeriodo != -1 && (ti < 1 || ti > 3))
       Aviso(Secao, "hora-ignorada",
             QStringLiteral("A hora inicial do período ") + C.GetStrHoraIniPeriodo() +
@@ -659,8 +608,7 @@ class TVerificador {
       return false;
     }
     if (DataExiste(Tipo, Dia, Mes, Ano)) return true;
-    Erro(Secao, "data-invalida",
-         QStringLiteral("A data ") + Qual + u' ' + Texto + QStringLiteral(" não existe"));
+    Erro(Secao, "data-invalida", QStringLiteral("A data ") + Qual + u' ' + Texto + QStringLiteral(" não existe"));
     return false;
   }
 
@@ -699,8 +647,7 @@ class TVerificador {
           problema = QStringLiteral("Tipo de opção inválida");
           codigo = "opcao-tipo-invalido";
         } else if (!o.OpcaoValida()) {
-          problema = QStringLiteral("O padrão ") + Aspas(o.GetValor()) +
-                     QStringLiteral(" não é uma opção válida");
+          problema = QStringLiteral("O padrão ") + Aspas(o.GetValor()) + QStringLiteral(" não é uma opção válida");
         }
       } else {
         problema = VerificaOpcaoChat(o);
@@ -712,9 +659,8 @@ class TVerificador {
       const auto it = primeira.constFind(chaves[size_t(i)]);
       if (it != primeira.cend())
         Erro(secao, "opcao-duplicada",
-             QStringLiteral("Opção já cadastrada: a opção ") + QString::number(*it + 1) +
-                 QStringLiteral(" (") + lista.GetItem(*it)->GetDescricaoValor() +
-                 QStringLiteral(") tem a mesma configuração"));
+             QStringLiteral("Opção já cadastrada: a opção ") + QString::number(*it + 1) + QStringLiteral(" (") +
+                 lista.GetItem(*it)->GetDescricaoValor() + QStringLiteral(") tem a mesma configuração"));
       else
         primeira.insert(chaves[size_t(i)], i);
 
@@ -727,15 +673,13 @@ class TVerificador {
   // An option that a later option of the same menu always matches too is never
   // chosen: matching a list lets the last matching option win.
   void VerificaOpcoesEncobertas(const TMUListaOpcao& Lista, const std::vector<QString>& Secoes,
-                                const std::vector<bool>& Validas,
-                                const std::vector<QString>& Chaves) {
+                                const std::vector<bool>& Validas, const std::vector<QString>& Chaves) {
     const int n = Lista.Count();
     std::vector<std::vector<TPosicao>> posicoes(static_cast<size_t>(n));
     std::vector<bool> fixas(static_cast<size_t>(n), false);
     if (!FChat)
       for (int i = 0; i < n; ++i)
-        fixas[size_t(i)] =
-            Validas[size_t(i)] && PosicoesFixas(*Lista.GetItem(i), posicoes[size_t(i)]);
+        fixas[size_t(i)] = Validas[size_t(i)] && PosicoesFixas(*Lista.GetItem(i), posicoes[size_t(i)]);
     for (int i = 0; i < n; ++i) {
       if (!Validas[size_t(i)] || (!FChat && !fixas[size_t(i)])) continue;
       const TMUOpcao& a = *Lista.GetItem(i);
@@ -743,13 +687,11 @@ class TVerificador {
         if (!Validas[size_t(j)] || Chaves[size_t(j)] == Chaves[size_t(i)]) continue;
         const TMUOpcao& b = *Lista.GetItem(j);
         const bool cobre =
-            FChat ? ChatCobre(a, b)
-                  : fixas[size_t(j)] && Cobre(posicoes[size_t(i)], posicoes[size_t(j)]);
+            FChat ? ChatCobre(a, b) : fixas[size_t(j)] && Cobre(posicoes[size_t(i)], posicoes[size_t(j)]);
         if (!cobre) continue;
         Aviso(Secoes[size_t(i)], "opcao-encoberta",
-              QStringLiteral("A opção nunca é escolhida: a opção ") + QString::number(j + 1) +
-                  QStringLiteral(" (") + b.GetDescricaoValor() +
-                  QStringLiteral("), cadastrada depois, aceita tudo o que ela aceita"));
+              QStringLiteral("A opção nunca é escolhida: a opção ") + QString::number(j + 1) + QStringLiteral(" (") +
+                  b.GetDescricaoValor() + QStringLiteral("), cadastrada depois, aceita tudo o que ela aceita"));
         break;
       }
     }
@@ -795,23 +737,22 @@ std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensage
 }
 
 const QStringList& CodigosVerificacao() {
-  static const QStringList codigos = {
-      QStringLiteral("menu-inicial-vazio"),  QStringLiteral("menu-inicial-inexistente"),
-      QStringLiteral("menu-sem-nome"),       QStringLiteral("menu-duplicado"),
-      QStringLiteral("vaipara-inexistente"), QStringLiteral("opcao-invalida"),
-      QStringLiteral("opcao-tipo-invalido"), QStringLiteral("opcao-duplicada"),
-      QStringLiteral("variavel-invalida"),   QStringLiteral("mensagem-invalida"),
-      QStringLiteral("comando-invalido"),    QStringLiteral("acao-nao-oferecida"),
-      QStringLiteral("acao-sem-valor"),      QStringLiteral("acao-valor-invalido"),
-      QStringLiteral("comparacao-invalida"), QStringLiteral("data-invalida"),
-      QStringLiteral("data-final-anterior"), QStringLiteral("hora-invalida"),
-      QStringLiteral("tdd-caracteres"),      QStringLiteral("menu-inalcancavel"),
-      QStringLiteral("menu-vazio"),          QStringLiteral("acao-nunca-executada"),
-      QStringLiteral("acao-sem-tipo"),       QStringLiteral("opcao-encoberta"),
-      QStringLiteral("item-sem-opcao"),      QStringLiteral("secao-sem-opcoes"),
-      QStringLiteral("audio-fora-catalogo"), QStringLiteral("audio-ausente-servidor"),
-      QStringLiteral("tentativas-zero"),     QStringLiteral("tempo-zero"),
-      QStringLiteral("data-final-ignorada"), QStringLiteral("hora-ignorada")};
+  static const QStringList codigos = {QStringLiteral("menu-inicial-vazio"),  QStringLiteral("menu-inicial-inexistente"),
+                                      QStringLiteral("menu-sem-nome"),       QStringLiteral("menu-duplicado"),
+                                      QStringLiteral("vaipara-inexistente"), QStringLiteral("opcao-invalida"),
+                                      QStringLiteral("opcao-tipo-invalido"), QStringLiteral("opcao-duplicada"),
+                                      QStringLiteral("variavel-invalida"),   QStringLiteral("mensagem-invalida"),
+                                      QStringLiteral("comando-invalido"),    QStringLiteral("acao-nao-oferecida"),
+                                      QStringLiteral("acao-sem-valor"),      QStringLiteral("acao-valor-invalido"),
+                                      QStringLiteral("comparacao-invalida"), QStringLiteral("data-invalida"),
+                                      QStringLiteral("data-final-anterior"), QStringLiteral("hora-invalida"),
+                                      QStringLiteral("tdd-caracteres"),      QStringLiteral("menu-inalcancavel"),
+                                      QStringLiteral("menu-vazio"),          QStringLiteral("acao-nunca-executada"),
+                                      QStringLiteral("acao-sem-tipo"),       QStringLiteral("opcao-encoberta"),
+                                      QStringLiteral("item-sem-opcao"),      QStringLiteral("secao-sem-opcoes"),
+                                      QStringLiteral("audio-fora-catalogo"), QStringLiteral("audio-ausente-servidor"),
+                                      QStringLiteral("tentativas-zero"),     QStringLiteral("tempo-zero"),
+                                      QStringLiteral("data-final-ignorada"), QStringLiteral("hora-ignorada")};
   return codigos;
 }
 
@@ -821,9 +762,7 @@ int ContaErros(const std::vector<TAchado>& Achados) {
   return n;
 }
 
-int ContaAvisos(const std::vector<TAchado>& Achados) {
-  return static_cast<int>(Achados.size()) - ContaErros(Achados);
-}
+int ContaAvisos(const std::vector<TAchado>& Achados) { return static_cast<int>(Achados.size()) - ContaErros(Achados); }
 
 QStringList ArquivosPresentes(const TMUListaDescricaoMensagem& Catalogo) {
   QStringList nomes;

@@ -49,8 +49,7 @@ struct TAchado {
   QString GetStrLinha() const;
 };
 
-std::vector<TAchado> VerificaURA(const TDAC& Dac,
-                                 const TMUListaDescricaoMensagem* Catalogo = nullptr,
+std::vector<TAchado> VerificaURA(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo = nullptr,
                                  const QStringList* ArquivosServidor = nullptr);
 
 int ContaErros(const std::vector<TAchado>& Achados);

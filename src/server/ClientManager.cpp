@@ -49,11 +49,9 @@ qsizetype IndexOfTerminator(const QString& Text, qsizetype From) {
 
 }  // namespace
 
-TClientManager::TClientManager(QObject* parent)
-    : QObject(parent), ClientSocket(std::make_unique<QTcpSocket>(this)) {
+TClientManager::TClientManager(QObject* parent) : QObject(parent), ClientSocket(std::make_unique<QTcpSocket>(this)) {
   connect(ClientSocket.get(), &QTcpSocket::connected, this, &TClientManager::SocketConnected);
-  connect(ClientSocket.get(), &QTcpSocket::disconnected, this,
-          &TClientManager::SocketDisconnected);
+  connect(ClientSocket.get(), &QTcpSocket::disconnected, this, &TClientManager::SocketDisconnected);
   connect(ClientSocket.get(), &QTcpSocket::errorOccurred, this, &TClientManager::SocketError);
   connect(ClientSocket.get(), &QTcpSocket::readyRead, this, &TClientManager::SocketReadyRead);
 }

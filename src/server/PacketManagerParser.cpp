@@ -95,9 +95,7 @@ QString TPacketManagerParser::GetLine(qsizetype Index) const {
   return sl.at(Index);
 }
 
-int TPacketManagerParser::GetPriority() const {
-  return StrToIntDef(GetFieldValue(QStringLiteral("Priority")), 0);
-}
+int TPacketManagerParser::GetPriority() const { return StrToIntDef(GetFieldValue(QStringLiteral("Priority")), 0); }
 
 QString TPacketManagerParser::GetInterfaceOfChannel() const {
   const QString channel = GetChannel();
@@ -120,20 +118,16 @@ QString TPacketManagerParser::ConfigReadString(const QString& Section, const QSt
   if (!FindCategory(sl, Section, &number)) return Default;
   QString lineNumber, variable, value;
   for (const QString& line : sl)
-    if (ParseLine(line, &lineNumber, &variable, &value) && lineNumber == number &&
-        variable == Variable)
-      return value;
+    if (ParseLine(line, &lineNumber, &variable, &value) && lineNumber == number && variable == Variable) return value;
   return Default;
 }
 
-int TPacketManagerParser::ConfigReadInteger(const QString& Section, const QString& Variable,
-                                            int Default) const {
+int TPacketManagerParser::ConfigReadInteger(const QString& Section, const QString& Variable, int Default) const {
   const QString s = ConfigReadString(Section, Variable, QString());
   return s.isEmpty() ? Default : StrToIntDef(s, Default);
 }
 
-bool TPacketManagerParser::ConfigReadBool(const QString& Section, const QString& Variable,
-                                          bool Default) const {
+bool TPacketManagerParser::ConfigReadBool(const QString& Section, const QString& Variable, bool Default) const {
   const int v = ConfigReadInteger(Section, Variable, -1);
   return v == -1 ? Default : v != 0;
 }

@@ -54,8 +54,7 @@ class TPacketManagerParser {
   QString GetInterfaceOfChannel() const;
   QString GetChannelOfChannel() const;
 
-  QString ConfigReadString(const QString& Section, const QString& Variable,
-                           const QString& Default) const;
+  QString ConfigReadString(const QString& Section, const QString& Variable, const QString& Default) const;
   int ConfigReadInteger(const QString& Section, const QString& Variable, int Default) const;
   // -1 and non-integers count as missing.
   bool ConfigReadBool(const QString& Section, const QString& Variable, bool Default) const;

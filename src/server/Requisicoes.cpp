@@ -6,8 +6,8 @@
 
 namespace {
 const QString kFim = QStringLiteral("\r\n\r\n");
-const QString kFiltroPerfil =
-    QStringLiteral("PerfilConfiguracaoId = (SELECT PerfilConfiguracaoId FROM PerfilConfiguracao WHERE Status = 1 LIMIT 0,1)");
+const QString kFiltroPerfil = QStringLiteral(
+    "PerfilConfiguracaoId = (SELECT PerfilConfiguracaoId FROM PerfilConfiguracao WHERE Status = 1 LIMIT 0,1)");
 }  // namespace
 
 namespace Requisicao {
@@ -24,7 +24,8 @@ QString LeArquivoMensagens(const QString& Nome) {
 }
 
 QString LeArquivoMensagensChat() {
-  return QStringLiteral("Action: ReadXmlMessages\r\nActionId: LerXmlMensagensChat\r\nFilename: mensagenschat.xml") + kFim;
+  return QStringLiteral("Action: ReadXmlMessages\r\nActionId: LerXmlMensagensChat\r\nFilename: mensagenschat.xml") +
+         kFim;
 }
 
 QString ListaArquivosWav() { return QStringLiteral("Action: ListWavFiles\r\nActionId: ListaArquivosWav") + kFim; }

@@ -321,8 +321,7 @@ void TSessaoServidor::TrataEvento(const QString& Evento, const TPacketManagerPar
   }
 }
 
-void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManagerParser& P,
-                                    const QString& ActionID) {
+void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManagerParser& P, const QString& ActionID) {
   const bool sucesso = Resposta == u"Success";
   if (!sucesso && Resposta != u"Error") return;
   const QString erro = QStringLiteral("ERRO: ") + GetUtf8ToAnsiMessage(P.GetRespMessage());
@@ -349,7 +348,8 @@ void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManage
       if (const TDAC* dac = FJanela->DacAtual())
         ClientManager->SendString(Requisicao::LeCabecalhoXmlUra(dac->NomeArquivoServidor));
       FJanela->RenovaSnapshot();
-      FJanela->MensagemAdiada(QStringLiteral("Arquivo salvo com sucesso."), QStringLiteral("Salvar arquivo no servidor"));
+      FJanela->MensagemAdiada(QStringLiteral("Arquivo salvo com sucesso."),
+                              QStringLiteral("Salvar arquivo no servidor"));
     } else {
       FJanela->MensagemAdiada(erro, QStringLiteral("Salvar arquivo no servidor"));
     }

@@ -55,19 +55,11 @@ TResposta TPlataformaQt::Mensagem(QWidget* Pai, TTipoMensagem Tipo, const QStrin
   texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
   caixa.setText(texto);
   switch (Tipo) {
-    case TTipoMensagem::Informacao:
-      caixa.setIcon(QMessageBox::Information);
-      break;
-    case TTipoMensagem::Erro:
-      caixa.setIcon(QMessageBox::Critical);
-      break;
-    case TTipoMensagem::Simples:
-      caixa.setIcon(QMessageBox::NoIcon);
-      break;
+    case TTipoMensagem::Informacao: caixa.setIcon(QMessageBox::Information); break;
+    case TTipoMensagem::Erro: caixa.setIcon(QMessageBox::Critical); break;
+    case TTipoMensagem::Simples: caixa.setIcon(QMessageBox::NoIcon); break;
     case TTipoMensagem::SimNao:
-    case TTipoMensagem::SimNaoCancelar:
-      caixa.setIcon(QMessageBox::Question);
-      break;
+    case TTipoMensagem::SimNaoCancelar: caixa.setIcon(QMessageBox::Question); break;
   }
   if (Tipo == TTipoMensagem::SimNao || Tipo == TTipoMensagem::SimNaoCancelar) {
     QMessageBox::StandardButtons botoes = QMessageBox::Yes | QMessageBox::No;
@@ -85,12 +77,9 @@ TResposta TPlataformaQt::Mensagem(QWidget* Pai, TTipoMensagem Tipo, const QStrin
   const int r = caixa.exec();
   QGuiApplication::restoreOverrideCursor();
   switch (r) {
-    case QMessageBox::Yes:
-      return TResposta::Sim;
-    case QMessageBox::No:
-      return TResposta::Nao;
-    case QMessageBox::Cancel:
-      return TResposta::Cancelar;
+    case QMessageBox::Yes: return TResposta::Sim;
+    case QMessageBox::No: return TResposta::Nao;
+    case QMessageBox::Cancel: return TResposta::Cancelar;
     default:
       return Tipo == TTipoMensagem::SimNaoCancelar ? TResposta::Cancelar
              : Tipo == TTipoMensagem::SimNao       ? TResposta::Nao
@@ -98,8 +87,7 @@ TResposta TPlataformaQt::Mensagem(QWidget* Pai, TTipoMensagem Tipo, const QStrin
   }
 }
 
-QString TPlataformaQt::AbrirArquivo(QWidget* Pai, const QString& Titulo, const QString& Pasta,
-                                    const QString& Filtro) {
+QString TPlataformaQt::AbrirArquivo(QWidget* Pai, const QString& Titulo, const QString& Pasta, const QString& Filtro) {
   return QFileDialog::getOpenFileName(Pai, Titulo, Pasta, Filtro);
 }
 
@@ -148,8 +136,7 @@ int TPlataformaQt::ExecutaDialogo(QDialog* Dialogo) { return Dialogo->exec(); }
 
 // ---- scripted ----
 
-TResposta TPlataformaRoteirizada::Mensagem(QWidget*, TTipoMensagem Tipo, const QString& Texto,
-                                           const QString& Titulo) {
+TResposta TPlataformaRoteirizada::Mensagem(QWidget*, TTipoMensagem Tipo, const QString& Texto, const QString& Titulo) {
   Caixas.push_back({Tipo, Texto, Titulo});
   if (Tipo != TTipoMensagem::SimNao && Tipo != TTipoMensagem::SimNaoCancelar) return TResposta::Ok;
   if (Respostas.empty()) return RespostaPadrao;

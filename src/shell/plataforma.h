@@ -28,13 +28,11 @@ class IPlataforma {
   // File dialogs; Filtro in Qt's form ("Arquivos XML (*.xml);;Todos (*)").
   // An empty result means cancelled.
   virtual QString AbrirArquivo(QWidget* Pai, const QString& Titulo, const QString& Pasta, const QString& Filtro) = 0;
-  virtual QString SalvarArquivo(QWidget* Pai, const QString& Titulo, const QString& Caminho,
-                                const QString& Filtro) = 0;
+  virtual QString SalvarArquivo(QWidget* Pai, const QString& Titulo, const QString& Caminho, const QString& Filtro) = 0;
   virtual QString EscolherPasta(QWidget* Pai, const QString& Titulo, const QString& Pasta) = 0;
   // Open dialog that takes several files; empty when cancelled. By default
   // one AbrirArquivo answer, several names separated by line breaks.
-  virtual QStringList AbrirArquivos(QWidget* Pai, const QString& Titulo, const QString& Pasta,
-                                    const QString& Filtro);
+  virtual QStringList AbrirArquivos(QWidget* Pai, const QString& Titulo, const QString& Pasta, const QString& Filtro);
   // Busy pointer; calls nest.
   virtual void CursorOcupado(bool Ocupado) = 0;
   virtual QDateTime Agora() = 0;
@@ -79,8 +77,7 @@ class TPlataformaQt : public IPlataforma {
   QString AbrirArquivo(QWidget* Pai, const QString& Titulo, const QString& Pasta, const QString& Filtro) override;
   QString SalvarArquivo(QWidget* Pai, const QString& Titulo, const QString& Caminho, const QString& Filtro) override;
   QString EscolherPasta(QWidget* Pai, const QString& Titulo, const QString& Pasta) override;
-  QStringList AbrirArquivos(QWidget* Pai, const QString& Titulo, const QString& Pasta,
-                            const QString& Filtro) override;
+  QStringList AbrirArquivos(QWidget* Pai, const QString& Titulo, const QString& Pasta, const QString& Filtro) override;
   void CursorOcupado(bool Ocupado) override;
   QDateTime Agora() override;
   QSize TamanhoTela() override;

@@ -12,8 +12,8 @@
 #include "UfrmGravarAudio.h"
 #include "infoauxiliar.h"
 #include "ondas.h"
-#include "wave.h"
 #include "simulador.h"
+#include "wave.h"
 
 namespace {
 
@@ -86,8 +86,10 @@ TEST_F(Envio, RegrasDoNomeEDaDescricao) {
     const char* NomeFinal;
   } casos[] = {
       {"", "d", "Informe o nome do arquivo.", ""},
-      {".msg", "d", "Nome do arquivo inválido. Deve conter apenas letras e/ou dígitos, além de \"-\", \".\" e \"_\".", ""},
-      {"mensagem 1", "d", "Nome do arquivo inválido. Deve conter apenas letras e/ou dígitos, além de \"-\", \".\" e \"_\".", ""},
+      {".msg", "d", "Nome do arquivo inválido. Deve conter apenas letras e/ou dígitos, além de \"-\", \".\" e \"_\".",
+       ""},
+      {"mensagem 1", "d",
+       "Nome do arquivo inválido. Deve conter apenas letras e/ou dígitos, além de \"-\", \".\" e \"_\".", ""},
       {"msg", "", "Informe uma descrição para o arquivo.", ""},
       {"msg.WAV", "d", "Extensão do arquivo inválida.", ""},
       {"Msg_2", "d", "", "Msg_2.wav"},

@@ -14,7 +14,9 @@ inline QByteArray U32(quint32 v) {
   qToLittleEndian(v, b.data());
   return b;
 }
-inline QByteArray Bloco(const char* Id, const QByteArray& Corpo) { return QByteArray(Id, 4) + U32(Corpo.size()) + Corpo; }
+inline QByteArray Bloco(const char* Id, const QByteArray& Corpo) {
+  return QByteArray(Id, 4) + U32(Corpo.size()) + Corpo;
+}
 inline QByteArray Fmt(quint16 Codigo, quint16 Canais, quint32 Taxa, quint16 Bits, int Extra = 0) {
   const quint16 quadro = quint16(Canais * Bits / 8);
   return Bloco("fmt ", U16(Codigo) + U16(Canais) + U32(Taxa) + U32(Taxa * quadro) + U16(quadro) + U16(Bits) +

@@ -4,6 +4,8 @@
 // default input.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <QAudioDevice>
 #include <QBuffer>
 #include <QLabel>
@@ -11,8 +13,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "PlayGraficoArq.h"
 #include "UfrmGravarAudio.h"
@@ -48,8 +48,10 @@ class AudioReal : public TesteJanela {
     FServidor->setProcessChannelMode(QProcess::MergedChannels);
     FServidor->start(pulse, {QStringLiteral("-n"), QStringLiteral("-F"), script, QStringLiteral("--exit-idle-time=-1"),
                              QStringLiteral("--daemonize=no"), QStringLiteral("--use-pid-file=no")});
-    if (!FServidor->waitForStarted(kPrazoTesteMs) ||
-        !EsperaAte([dir] { return QFile::exists(dir + QStringLiteral("/pulse/native")) && QFile::exists(dir + QStringLiteral("/entrada.fifo")); })) {
+    if (!FServidor->waitForStarted(kPrazoTesteMs) || !EsperaAte([dir] {
+          return QFile::exists(dir + QStringLiteral("/pulse/native")) &&
+                 QFile::exists(dir + QStringLiteral("/entrada.fifo"));
+        })) {
       FMotivo = "pulseaudio did not start: " + FServidor->readAll().toStdString();
       return;
     }
@@ -110,7 +112,8 @@ TEST_F(AudioReal, GravacaoCapturaAsAmostrasDaFonte) {
   QByteArray rampa;
   for (int i = 0; i < 1000; ++i) rampa += U16(quint16(qint16(i * 13 - 6500)));
   ASSERT_TRUE(Alimenta(rampa + QByteArray(16000, '\0')));
-  ASSERT_TRUE(EsperaAte([&] { return g.findChild<QLabel*>(QStringLiteral("LabelPosicao"))->text() >= QStringLiteral("00:01"); }));
+  ASSERT_TRUE(EsperaAte(
+      [&] { return g.findChild<QLabel*>(QStringLiteral("LabelPosicao"))->text() >= QStringLiteral("00:01"); }));
   g.btPararClick();
   EXPECT_TRUE(g.ArquivoGravado);
   EXPECT_GE(g.duracaoArquivo, 1000);

@@ -21,12 +21,13 @@ class ServicoTTS {
     }
   }
   bool Inicia(const QStringList& Opcoes) {
-    FProcesso.start(QStringLiteral(URA_TTS_SIM_PATH), QStringList{QStringLiteral("--port"), QStringLiteral("0")} + Opcoes);
+    FProcesso.start(QStringLiteral(URA_TTS_SIM_PATH),
+                    QStringList{QStringLiteral("--port"), QStringLiteral("0")} + Opcoes);
     if (!FProcesso.waitForStarted(kPrazoTesteMs) ||
         !EsperaAte([this] { return FProcesso.canReadLine() || FProcesso.state() == QProcess::NotRunning; }))
       return false;
-    const auto m = QRegularExpression(QStringLiteral("LISTENING 127.0.0.1:(\\d+)"))
-                       .match(QString::fromUtf8(FProcesso.readLine()));
+    const auto m =
+        QRegularExpression(QStringLiteral("LISTENING 127.0.0.1:(\\d+)")).match(QString::fromUtf8(FProcesso.readLine()));
     FPorta = m.hasMatch() ? m.captured(1).toInt() : 0;
     return FPorta != 0;
   }

@@ -55,8 +55,8 @@ TEST(NomeArquivoServidor, Regra) {
   const struct {
     const char* Nome;
     bool Valido;
-  } casos[] = {{".msg", false},       {"-msg", false},    {"_msg", false},    {"msg..wav", false},
-               {"mensagem 1", false}, {"ação", false},    {"a/b", false},     {"msg-1.wav", true},
+  } casos[] = {{".msg", false},       {"-msg", false},       {"_msg", false}, {"msg..wav", false},
+               {"mensagem 1", false}, {"ação", false},       {"a/b", false},  {"msg-1.wav", true},
                {"Msg_2", true},       {"boas-vindas", true}, {"m.s.g", true}};
   for (const auto& c : casos) EXPECT_EQ(NomeArquivoValido(QString::fromUtf8(c.Nome)), c.Valido) << c.Nome;
 }

@@ -1,8 +1,8 @@
 // Message catalogue and chat text catalogue: merging into the lookup lists,
 // the text lines sent to the server and the local file round trip.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "UTXMLDac.h"
 #include "infoauxiliar.h"
@@ -49,14 +49,15 @@ class CatalogoTest : public ::testing::Test {
 TEST_F(CatalogoTest, MessageCatalogueMergesKeepingPlaces) {
   AddMensagem(QStringLiteral("a.wav"), QStringLiteral("velha"));
   AddMensagem(QStringLiteral("b.wav"), QStringLiteral("B"));
-  ASSERT_TRUE(Carrega(kDecl + QStringLiteral("\n<MensagensSonarea>\n"
-                                             "<Msg><Arquivo> a.wav </Arquivo><Descricao>nova &amp; boa</Descricao></Msg>\n"
-                                             "<Msg><Arquivo>   </Arquivo><Descricao>ignorada</Descricao></Msg>\n"
-                                             "<Msg><Descricao>sem arquivo</Descricao></Msg>\n"
-                                             "<Outro><Arquivo>x.wav</Arquivo></Outro>\n"
-                                             "<Msg><Arquivo>c.wav</Arquivo></Msg>\n"
-                                             "<Msg><Arquivo> d.wav</Arquivo></Msg>\n"
-                                             "</MensagensSonarea>")));
+  ASSERT_TRUE(
+      Carrega(kDecl + QStringLiteral("\n<MensagensSonarea>\n"
+                                     "<Msg><Arquivo> a.wav </Arquivo><Descricao>nova &amp; boa</Descricao></Msg>\n"
+                                     "<Msg><Arquivo>   </Arquivo><Descricao>ignorada</Descricao></Msg>\n"
+                                     "<Msg><Descricao>sem arquivo</Descricao></Msg>\n"
+                                     "<Outro><Arquivo>x.wav</Arquivo></Outro>\n"
+                                     "<Msg><Arquivo>c.wav</Arquivo></Msg>\n"
+                                     "<Msg><Arquivo> d.wav</Arquivo></Msg>\n"
+                                     "</MensagensSonarea>")));
   ASSERT_EQ(Mensagens().Count(), 4);
   EXPECT_EQ(Mensagens().GetItem(0)->Arquivo, QStringLiteral("a.wav"));
   EXPECT_EQ(Mensagens().GetItem(0)->Descricao, QStringLiteral("nova & boa"));
@@ -72,13 +73,14 @@ TEST_F(CatalogoTest, MessageCatalogueMergesKeepingPlaces) {
 
 TEST_F(CatalogoTest, ChatCatalogueEncodesLineBreaksAndSkipsDuplicates) {
   AddMensagem(QStringLiteral("a.wav"), QStringLiteral("A"));
-  ASSERT_TRUE(Carrega(QStringLiteral("<MensagensChat>\n"
-                                     "<MsgChat><Descricao>linha1\nlinha2</Descricao></MsgChat>\n"
-                                     "<MsgChatTDD><Descricao>OI</Descricao></MsgChatTDD>\n"
-                                     "<MsgChat><Descricao>LINHA1\nlinha2</Descricao></MsgChat>\n"
-                                     "<MsgChat><Descricao>   </Descricao></MsgChat>\n"
-                                     "<MsgChat><Descricao>a&#xD;b</Descricao></MsgChat>\n"
-                                     "</MensagensChat>")));
+  ASSERT_TRUE(
+      Carrega(QStringLiteral("<MensagensChat>\n"
+                             "<MsgChat><Descricao>linha1\nlinha2</Descricao></MsgChat>\n"
+                             "<MsgChatTDD><Descricao>OI</Descricao></MsgChatTDD>\n"
+                             "<MsgChat><Descricao>LINHA1\nlinha2</Descricao></MsgChat>\n"
+                             "<MsgChat><Descricao>   </Descricao></MsgChat>\n"
+                             "<MsgChat><Descricao>a&#xD;b</Descricao></MsgChat>\n"
+                             "</MensagensChat>")));
   EXPECT_EQ(Chat().Lista(), QStringList({QStringLiteral("a&#xD;b"), QStringLiteral("linha1&#xA;linha2")}));
   EXPECT_EQ(ChatTDD().Lista(), QStringList({QStringLiteral("OI")}));
   // The message catalogue is not touched by a chat catalogue.
@@ -87,13 +89,13 @@ TEST_F(CatalogoTest, ChatCatalogueEncodesLineBreaksAndSkipsDuplicates) {
 
   QStringList linhas;
   MensagensToXMLStringList(true, linhas);
-  EXPECT_EQ(linhas, QStringList({kDecl, QStringLiteral("<MensagensChat>"), QStringLiteral("  <MsgChat>"),
-                                 QStringLiteral("     <Descricao>a&#xD;b</Descricao>"), QStringLiteral("  </MsgChat>"),
-                                 QStringLiteral("  <MsgChat>"),
-                                 QStringLiteral("     <Descricao>linha1&#xA;linha2</Descricao>"),
-                                 QStringLiteral("  </MsgChat>"), QStringLiteral("  <MsgChatTDD>"),
-                                 QStringLiteral("     <Descricao>OI</Descricao>"), QStringLiteral("  </MsgChatTDD>"),
-                                 QStringLiteral("</MensagensChat>")}));
+  EXPECT_EQ(linhas,
+            QStringList({kDecl, QStringLiteral("<MensagensChat>"), QStringLiteral("  <MsgChat>"),
+                         QStringLiteral("     <Descricao>a&#xD;b</Descricao>"), QStringLiteral("  </MsgChat>"),
+                         QStringLiteral("  <MsgChat>"), QStringLiteral("     <Descricao>linha1&#xA;linha2</Descricao>"),
+                         QStringLiteral("  </MsgChat>"), QStringLiteral("  <MsgChatTDD>"),
+                         QStringLiteral("     <Descricao>OI</Descricao>"), QStringLiteral("  </MsgChatTDD>"),
+                         QStringLiteral("</MensagensChat>")}));
 }
 
 TEST_F(CatalogoTest, RejectedDocuments) {

@@ -10,8 +10,7 @@ namespace {
 class IdaEVolta : public UraXmlTeste {
  protected:
   // Reads Texto, writes it, reads that back and writes again.
-  void DuasGravacoes(const QString& Texto, TDAC& Primeiro, TDAC& Segundo, QString& Gravacao1,
-                     QString& Gravacao2) {
+  void DuasGravacoes(const QString& Texto, TDAC& Primeiro, TDAC& Segundo, QString& Gravacao1, QString& Gravacao2) {
     ASSERT_TRUE(Ler(Texto, Primeiro));
     Gravacao1 = Escreve(Primeiro);
     ASSERT_TRUE(Ler(Gravacao1, Segundo));
@@ -19,9 +18,7 @@ class IdaEVolta : public UraXmlTeste {
   }
 };
 
-QString Dados(const QString& Nome) {
-  return QString::fromUtf8(LeArquivo(QStringLiteral(URA_DADOS_TESTE "/") + Nome));
-}
+QString Dados(const QString& Nome) { return QString::fromUtf8(LeArquivo(QStringLiteral(URA_DADOS_TESTE "/") + Nome)); }
 
 TEST_F(IdaEVolta, FilesWithBreaksInValuesSaveUnchanged) {
   for (const QString& nome : {QStringLiteral("tab-no-nome-do-menu.xml"), QStringLiteral("quebras-de-linha.xml")}) {
@@ -91,12 +88,12 @@ class Aleatorio {
   explicit Aleatorio(unsigned Semente) : Rng(Semente) {}
 
   QString Texto() {
-    static const QStringList pecas = {QStringLiteral("a"), QStringLiteral("Z"), QStringLiteral("7"),
-                                      QStringLiteral(" "), QStringLiteral("\t"), QStringLiteral("\n"),
+    static const QStringList pecas = {QStringLiteral("a"),  QStringLiteral("Z"),    QStringLiteral("7"),
+                                      QStringLiteral(" "),  QStringLiteral("\t"),   QStringLiteral("\n"),
                                       QStringLiteral("\r"), QStringLiteral("\r\n"), QStringLiteral("&"),
-                                      QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("\""),
-                                      QStringLiteral("'"), QStringLiteral("ção"), QStringLiteral("€"),
-                                      QStringLiteral("😀"), QStringLiteral("&#xA;")};
+                                      QStringLiteral("<"),  QStringLiteral(">"),    QStringLiteral("\""),
+                                      QStringLiteral("'"),  QStringLiteral("ção"),  QStringLiteral("€"),
+                                      QStringLiteral("😀"),  QStringLiteral("&#xA;")};
     QString s;
     for (int n = Entre(0, 8); n > 0; --n) s += pecas[Entre(0, int(pecas.size()) - 1)];
     return s;

@@ -1,9 +1,9 @@
 // The HTML report: page lines, links, escaping, file path and file bytes.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "apoio.h"
 
@@ -13,16 +13,18 @@
 
 namespace {
 
-const QString kA =
-    QStringLiteral("    <td class=\"bordaEsquerda bordaDireita bordaSuperior\" width=280 align=\"left\" height=\"21\">");
-const QString kM = QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" width=250 align=\"left\" height=\"21\">");
-const QString kS20 = QStringLiteral("    <td class=\"bordaSuperior\" width=20 align=\"left\" height=\"21\">&nbsp;</td>");
+const QString kA = QStringLiteral(
+    "    <td class=\"bordaEsquerda bordaDireita bordaSuperior\" width=280 align=\"left\" height=\"21\">");
+const QString kM =
+    QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" width=250 align=\"left\" height=\"21\">");
+const QString kS20 =
+    QStringLiteral("    <td class=\"bordaSuperior\" width=20 align=\"left\" height=\"21\">&nbsp;</td>");
 const QString kP20 = QStringLiteral("    <td width=20 align=\"left\" height=\"21\">&nbsp;</td>");
 const QString kL = QStringLiteral("    <td class=\"bordaEsquerda\" width=20 align=\"left\" height=\"21\">&nbsp;</td>");
-const QString kS160 = QStringLiteral("    <td class=\"bordaSuperior\" width=160 align=\"left\" height=\"21\">&nbsp;</td>");
+const QString kS160 =
+    QStringLiteral("    <td class=\"bordaSuperior\" width=160 align=\"left\" height=\"21\">&nbsp;</td>");
 const QString kR = QStringLiteral("  <tr>");
 const QString kE = QStringLiteral("  </tr>");
-
 
 class RelatorioTest : public ::testing::Test {
  protected:
@@ -63,9 +65,9 @@ class RelatorioTest : public ::testing::Test {
 
   // The lines of one menu, from its name row to its separator row.
   static QStringList LinhasDoMenu(const QStringList& Pagina, const QString& IdEscapado) {
-    const int ini = Pagina.indexOf(QStringLiteral("  <tr id=\"") + IdEscapado + QStringLiteral("\" bgcolor=\"#B0E0E6\">"));
-    const int fim =
-        Pagina.indexOf(QStringLiteral("    <td class=\"bordaSuperior\" colspan=\"5\">&nbsp;</td>"), ini);
+    const int ini =
+        Pagina.indexOf(QStringLiteral("  <tr id=\"") + IdEscapado + QStringLiteral("\" bgcolor=\"#B0E0E6\">"));
+    const int fim = Pagina.indexOf(QStringLiteral("    <td class=\"bordaSuperior\" colspan=\"5\">&nbsp;</td>"), ini);
     if (ini < 0 || fim < 0) return {};
     return Pagina.mid(ini, fim - ini + 2);
   }
@@ -77,50 +79,83 @@ class RelatorioTest : public ::testing::Test {
 TEST_F(RelatorioTest, HeadAndHeaderTables) {
   const QStringList h = Pagina();
   const QStringList inicio = {
-      QStringLiteral("<html>"), QStringLiteral("<head>"), QStringLiteral("<title>Configurador de URA Ondaris</title>"),
-      QStringLiteral("<style type=\"text/css\">"), QStringLiteral("  .bordaSuperior { border-top: 1px solid silver;}"),
+      QStringLiteral("<html>"),
+      QStringLiteral("<head>"),
+      QStringLiteral("<title>Configurador de URA Ondaris</title>"),
+      QStringLiteral("<style type=\"text/css\">"),
+      QStringLiteral("  .bordaSuperior { border-top: 1px solid silver;}"),
       QStringLiteral("  .bordaInferior { border-bottom: 1px solid silver;}"),
       QStringLiteral("  .bordaEsquerda { border-left: 1px solid silver;}"),
-      QStringLiteral("  .bordaDireita { border-right: 1px solid silver;}"), QStringLiteral(".text {"),
-      QStringLiteral("\tfont-family: Arial;"), QStringLiteral("\tfont-size: 12px;"), QStringLiteral("\tcolor: #000000;"),
-      QStringLiteral("}"), QStringLiteral(".textBold {"), QStringLiteral("\tfont-family: Arial;"),
-      QStringLiteral("\tfont-size: 12px;"), QStringLiteral("\tcolor: #000000;"), QStringLiteral("\tfont-weight: bold;"),
-      QStringLiteral("}"), QStringLiteral(".textTitulo {"), QStringLiteral("\tfont-family: Arial;"),
-      QStringLiteral("\tfont-size: 18px;"), QStringLiteral("\tcolor: #0000FF;"), QStringLiteral("\tfont-weight: bold;"),
-      QStringLiteral("}"), QStringLiteral("</style>"), QStringLiteral("</head>"),
+      QStringLiteral("  .bordaDireita { border-right: 1px solid silver;}"),
+      QStringLiteral(".text {"),
+      QStringLiteral("\tfont-family: Arial;"),
+      QStringLiteral("\tfont-size: 12px;"),
+      QStringLiteral("\tcolor: #000000;"),
+      QStringLiteral("}"),
+      QStringLiteral(".textBold {"),
+      QStringLiteral("\tfont-family: Arial;"),
+      QStringLiteral("\tfont-size: 12px;"),
+      QStringLiteral("\tcolor: #000000;"),
+      QStringLiteral("\tfont-weight: bold;"),
+      QStringLiteral("}"),
+      QStringLiteral(".textTitulo {"),
+      QStringLiteral("\tfont-family: Arial;"),
+      QStringLiteral("\tfont-size: 18px;"),
+      QStringLiteral("\tcolor: #0000FF;"),
+      QStringLiteral("\tfont-weight: bold;"),
+      QStringLiteral("}"),
+      QStringLiteral("</style>"),
+      QStringLiteral("</head>"),
       QStringLiteral("<body bgcolor=\"#FFFFFF\" text=\"#000000\">"),
       QStringLiteral("<h1 class=\"textTitulo\">Configurador de URA Ondaris</h1>"),
-      QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"900\">"), kR,
+      QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"900\">"),
+      kR,
       QStringLiteral("    <td width=100 align=\"left\" class=\"textBold\">Nome da URA</td>"),
-      QStringLiteral("    <td align=\"left\" width=\"778\" class=\"text\">:&nbsp;Atendimento</td>"), kE, kR,
+      QStringLiteral("    <td align=\"left\" width=\"778\" class=\"text\">:&nbsp;Atendimento</td>"),
+      kE,
+      kR,
       QStringLiteral("    <td width=100 align=\"left\" class=\"textBold\">Descrição</td>"),
-      QStringLiteral("    <td align=\"left\" width=\"778\" class=\"text\">:&nbsp;URA de teste</td>"), kE, kR,
+      QStringLiteral("    <td align=\"left\" width=\"778\" class=\"text\">:&nbsp;URA de teste</td>"),
+      kE,
+      kR,
       QStringLiteral("    <td width=100 align=\"left\" class=\"textBold\">Menu Inicial</td>"),
-      QStringLiteral("    <td align=\"left\" width=\"778\" class=\"text\">:&nbsp;Principal</td>"), kE,
-      QStringLiteral("</table>"), QStringLiteral("</BR>"),
-      QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"900\">"), kR,
+      QStringLiteral("    <td align=\"left\" width=\"778\" class=\"text\">:&nbsp;Principal</td>"),
+      kE,
+      QStringLiteral("</table>"),
+      QStringLiteral("</BR>"),
+      QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"900\">"),
+      kR,
       QStringLiteral("    <td width=100 align=\"left\" class=\"textBold\">Criado em</td>"),
       QStringLiteral("    <td width=150 align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;15/03/2023 12:00</td>"),
       QStringLiteral("    <td width=60 align=\"left\" class=\"textBold\">Usuário</td>"),
-      QStringLiteral("    <td align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;ana</td>"), kE, kR,
+      QStringLiteral("    <td align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;ana</td>"),
+      kE,
+      kR,
       QStringLiteral("    <td width=100 align=\"left\" class=\"textBold\">Modificado em</td>"),
       QStringLiteral("    <td width=150 align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;16/03/2023 06:00</td>"),
       QStringLiteral("    <td width=60 align=\"left\" class=\"textBold\">Usuário</td>"),
-      QStringLiteral("    <td align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;bia</td>"), kE, kR,
+      QStringLiteral("    <td align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;bia</td>"),
+      kE,
+      kR,
       QStringLiteral("    <td width=100 align=\"left\" class=\"textBold\">Ativado em</td>"),
       QStringLiteral("    <td width=150 text=\"#FF0000\" align=\"left\" class=\"text\">:&nbsp;16/03/2023 00:00</td>"),
       QStringLiteral("    <td width=60 align=\"left\" class=\"textBold\">Usuário</td>"),
-      QStringLiteral("    <td text=\"#FF0000\" align=\"left\" class=\"text\">:&nbsp;caio</td>"), kE,
-      QStringLiteral("</table>"), QStringLiteral("</BR>"),
-      QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"900\">"), kR,
+      QStringLiteral("    <td text=\"#FF0000\" align=\"left\" class=\"text\">:&nbsp;caio</td>"),
+      kE,
+      QStringLiteral("</table>"),
+      QStringLiteral("</BR>"),
+      QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"900\">"),
+      kR,
       QStringLiteral("    <td width=100 align=\"left\" class=\"textBold\">Emitido em</td>"),
-      QStringLiteral("    <td align=\"left\" class=\"text\">:&nbsp;05/03/2024 14:07</td>"), kE,
-      QStringLiteral("</table>"), QStringLiteral("<h1 class=\"textTitulo\">Lista de Menus</h1>"),
+      QStringLiteral("    <td align=\"left\" class=\"text\">:&nbsp;05/03/2024 14:07</td>"),
+      kE,
+      QStringLiteral("</table>"),
+      QStringLiteral("<h1 class=\"textTitulo\">Lista de Menus</h1>"),
       QStringLiteral("<table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=1024 class=\"text\">")};
   ASSERT_GT(h.size(), inicio.size());
   for (int i = 0; i < inicio.size(); ++i) EXPECT_EQ(h[i], inicio[i]) << "line " << i;
-  EXPECT_EQ(h.mid(h.size() - 3), QStringList({QStringLiteral("</table>"), QStringLiteral("</body>"),
-                                              QStringLiteral("</html>")}));
+  EXPECT_EQ(h.mid(h.size() - 3),
+            QStringList({QStringLiteral("</table>"), QStringLiteral("</body>"), QStringLiteral("</html>")}));
 }
 
 TEST_F(RelatorioTest, ActivationColourAndLocalMode) {
@@ -149,24 +184,37 @@ TEST_F(RelatorioTest, MenuWithoutConditionsOrOptions) {
                      "height=\"21\" class=\"textBold\">Menu:</td>"),
       QStringLiteral("    <td class=\"bordaSuperior bordaDireita text\" colspan=\"3\" align=\"left\" height=\"21\" "
                      "class=\"text\">&nbsp;Fim menu</td>"),
-      kE, QStringLiteral("  <tr bgcolor=\"#B0E0E6\">"),
+      kE,
+      QStringLiteral("  <tr bgcolor=\"#B0E0E6\">"),
       QStringLiteral("    <td class=\"bordaEsquerda textBold\" colspan=\"2\" width=40 align=\"right\" height=\"21\" "
                      "class=\"textBold\">Descrição:</td>"),
       QStringLiteral("    <td class=\"bordaDireita text\" colspan=\"3\" align=\"left\" height=\"21\" "
                      "class=\"text\">&nbsp;</td>"),
-      kE, kR, kL, h5 + QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Final</td>"),
+      kE,
+      kR,
+      kL,
+      h5 + QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Final</td>"),
       h5 + QStringLiteral("\" width=250 align=\"left\" height=\"21\">Mensagem</td>"),
-      h6 + QStringLiteral("\" width=280 align=\"left\" height=\"21\">Ação</td>"), kE, kR, kL, kS20, kS160,
-      kM + QStringLiteral("</td>"), kA + QStringLiteral("</td>"), kE, kR,
-      QStringLiteral("    <td class=\"bordaSuperior\" colspan=\"5\">&nbsp;</td>"), kE};
+      h6 + QStringLiteral("\" width=280 align=\"left\" height=\"21\">Ação</td>"),
+      kE,
+      kR,
+      kL,
+      kS20,
+      kS160,
+      kM + QStringLiteral("</td>"),
+      kA + QStringLiteral("</td>"),
+      kE,
+      kR,
+      QStringLiteral("    <td class=\"bordaSuperior\" colspan=\"5\">&nbsp;</td>"),
+      kE};
   EXPECT_EQ(fim, esperado);
 }
 
 TEST_F(RelatorioTest, SectionsLinksAndBorders) {
   const QStringList p = LinhasDoMenu(Pagina(), QStringLiteral("Principal"));
   ASSERT_FALSE(p.isEmpty());
-  const QString condicao = QStringLiteral(
-      "    <td class=\"bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">");
+  const QString condicao =
+      QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">");
   const int c1 = p.indexOf(condicao + EscapaMarkup(Menu(0)->ListaCondicoes->GetItem(0)->GetStrCondicao()) +
                            QStringLiteral("</td>"));
   ASSERT_GE(c1, 3);
@@ -179,8 +227,9 @@ TEST_F(RelatorioTest, SectionsLinksAndBorders) {
   m->Descricao = QStringLiteral("Boas-vindas");
   MenuUraInfoAuxiliar.ListaDeMensagens.Add(std::move(m));
   const QStringList p2 = LinhasDoMenu(Pagina(), QStringLiteral("Principal"));
-  EXPECT_TRUE(p2.contains(QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" colspan=\"3\" "
-                                         "align=\"left\" height=\"21\">Boas-vindas</td>")));
+  EXPECT_TRUE(
+      p2.contains(QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" colspan=\"3\" "
+                                 "align=\"left\" height=\"21\">Boas-vindas</td>")));
 
   const QString opcao = QStringLiteral(
       "    <td class=\"bordaEsquerda bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">");
@@ -220,7 +269,8 @@ TEST_F(RelatorioTest, LinkCell) {
 
 TEST_F(RelatorioTest, DocumentTextsAreEscaped) {
   const QString mau = QStringLiteral("x\" onmouseover=\"alert(1)\"><script>alert('&')</script>");
-  const QString esc = QStringLiteral("x&quot; onmouseover=&quot;alert(1)&quot;&gt;&lt;script&gt;alert('&amp;')&lt;/script&gt;");
+  const QString esc =
+      QStringLiteral("x&quot; onmouseover=&quot;alert(1)&quot;&gt;&lt;script&gt;alert('&amp;')&lt;/script&gt;");
   Dac.Nome = mau;
   Dac.Descricao = mau;
   Dac.MenuInicial = mau;
@@ -246,7 +296,8 @@ TEST_F(RelatorioTest, DocumentTextsAreEscaped) {
   EXPECT_TRUE(texto.contains(QStringLiteral("height=\"21\">&lt;1&gt;</td>")));
   // The anchor and the link are escaped alike, so the link still reaches it.
   EXPECT_TRUE(h.contains(QStringLiteral("  <tr id=\"") + esc + QStringLiteral("\" bgcolor=\"#B0E0E6\">")));
-  EXPECT_TRUE(texto.contains(QStringLiteral("<a href=\"#") + esc + QStringLiteral("\">") + esc + QStringLiteral("</a>")));
+  EXPECT_TRUE(
+      texto.contains(QStringLiteral("<a href=\"#") + esc + QStringLiteral("\">") + esc + QStringLiteral("</a>")));
   EXPECT_FALSE(LinhasDoMenu(h, esc).isEmpty());
 }
 
@@ -254,7 +305,8 @@ TEST(CaminhoRelatorioTest, StaysInsideTheTemporaryFolder) {
   const QString pasta = QStringLiteral("/tmp/rel");
   EXPECT_EQ(CaminhoRelatorio(pasta, QStringLiteral("URA 1")), QStringLiteral("/tmp/rel/URA 1.html"));
   EXPECT_EQ(CaminhoRelatorio(pasta + u'/', QStringLiteral("URA")), QStringLiteral("/tmp/rel/URA.html"));
-  EXPECT_EQ(CaminhoRelatorio(pasta, QStringLiteral("../../etc/passwd")), QStringLiteral("/tmp/rel/______etc_passwd.html"));
+  EXPECT_EQ(CaminhoRelatorio(pasta, QStringLiteral("../../etc/passwd")),
+            QStringLiteral("/tmp/rel/______etc_passwd.html"));
   EXPECT_EQ(CaminhoRelatorio(pasta, QStringLiteral("a\\b:c*d?e\"f<g>h|i\tj") + QChar(1)),
             QStringLiteral("/tmp/rel/a_b_c_d_e_f_g_h_i_j_.html"));
   EXPECT_EQ(CaminhoRelatorio(pasta, QString()), QStringLiteral("/tmp/rel/_.html"));

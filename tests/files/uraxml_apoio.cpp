@@ -120,8 +120,7 @@ void MontaDacRico(TDAC& Dac, const QString& TipoUra) {
   wa.Texto->AddMensagemChat(QStringLiteral("linha1\nlinha2 & <fim>"));
   wa.Rodape->AddMensagemChat(QStringLiteral("rodapé"));
   wa.TituloMenuOpcoes->AddMensagemChat(QStringLiteral("Menu"));
-  for (const auto& [resp, tit, desc] :
-       {std::tuple{"1", "Vendas", "Fale com vendas"}, std::tuple{"2", "Suporte", ""}}) {
+  for (const auto& [resp, tit, desc] : {std::tuple{"1", "Vendas", "Fale com vendas"}, std::tuple{"2", "Suporte", ""}}) {
     auto item = std::make_unique<TMUItemMenuOpcaoWA>(d);
     item->Resposta = QString::fromUtf8(resp);
     item->Titulo->AddMensagemChat(QString::fromUtf8(tit));
@@ -161,14 +160,13 @@ void MontaDacRico(TDAC& Dac, const QString& TipoUra) {
   m->OpcaoTimeout->Mensagem->AddArquivo(QStringLiteral("tempo"));
   m->OpcaoTimeout->Mensagem->AddMensagemChat(QStringLiteral("Ainda aí?"));
   Acao(*m->OpcaoTimeout->ListaAcao, d, QStringLiteral("DESLIGA"), QStringLiteral("16"));
-  Acao(*m->Final->ListaAcao, d, QStringLiteral("COMANDO"), QStringLiteral("script.sh \"a b\""),
-       QStringLiteral("res"));
+  Acao(*m->Final->ListaAcao, d, QStringLiteral("COMANDO"), QStringLiteral("script.sh \"a b\""), QStringLiteral("res"));
 
   m = Menu(Dac, QStringLiteral("Vendas"));
   m->MensagemMenu->AddMensagemChat(QStringLiteral("Só texto"));
   int n = 0;
-  for (const char* tipo : {"DISCAG", "DISCAR", "DISCAU", "DISCAC", "DISCAS", "FALADIGITOS", "FALANUMERO",
-                           "DESLIGAFH", "MIDIA", "INICIO"})
+  for (const char* tipo :
+       {"DISCAG", "DISCAR", "DISCAU", "DISCAC", "DISCAS", "FALADIGITOS", "FALANUMERO", "DESLIGAFH", "MIDIA", "INICIO"})
     Acao(*m->Final->ListaAcao, d, QString::fromUtf8(tipo), QString::number(++n));
 
   Menu(Dac, QStringLiteral("Vazio"));
@@ -197,14 +195,14 @@ QStringList ConteudoCompleto(const TDAC& Dac) {
   QStringList r;
   Dac.GetListConfig(&r);
   r << QString::number(Dac.VersaoXML)
-    << QStringList{Dac.GetCriadoEmStr(), Dac.CriadoPor, Dac.GetModificadoEmStr(), Dac.ModificadoPor,
-                   Dac.GetAtivadoEmStr(), Dac.AtivadoPor}
+    << QStringList{Dac.GetCriadoEmStr(), Dac.CriadoPor,         Dac.GetModificadoEmStr(),
+                   Dac.ModificadoPor,    Dac.GetAtivadoEmStr(), Dac.AtivadoPor}
            .join(u'|');
   for (const auto& m : Dac.ListaMenus->Items()) {
     r << m->Descricao << Texto(*m->MensagemMenu);
     for (const auto& c : m->ListaCondicoes->Items()) {
-      r << QStringList{QString::number(c->Feriados), c->GetDiasSemana(), c->GetStrHoraIni(), c->GetStrHoraFim(),
-                       c->GetStrHoraIniPeriodo(), c->GetStrHoraFimPeriodo()}
+      r << QStringList{QString::number(c->Feriados), c->GetDiasSemana(),        c->GetStrHoraIni(),
+                       c->GetStrHoraFim(),           c->GetStrHoraIniPeriodo(), c->GetStrHoraFimPeriodo()}
                .join(u'|');
       r << QStringLiteral("%1 %2 %3 %4 %5 %6")
                .arg(c->DiaIni)
@@ -218,8 +216,14 @@ QStringList ConteudoCompleto(const TDAC& Dac) {
       r << Texto(*c->Mensagem) << Texto(*c->ListaAcao);
     }
     for (const auto& o : m->ListaOpcoes->Items()) {
-      r << QStringList{o->GetValor(), QString::number(o->Tipo), QString::number(o->IgnorarCase), o->ComecaCom,
-                       o->Contem, o->TerminaCom, QString::number(o->QtdeMaxOpcaoValida), o->TextoAlfaAdicional}
+      r << QStringList{o->GetValor(),
+                       QString::number(o->Tipo),
+                       QString::number(o->IgnorarCase),
+                       o->ComecaCom,
+                       o->Contem,
+                       o->TerminaCom,
+                       QString::number(o->QtdeMaxOpcaoValida),
+                       o->TextoAlfaAdicional}
                .join(u'|');
       r << Texto(*o->Mensagem) << Texto(*o->ListaAcao);
     }

@@ -1,10 +1,10 @@
 #pragma once
 // Shared pieces of the URA file tests: a fixture that isolates the
 // process-wide lookup lists, and a document that uses every part of the format.
+#include <gtest/gtest.h>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <string>
-#include <gtest/gtest.h>
 
 #include "UTMenuUra.h"
 #include "UTXMLDac.h"

@@ -1,8 +1,8 @@
 // Writing URA files: the exact line layout, each text form, the round trip
 // through the reader, the scrambled header and the atomic save.
+#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
-#include <sys/resource.h>
 
 #include <csignal>
 
@@ -13,7 +13,6 @@
 namespace {
 
 using UraEscrita = UraXmlTeste;
-
 
 TEST_F(UraEscrita, LayoutOfADocumentWithOneFinalAction) {
   TDAC dac;
@@ -287,10 +286,10 @@ TEST_F(UraEscrita, ScrambledHeaderRoundTripAndTamperedValue) {
 
   // A missing scrambled field reads as an error too.
   TDAC semCampo;
-  ASSERT_TRUE(Ler(ArquivoUra(QStringLiteral("<URAHeaderC><CriadoPor>") +
-                             CriptografaSenha(77, 20, QStringLiteral("ana")) +
-                             QStringLiteral("</CriadoPor></URAHeaderC>")),
-                  semCampo));
+  ASSERT_TRUE(
+      Ler(ArquivoUra(QStringLiteral("<URAHeaderC><CriadoPor>") + CriptografaSenha(77, 20, QStringLiteral("ana")) +
+                     QStringLiteral("</CriadoPor></URAHeaderC>")),
+          semCampo));
   EXPECT_EQ(semCampo.CriadoPor, "ana");
   EXPECT_EQ(semCampo.GetCriadoEmStr(), "<ERROR>");
   EXPECT_EQ(semCampo.ModificadoPor, "<ERROR>");

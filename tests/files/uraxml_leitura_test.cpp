@@ -134,7 +134,7 @@ TEST_F(UraLeitura, ConditionFieldsAndVariables) {
   EXPECT_EQ(c.HoraFim, -1);
   EXPECT_EQ(c.GetDiasSemana(), "1-3,7");
   EXPECT_TRUE(c.Feriados);
-  EXPECT_EQ(c.ListaCondicaoVar->Tipo, 1);  // only "OR" means OR
+  EXPECT_EQ(c.ListaCondicaoVar->Tipo, 1);     // only "OR" means OR
   ASSERT_EQ(c.ListaCondicaoVar->Count(), 3);  // any child name counts
   EXPECT_EQ(c.ListaCondicaoVar->GetItem(0)->Valor, "10€");
   EXPECT_EQ(c.ListaCondicaoVar->GetItem(1)->Variavel, "uf");
@@ -147,10 +147,11 @@ TEST_F(UraLeitura, ConditionFieldsAndVariables) {
 TEST_F(UraLeitura, OptionRulesDependOnType) {
   QString opcoes;
   for (int tipo = 1; tipo <= 3; ++tipo)
-    opcoes += QStringLiteral("<Opcao><Valor>v%1</Valor><Tipo>%1</Tipo><IgnoraCase>1</IgnoraCase>"
-                             "<ComecaCom>ab</ComecaCom><Contem>c</Contem><TerminaCom>z</TerminaCom>"
-                             "<TamMin>2</TamMin><TamMax>9</TamMax><ValorAdicional>ç</ValorAdicional>"
-                             "<Acao><Tipo>FINAL</Tipo></Acao><Acao><Tipo>INICIO</Tipo></Acao></Opcao>")
+    opcoes += QStringLiteral(
+                  "<Opcao><Valor>v%1</Valor><Tipo>%1</Tipo><IgnoraCase>1</IgnoraCase>"
+                  "<ComecaCom>ab</ComecaCom><Contem>c</Contem><TerminaCom>z</TerminaCom>"
+                  "<TamMin>2</TamMin><TamMax>9</TamMax><ValorAdicional>ç</ValorAdicional>"
+                  "<Acao><Tipo>FINAL</Tipo></Acao><Acao><Tipo>INICIO</Tipo></Acao></Opcao>")
                   .arg(tipo);
   opcoes += QStringLiteral("<Opcao><Valor>9X</Valor><Tipo>abc</Tipo></Opcao>");
   TDAC dac;
@@ -202,8 +203,8 @@ TEST_F(UraLeitura, ActionsAndTheLookupListsTheyFeed) {
       "<Acao><Tipo>DISCAF</Tipo><Valor>10</Valor><Variavel>2</Variavel></Acao>"
       "<Acao><Tipo>MENSAGEM</Tipo><Valor>a,b</Valor><Variavel>v4</Variavel></Acao>");
   TDAC dac;
-  ASSERT_TRUE(Ler(ArquivoUra(QStringLiteral("<Menu Nome=\"M\"><Final>") + acoes + QStringLiteral("</Final></Menu>")),
-                  dac));
+  ASSERT_TRUE(
+      Ler(ArquivoUra(QStringLiteral("<Menu Nome=\"M\"><Final>") + acoes + QStringLiteral("</Final></Menu>")), dac));
   const TMUListaAcao& l = *dac.ListaMenus->GetItem(0)->Final->ListaAcao;
   ASSERT_EQ(l.Count(), 5);
   EXPECT_EQ(l.GetItem(0)->ValorMenu, "M2");
@@ -216,11 +217,11 @@ TEST_F(UraLeitura, ActionsAndTheLookupListsTheyFeed) {
 
 TEST_F(UraLeitura, AudioEntriesAndPlayList) {
   TDAC dac;
-  ASSERT_TRUE(Ler(ArquivoUra(QStringLiteral(
-                      "<Menu Nome=\"M\"><Final><Mensagem><Arquivo>{cliente}</Arquivo><Arquivo>Mensagem(saldo)"
-                      "</Arquivo><Arquivo></Arquivo><Arquivo>bemvindo</Arquivo><Outro>x</Outro></Mensagem>"
-                      "</Final></Menu>")),
-                  dac));
+  ASSERT_TRUE(Ler(
+      ArquivoUra(QStringLiteral("<Menu Nome=\"M\"><Final><Mensagem><Arquivo>{cliente}</Arquivo><Arquivo>Mensagem(saldo)"
+                                "</Arquivo><Arquivo></Arquivo><Arquivo>bemvindo</Arquivo><Outro>x</Outro></Mensagem>"
+                                "</Final></Menu>")),
+      dac));
   const TMUMensagem& msg = *dac.ListaMenus->GetItem(0)->Final->Mensagem;
   ASSERT_EQ(msg.ArquivosCount(), 3);
   EXPECT_EQ(msg.GetArquivo(0, true), "{cliente}");
@@ -231,12 +232,12 @@ TEST_F(UraLeitura, AudioEntriesAndPlayList) {
 
 TEST_F(UraLeitura, EveryMessageElementOfAnOwnerIsRead) {
   TDAC dac;
-  ASSERT_TRUE(Ler(ArquivoUra(QStringLiteral(
-                      "<Menu Nome=\"M\"><Final><Mensagem><Arquivo>a</Arquivo></Mensagem>"
-                      "<Acao><Tipo>FINAL</Tipo></Acao>"
-                      "<Mensagem><MensagemChat>oi&#xD;&#xA;tudo</MensagemChat><Arquivo>b</Arquivo></Mensagem>"
-                      "</Final></Menu>")),
-                  dac));
+  ASSERT_TRUE(Ler(
+      ArquivoUra(QStringLiteral("<Menu Nome=\"M\"><Final><Mensagem><Arquivo>a</Arquivo></Mensagem>"
+                                "<Acao><Tipo>FINAL</Tipo></Acao>"
+                                "<Mensagem><MensagemChat>oi&#xD;&#xA;tudo</MensagemChat><Arquivo>b</Arquivo></Mensagem>"
+                                "</Final></Menu>")),
+      dac));
   const TMUMensagem& msg = *dac.ListaMenus->GetItem(0)->Final->Mensagem;
   EXPECT_EQ(msg.ArquivosText(), "a\r\nb\r\n");
   EXPECT_EQ(msg.GetMensagemChat(0, {}), "oi&#xD;&#xA;tudo");
@@ -275,8 +276,7 @@ TEST_F(UraLeitura, ElementsWhereTextIsExpectedMustNotHoldElements) {
   }
   // Text split by a CDATA section is still text.
   TDAC dac;
-  ASSERT_TRUE(Ler(ArquivoUra(QStringLiteral("<Menu Nome=\"M\"><Descricao>a<![CDATA[<b>]]>c</Descricao></Menu>")),
-                  dac));
+  ASSERT_TRUE(Ler(ArquivoUra(QStringLiteral("<Menu Nome=\"M\"><Descricao>a<![CDATA[<b>]]>c</Descricao></Menu>")), dac));
   EXPECT_EQ(dac.ListaMenus->GetItem(0)->Descricao, "a<b>c");
 }
 
@@ -321,15 +321,36 @@ TEST_F(UraLeitura, LerXMLFailures) {
 }
 
 const char* const kNomes[] = {
-    "Menu", "Descricao", "Condicoes", "Condicao", "DiaIni", "MesFim", "HoraIni", "HoraFimPeriodo", "DiasSemana",
-    "Feriados", "Variaveis", "Variavel", "Nome", "TipoCmp", "Valor", "Mensagem", "Arquivo", "MensagemChat",
-    "Acao", "Tipo", "OpcoesMenu", "MenuWA", "Titulo", "Texto", "Rodape", "TituloOpc", "Itens", "Item", "Opcao",
-    "Resposta", "Opcoes", "IgnoraCase", "ComecaCom", "TamMin", "ValorAdicional", "OpcaoInvalida", "Timeout",
-    "Tentativas", "Tempo", "Final", "URAHeaderC", "URAHeader", "CriadoEm", "CriadoPor", "URAConfig",
-    "PriMsgEhOpcao"};
-const char* const kTextos[] = {"", " ", "-1", "0", "1", "3", "99999999999", "25:61", "1-9,,-3,8-", "[1-",
-                                      "X", "9[0-3]XX", "{", "{}", "Mensagem(", "VAIPARA", "COMANDO", "OR",
-                                      "&amp;&#xA;&#x1F600;", "\xC3\xA7", "\xFF\xFE", "&#xD800;", "é&#x20AC;"};
+    "Menu",           "Descricao",  "Condicoes",  "Condicao",     "DiaIni",    "MesFim",     "HoraIni",
+    "HoraFimPeriodo", "DiasSemana", "Feriados",   "Variaveis",    "Variavel",  "Nome",       "TipoCmp",
+    "Valor",          "Mensagem",   "Arquivo",    "MensagemChat", "Acao",      "Tipo",       "OpcoesMenu",
+    "MenuWA",         "Titulo",     "Texto",      "Rodape",       "TituloOpc", "Itens",      "Item",
+    "Opcao",          "Resposta",   "Opcoes",     "IgnoraCase",   "ComecaCom", "TamMin",     "ValorAdicional",
+    "OpcaoInvalida",  "Timeout",    "Tentativas", "Tempo",        "Final",     "URAHeaderC", "URAHeader",
+    "CriadoEm",       "CriadoPor",  "URAConfig",  "PriMsgEhOpcao"};
+const char* const kTextos[] = {"",
+                               " ",
+                               "-1",
+                               "0",
+                               "1",
+                               "3",
+                               "99999999999",
+                               "25:61",
+                               "1-9,,-3,8-",
+                               "[1-",
+                               "X",
+                               "9[0-3]XX",
+                               "{",
+                               "{}",
+                               "Mensagem(",
+                               "VAIPARA",
+                               "COMANDO",
+                               "OR",
+                               "&amp;&#xA;&#x1F600;",
+                               "\xC3\xA7",
+                               "\xFF\xFE",
+                               "&#xD800;",
+                               "é&#x20AC;"};
 
 // Random inputs: mangled copies of a rich file and random trees built from
 // the format's element names. No input may crash the reader, and whatever it
@@ -371,8 +392,7 @@ TEST_F(UraLeitura, SurvivesArbitraryInput) {
         }
       }
     } else {
-      entrada = "<URA TipoUra=\"" + QByteArray(rnd.bounded(2) ? "chattdd" : "") + "\">" + arvore(arvore, 0) +
-                "</URA>";
+      entrada = "<URA TipoUra=\"" + QByteArray(rnd.bounded(2) ? "chattdd" : "") + "\">" + arvore(arvore, 0) + "</URA>";
     }
     TDAC dac;
     dac.RORIRO = rnd.bounded(2) == 0;

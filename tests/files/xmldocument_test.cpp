@@ -1,9 +1,9 @@
 // The XML document: receiver of lines, loading that replaces content,
 // text decoding, whitespace handling and the atomic save.
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "textoxml.h"
 #include "xmldocument.h"
@@ -132,7 +132,8 @@ TEST(XMLDocumentTest, LoadRefusesWhatCannotBeReadAsItsText) {
 
   // Other encodings the file says it has are still read, and converted.
   TXMLDocument doc;
-  ASSERT_TRUE(doc.LoadFromFile(arquivo("declarado.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><URA Nome=\"caf\xe9\"/>")));
+  ASSERT_TRUE(doc.LoadFromFile(
+      arquivo("declarado.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><URA Nome=\"caf\xe9\"/>")));
   EXPECT_EQ(FromUtf8(doc.Root().attribute("Nome").value()), QStringLiteral("café"));
 }
 

@@ -65,8 +65,7 @@ TEST_F(Acao, DescricoesNasDuasColunas) {
       TMUAcao a = Nova(l.Tipo, l.ValorNumero, l.Variavel);
       a.ValorMenu = l.ValorMenu;
       a.ValorComando = l.ValorComando;
-      EXPECT_EQ(a.GetStrAcao(), QString::fromUtf8(roriro ? l.Roriro : l.Normal))
-          << l.Tipo << " RORIRO=" << roriro;
+      EXPECT_EQ(a.GetStrAcao(), QString::fromUtf8(roriro ? l.Roriro : l.Normal)) << l.Tipo << " RORIRO=" << roriro;
     }
   }
 }
@@ -104,8 +103,8 @@ TEST_F(Acao, DISCAFUsaAListaDeFilasDoTipoDeUra) {
 
 TEST_F(Acao, VAIPARASufixosDeSecao) {
   const std::pair<const char*, const char*> casos[] = {
-      {"", ""}, {"0", ""}, {"1", " (Opções)"}, {"2", " (Opção inválida)"}, {"3", " (Timeout)"},
-      {"4", " (Final)"}, {"5", ""}, {"03", ""}, {" 3", ""}};
+      {"", ""},  {"0", ""},  {"1", " (Opções)"}, {"2", " (Opção inválida)"}, {"3", " (Timeout)"}, {"4", " (Final)"},
+      {"5", ""}, {"03", ""}, {" 3", ""}};
   for (const auto& [variavel, sufixo] : casos) {
     TMUAcao a = Nova("VAIPARA", "ignorado", variavel);
     a.ValorMenu = "Principal";
@@ -176,9 +175,9 @@ TEST_F(Acao, ValorSegueOTipo) {
   struct {
     const char* Tipo;
     QString TMUAcao::*Campo;
-  } casos[] = {{"VAIPARA", &TMUAcao::ValorMenu},   {"COMANDO", &TMUAcao::ValorComando},
-               {"SETVAR", &TMUAcao::ValorNumero},  {"DISCAF", &TMUAcao::ValorNumero},
-               {"", &TMUAcao::ValorNumero},        {"QUALQUER", &TMUAcao::ValorNumero},
+  } casos[] = {{"VAIPARA", &TMUAcao::ValorMenu},  {"COMANDO", &TMUAcao::ValorComando},
+               {"SETVAR", &TMUAcao::ValorNumero}, {"DISCAF", &TMUAcao::ValorNumero},
+               {"", &TMUAcao::ValorNumero},       {"QUALQUER", &TMUAcao::ValorNumero},
                {"vaipara", &TMUAcao::ValorNumero}};
   for (const auto& c : casos) {
     TMUAcao a(&dac, c.Tipo);
@@ -203,10 +202,9 @@ const QString kSemArquivo = QString::fromUtf8("Nenhum arquivo foi adicionado à 
 
 TEST_F(Acao, VariavelValidaEmSETVAR) {
   const std::pair<const char*, const QString*> casos[] = {
-      {"", &kIndefinida}, {"nome-x", &kLetras}, {"ação", &kLetras},  {"a b", &kLetras},
-      {"1-x", &kLetras},  {"_ç", &kLetras},     {"1abc", &kIniciar}, {"(x", &kIniciar},
-      {")x", &kIniciar},  {"{x}", &kIniciar},   {"}x", &kIniciar},   {"_x", &kIniciar},
-      {"9", &kIniciar}};
+      {"", &kIndefinida}, {"nome-x", &kLetras}, {"ação", &kLetras}, {"a b", &kLetras}, {"1-x", &kLetras},
+      {"_ç", &kLetras},   {"1abc", &kIniciar},  {"(x", &kIniciar},  {")x", &kIniciar}, {"{x}", &kIniciar},
+      {"}x", &kIniciar},  {"_x", &kIniciar},    {"9", &kIniciar}};
   for (const auto& [nome, erro] : casos)
     EXPECT_EQ(Nova("SETVAR", "1", QString::fromUtf8(nome)).VariavelValida(), *erro) << nome;
   for (const char* nome : {"${x}", "Abc_1", "$", "x", "Z9_(){}$"})
@@ -257,12 +255,11 @@ TEST_F(Acao, ComandoValido) {
     a.ValorComando = linha;
     return a.ComandoValido();
   };
-  for (const char* ok : {"backup.sh", "  backup.sh  p1 ", "a.sh \"x;y\"", "a.sh", "a.sh /tmp/x",
-                         "\tbackup.sh", "backup.sh\t", "x.sh \"a b\" c", "x.sh \"\"", "x.sh \"a;\"\"b\""})
+  for (const char* ok : {"backup.sh", "  backup.sh  p1 ", "a.sh \"x;y\"", "a.sh", "a.sh /tmp/x", "\tbackup.sh",
+                         "backup.sh\t", "x.sh \"a b\" c", "x.sh \"\"", "x.sh \"a;\"\"b\""})
     EXPECT_EQ(cmd(ok), "") << ok;
-  for (const char* ruim : {"backup.SH", "/opt/backup.sh", ".sh", "a.sh; ls", "a.sh \"x", "   ", "",
-                           "a.sh ;", ";a.sh", "\"a.sh\"", "a.shx", "dir/a.sh x", "a.sh \"x\" \"",
-                           "a.sh\"\""})
+  for (const char* ruim : {"backup.SH", "/opt/backup.sh", ".sh", "a.sh; ls", "a.sh \"x", "   ", "", "a.sh ;", ";a.sh",
+                           "\"a.sh\"", "a.shx", "dir/a.sh x", "a.sh \"x\" \"", "a.sh\"\""})
     EXPECT_EQ(cmd(ruim), QString::fromUtf8("Comando inválido")) << ruim;
   // Only COMANDO actions are accepted.
   EXPECT_EQ(cmd("backup.sh", "SETVAR"), QString::fromUtf8("Comando inválido"));

@@ -23,8 +23,12 @@ class Gerador {
     static const QString simbolos = QStringLiteral("0123456789*#XZN[]-.");
     static const QString acentos = QString::fromUtf8("áéíóúãõçÁÉÍÓÚÃÕÇüñ€");
     switch (Entre(0, 9)) {
-      case 0: case 1: case 2: case 3: return simbolos.at(Entre(0, int(simbolos.size()) - 1));
-      case 4: case 5: return QChar(char16_t(Entre(32, 126)));
+      case 0:
+      case 1:
+      case 2:
+      case 3: return simbolos.at(Entre(0, int(simbolos.size()) - 1));
+      case 4:
+      case 5: return QChar(char16_t(Entre(32, 126)));
       case 6: return acentos.at(Entre(0, int(acentos.size()) - 1));
       case 7: return QChar(char16_t(Entre(0xD800, 0xDFFF)));  // surrogates, paired or not
       case 8: return QChar(char16_t(Entre(0, 31)));

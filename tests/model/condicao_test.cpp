@@ -43,7 +43,11 @@ TEST_F(CondicaoTest, WeekdayStringRoundTripsEveryCombination) {
 }
 
 TEST_F(CondicaoTest, WeekdayStringAndDescriptionGroupRuns) {
-  struct { std::vector<int> dias; const char* texto; const char* descricao; } casos[] = {
+  struct {
+    std::vector<int> dias;
+    const char* texto;
+    const char* descricao;
+  } casos[] = {
       {{}, "", ""},
       {{1, 2, 3, 4, 5}, "1-5", "Seg à Sex"},
       {{1, 3, 5}, "1,3,5", "Seg, Qua, Sex"},
@@ -61,14 +65,24 @@ TEST_F(CondicaoTest, WeekdayStringAndDescriptionGroupRuns) {
 }
 
 TEST_F(CondicaoTest, WeekdayStringReadsMalformedInputSafely) {
-  const struct { QString entrada; const char* dias; } casos[] = {
-      {"5-9", "5-7"},          {"3-1", "3"},
-      {"0-3", ""},             {"8", ""},
-      {"7,1", "1,7"},          {" 2 , 4 ,6", "2,4,6"},
-      {"abc,x-y,-3", ""},      {"1-x", "1"},
-      {"1--3", "1"},           {"99999999999,2-99999999999", "2"},
-      {"2-0000000007", "2-7"}, {"2-00000000007", "2"},  // only ten characters after '-'
-      {",,,", ""},             {"", ""},
+  const struct {
+    QString entrada;
+    const char* dias;
+  } casos[] = {
+      {"5-9", "5-7"},
+      {"3-1", "3"},
+      {"0-3", ""},
+      {"8", ""},
+      {"7,1", "1,7"},
+      {" 2 , 4 ,6", "2,4,6"},
+      {"abc,x-y,-3", ""},
+      {"1-x", "1"},
+      {"1--3", "1"},
+      {"99999999999,2-99999999999", "2"},
+      {"2-0000000007", "2-7"},
+      {"2-00000000007", "2"},  // only ten characters after '-'
+      {",,,", ""},
+      {"", ""},
   };
   for (const auto& k : casos) {
     c.SetDiasSemana(k.entrada);
@@ -101,11 +115,13 @@ TEST_F(CondicaoTest, TimeTextParsingKeepsOutOfRangeParts) {
   EXPECT_EQ(c.GetStrHoraIni(), "09:00");
   EXPECT_EQ(c.GetValorHoraIni(), 900);
 
-  const struct { QString texto; int hora, minuto; } casos[] = {
-      {" 7 : 45 ", 7, 45},   {"23:59", 23, 59},  {"0:0", 0, 0},
-      {"24:60", 5, 30},      {"-1:-1", 5, 30},   {"ab:cd", 5, 30},
-      {"", 5, 30},           {"10:20:30", 10, 30},
-      {"12:    30", 12, 3},  // the minute is read from five characters
+  const struct {
+    QString texto;
+    int hora, minuto;
+  } casos[] = {
+      {" 7 : 45 ", 7, 45},   {"23:59", 23, 59},       {"0:0", 0, 0},
+      {"24:60", 5, 30},      {"-1:-1", 5, 30},        {"ab:cd", 5, 30},
+      {"", 5, 30},           {"10:20:30", 10, 30},    {"12:    30", 12, 3},  // the minute is read from five characters
       {"12:345678", 12, 30}, {"99999999999:1", 5, 1},
   };
   for (const auto& k : casos) {
@@ -138,13 +154,17 @@ TEST_F(CondicaoTest, EachTimeTextWritesItsOwnPair) {
 // ---- dates ----
 
 TEST_F(CondicaoTest, DateKindsTextsAndValues) {
-  const struct { int d, m, a, tipo; const char* texto; int valor; } casos[] = {
-      {-1, -1, -1, 0, "", 0},       {5, -1, -1, 1, "5", 5},
-      {5, 3, -1, 2, "05/03", 305},  {5, 3, 2024, 3, "05/03/2024", 20240305},
-      {-1, 3, -1, 4, "3", 3},       {-1, 3, 2024, 5, "03/2024", 202403},
+  const struct {
+    int d, m, a, tipo;
+    const char* texto;
+    int valor;
+  } casos[] = {
+      {-1, -1, -1, 0, "", 0},          {5, -1, -1, 1, "5", 5},
+      {5, 3, -1, 2, "05/03", 305},     {5, 3, 2024, 3, "05/03/2024", 20240305},
+      {-1, 3, -1, 4, "3", 3},          {-1, 3, 2024, 5, "03/2024", 202403},
       {-1, -1, 2024, 6, "2024", 2024}, {-1, -1, 999, 6, "0999", 999},
-      {0, 3, 2024, 0, "", 0},       {5, -1, 2024, 0, "", 0},
-      {-2, 3, -1, 0, "", 0},        {-1, 0, -1, 0, "", 0},
+      {0, 3, 2024, 0, "", 0},          {5, -1, 2024, 0, "", 0},
+      {-2, 3, -1, 0, "", 0},           {-1, 0, -1, 0, "", 0},
   };
   for (const auto& k : casos) {
     Data(k.d, k.m, k.a, k.d, k.m, k.a);
@@ -183,7 +203,10 @@ TEST_F(CondicaoTest, DescribesWeekdaysHolidaysAndDailyWindow) {
 }
 
 TEST_F(CondicaoTest, DescribesDayDatesRangesAndPeriods) {
-  const struct { int d, m, a, df, mf, af, hi, mi, hf, mfim; const char* texto; } casos[] = {
+  const struct {
+    int d, m, a, df, mf, af, hi, mi, hf, mfim;
+    const char* texto;
+  } casos[] = {
       {24, 12, 2024, -1, -1, -1, -1, -1, -1, -1, "No dia 24/12/2024; Seg à Sex"},
       {24, 12, 2024, 26, 12, 2024, -1, -1, -1, -1, "Do dia 24/12/2024 ao dia 26/12/2024; Seg à Sex"},
       {24, 12, 2024, 26, 12, -1, -1, -1, -1, -1, "No dia 24/12/2024; Seg à Sex"},  // kinds differ
@@ -211,7 +234,10 @@ TEST_F(CondicaoTest, DescribesDayDatesRangesAndPeriods) {
 }
 
 TEST_F(CondicaoTest, DescribesMonthAndYearDates) {
-  const struct { int m, a, mf, af; const char* texto; } casos[] = {
+  const struct {
+    int m, a, mf, af;
+    const char* texto;
+  } casos[] = {
       {11, -1, 2, -1, "Do mês 11 ao mês 2"},
       {3, -1, 3, -1, "No mês 3"},
       {3, -1, -1, -1, "No mês 3"},
@@ -244,11 +270,21 @@ TEST_F(CondicaoTest, ComparisonsOverrideDatesOnlyWithACombination) {
 // ---- comparisons ----
 
 TEST(CondicaoVarTest, OperatorTextsAndDescription) {
-  const struct { const char* codigo; const char* texto; } casos[] = {
-      {"EQ", "igual à"},          {"NEQ", "diferente de"},          {"GT", "maior que"},
-      {"LT", "menor que"},        {"GTEQ", "maior ou igual à"},     {"LTEQ", "menor ou igual à"},
-      {"SW", "começa com"},       {"EW", "termina com"},            {"IN", "contém"},
-      {"eq", ""},                 {"", ""},
+  const struct {
+    const char* codigo;
+    const char* texto;
+  } casos[] = {
+      {"EQ", "igual à"},
+      {"NEQ", "diferente de"},
+      {"GT", "maior que"},
+      {"LT", "menor que"},
+      {"GTEQ", "maior ou igual à"},
+      {"LTEQ", "menor ou igual à"},
+      {"SW", "começa com"},
+      {"EW", "termina com"},
+      {"IN", "contém"},
+      {"eq", ""},
+      {"", ""},
   };
   TMUCondicaoVar v;
   for (const auto& k : casos) {
@@ -301,9 +337,8 @@ TEST_F(CondicaoTest, ComparisonListCopy) {
 TEST_F(CondicaoTest, NewConditionIsUnset) {
   EXPECT_EQ(c.DAC, &dac);
   EXPECT_FALSE(c.Feriados);
-  for (int v : {c.DiaIni, c.MesIni, c.AnoIni, c.DiaFim, c.MesFim, c.AnoFim, c.HoraIni, c.MinutoIni,
-                c.HoraFim, c.MinutoFim, c.HoraIniPeriodo, c.MinutoIniPeriodo, c.HoraFimPeriodo,
-                c.MinutoFimPeriodo})
+  for (int v : {c.DiaIni, c.MesIni, c.AnoIni, c.DiaFim, c.MesFim, c.AnoFim, c.HoraIni, c.MinutoIni, c.HoraFim,
+                c.MinutoFim, c.HoraIniPeriodo, c.MinutoIniPeriodo, c.HoraFimPeriodo, c.MinutoFimPeriodo})
     EXPECT_EQ(v, -1);
   EXPECT_EQ(c.GetDiasSemana(), "");
   ASSERT_TRUE(c.Mensagem && c.ListaAcao && c.ListaCondicaoVar);
@@ -336,8 +371,7 @@ TEST_F(CondicaoTest, CopyFromIsDeepAndBoundToTheTarget) {
   EXPECT_TRUE(alvo.Feriados);
   EXPECT_EQ(alvo.GetDiasSemana(), "1,3-5");
   EXPECT_EQ(alvo.GetStrDataIni() + alvo.GetStrDataFim(), "01/02/202303/04/2025");
-  EXPECT_EQ(alvo.GetStrHoraIni() + alvo.GetStrHoraFim() + alvo.GetStrHoraIniPeriodo() +
-                alvo.GetStrHoraFimPeriodo(),
+  EXPECT_EQ(alvo.GetStrHoraIni() + alvo.GetStrHoraFim() + alvo.GetStrHoraIniPeriodo() + alvo.GetStrHoraFimPeriodo(),
             "01:0203:0405:0607:08");
   EXPECT_EQ(alvo.GetStrCondicao(), "\"v\" diferente de \"0\"");
   EXPECT_EQ(alvo.ListaCondicaoVar->Count(), 1);

@@ -79,9 +79,9 @@ TEST(Documento, ClearMantemVersaoDatasUsuariosEIdentidade) {
 
   dac.Clear();
 
-  for (const QString* s : {&dac.Nome, &dac.Descricao, &dac.MenuInicial, &dac.TipoAtendimento, &dac.TipoUra,
-                           &dac.NomeArquivoServidor, &dac.NomeArquivoLocal, &dac.ArquivoMensagensServidor,
-                           &dac.ArquivoMensagensLocal})
+  for (const QString* s :
+       {&dac.Nome, &dac.Descricao, &dac.MenuInicial, &dac.TipoAtendimento, &dac.TipoUra, &dac.NomeArquivoServidor,
+        &dac.NomeArquivoLocal, &dac.ArquivoMensagensServidor, &dac.ArquivoMensagensLocal})
     EXPECT_TRUE(s->isEmpty()) << s->toStdString();
   EXPECT_FALSE(dac.PriMsgEhOpcao);
   EXPECT_FALSE(dac.Servidor);

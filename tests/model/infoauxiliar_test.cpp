@@ -21,22 +21,13 @@ TEST_F(InfoAuxiliar, DescricaoDeListaDeArquivos) {
   AddMensagemCatalogo("d", "");
   AddMensagemCatalogo("d", "segundo");
   const std::pair<const char*, const char*> casos[] = {
-      {"a,b", "a, b"},
-      {"", ""},
-      {"c", " Cê "},
-      {"a,b,c,", "a, b,  Cê "},
-      {"a,,b", "a, , b"},
-      {",a", "a"},
-      {",,a", "a"},
-      {"a,,", "a, "},
-      {",", ""},
-      {" c,c ", " c, c "},  // pieces are not trimmed
-      {"d", "d"},           // the first entry decides, and its description is empty
+      {"a,b", "a, b"}, {"", ""},       {"c", " Cê "}, {"a,b,c,", "a, b,  Cê "}, {"a,,b", "a, , b"}, {",a", "a"},
+      {",,a", "a"},    {"a,,", "a, "}, {",", ""},     {" c,c ", " c, c "},  // pieces are not trimmed
+      {"d", "d"},  // the first entry decides, and its description is empty
       {"C", "C"},
   };
   for (const auto& [arquivos, esperado] : casos)
-    EXPECT_EQ(Catalogo().GetDescricaoArquivos(QString::fromUtf8(arquivos)), QString::fromUtf8(esperado))
-        << arquivos;
+    EXPECT_EQ(Catalogo().GetDescricaoArquivos(QString::fromUtf8(arquivos)), QString::fromUtf8(esperado)) << arquivos;
 }
 
 TEST_F(InfoAuxiliar, GetDescricaoESearchItem) {
@@ -148,7 +139,9 @@ TEST_F(InfoAuxiliar, ListaOrdenadaContinuaOrdenada) {
 }
 
 TEST_F(InfoAuxiliar, ListasDeUraAceitamRepetidos) {
-  MenuUraInfoAuxiliar.ListaDeUrasVoz << "b" << "a" << "b";
+  MenuUraInfoAuxiliar.ListaDeUrasVoz << "b"
+                                     << "a"
+                                     << "b";
   EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeUrasVoz, (QStringList{"b", "a", "b"}));
 }
 

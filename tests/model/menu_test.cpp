@@ -102,8 +102,8 @@ QString Estado(const TMenuUra& m) {
   }
   for (const auto& o : m.ListaOpcoes->Items())
     r += "\nO:" + o->GetValor() + o->DigitoFinalizador + (o->PodeMenosDigitos ? "1" : "0") +
-         QString::number(o->QtdeMinOpcaoValida) + QString::number(o->Tipo) + o->ComecaCom + o->Contem +
-         o->TerminaCom + Msg(*o->Mensagem) + Acoes(*o->ListaAcao);
+         QString::number(o->QtdeMinOpcaoValida) + QString::number(o->Tipo) + o->ComecaCom + o->Contem + o->TerminaCom +
+         Msg(*o->Mensagem) + Acoes(*o->ListaAcao);
   r += "\nI:" + QString::number(m.OpcaoInvalida->Tentativas) + Msg(*m.OpcaoInvalida->Mensagem) +
        Acoes(*m.OpcaoInvalida->ListaAcao);
   r += "\nT:" + QString::number(m.OpcaoTimeout->Tentativas) + QString::number(m.OpcaoTimeout->Tempo) +
@@ -223,8 +223,8 @@ TEST_F(Menu, CopyFromNaoCompartilhaNada) {
     EXPECT_EQ(o->ParentList, copia.ListaOpcoes.get());
     for (const auto& a : o->ListaAcao->Items()) EXPECT_EQ(a->DAC, &outro);
   }
-  for (const TMUListaAcao* l : {copia.OpcaoInvalida->ListaAcao.get(), copia.OpcaoTimeout->ListaAcao.get(),
-                                copia.Final->ListaAcao.get()}) {
+  for (const TMUListaAcao* l :
+       {copia.OpcaoInvalida->ListaAcao.get(), copia.OpcaoTimeout->ListaAcao.get(), copia.Final->ListaAcao.get()}) {
     EXPECT_EQ(l->DAC, &outro);
     for (const auto& a : l->Items()) EXPECT_EQ(a->DAC, &outro);
   }
@@ -408,9 +408,9 @@ TEST_F(Impressao, LinhasExatasDeUmMenuSimples) {
   d.ListaMenus->Add(std::move(m));
   QStringList l;
   d.GetListConfig(&l);
-  EXPECT_EQ(l, (QStringList{"NDMchatAnswer1", "M", "a\r\nb\r\n",
-                            "1#12op\r\nVai para Final, neste menu; Transfere para: 5", "4", "t\r\n37",
-                            "f\r\nEncerra a chamada"}));
+  EXPECT_EQ(l,
+            (QStringList{"NDMchatAnswer1", "M", "a\r\nb\r\n", "1#12op\r\nVai para Final, neste menu; Transfere para: 5",
+                         "4", "t\r\n37", "f\r\nEncerra a chamada"}));
 }
 
 TEST_F(Impressao, UmaLinhaPorParte) {
@@ -435,14 +435,14 @@ TEST_F(Impressao, MudaExatamenteQuandoDeve) {
       {"ordem dos menus", true, [](Impressao& t) { t.dac.ListaMenus->Add(t.dac.ListaMenus->Delete(0)); }},
       {"dia da semana", true, [](Impressao& t) { t.M().ListaCondicoes->GetItem(0)->SetDiasSemana("1-4"); }},
       {"hora da condicao", true, [](Impressao& t) { t.M().ListaCondicoes->GetItem(0)->SetStrHoraFim("17:59"); }},
-      {"comparacao da condicao", true, [](Impressao& t) {
+      {"comparacao da condicao", true,
+       [](Impressao& t) {
          auto cv = std::make_unique<TMUCondicaoVar>();
          cv->Variavel = "x";
          cv->Tipo = "EQ";
          t.M().ListaCondicoes->GetItem(0)->ListaCondicaoVar->Add(std::move(cv));
        }},
-      {"arquivo da condicao", true,
-       [](Impressao& t) { t.M().ListaCondicoes->GetItem(0)->Mensagem->AddArquivo("x"); }},
+      {"arquivo da condicao", true, [](Impressao& t) { t.M().ListaCondicoes->GetItem(0)->Mensagem->AddArquivo("x"); }},
       {"acao da condicao", true,
        [](Impressao& t) { t.M().ListaCondicoes->GetItem(0)->ListaAcao->GetItem(0)->Variavel = "3"; }},
       {"nova condicao", true, [](Impressao& t) { AddCondicao(t.M()); }},
@@ -474,7 +474,8 @@ TEST_F(Impressao, MudaExatamenteQuandoDeve) {
       {"chat do timeout", false, [](Impressao& t) { t.M().OpcaoTimeout->Mensagem->AddMensagemChat("t"); }},
       {"chat do final", false, [](Impressao& t) { t.M().Final->Mensagem->AddMensagemChat("f"); }},
       {"tipo da opcao", false, [](Impressao& t) { t.M().ListaOpcoes->GetItem(0)->Tipo = 2; }},
-      {"regras de chat", false, [](Impressao& t) {
+      {"regras de chat", false,
+       [](Impressao& t) {
          auto* o = t.M().ListaOpcoes->GetItem(0);
          o->ComecaCom = "a";
          o->Contem = "b";
@@ -483,12 +484,14 @@ TEST_F(Impressao, MudaExatamenteQuandoDeve) {
          o->QtdeMaxOpcaoValida = 9;
          o->TextoAlfaAdicional = "-";
        }},
-      {"menu de lista", false, [](Impressao& t) {
+      {"menu de lista", false,
+       [](Impressao& t) {
          t.M().SetTipoMenuOpcoesWA("BOTAOWA");
          t.M().MenuOpcoesWA->Titulo->AddMensagemChat("novo");
          t.M().MenuOpcoesWA->ListaItensMenuOpcao->ClearLista();
        }},
-      {"datas e usuarios", false, [](Impressao& t) {
+      {"datas e usuarios", false,
+       [](Impressao& t) {
          t.dac.CriadoEm = 45000;
          t.dac.ModificadoPor = "x";
          t.dac.NomeArquivoLocal = "c:/x.xml";

@@ -12,9 +12,7 @@ namespace {
 std::string S(const QString& s) { return s.toStdString(); }
 QString Q(const char* s) { return QString::fromUtf8(s); }
 
-std::unique_ptr<TMUOpcao> Voz(TDAC* dac, const char* valor) {
-  return std::make_unique<TMUOpcao>(dac, Q(valor));
-}
+std::unique_ptr<TMUOpcao> Voz(TDAC* dac, const char* valor) { return std::make_unique<TMUOpcao>(dac, Q(valor)); }
 
 std::unique_ptr<TMUOpcao> Chat(TDAC* dac, int tipo, const char* valor) {
   return std::make_unique<TMUOpcao>(dac, tipo, Q(valor));
@@ -334,9 +332,7 @@ TEST(OpcaoColchetes, DescricaoDeGrupos) {
   EXPECT_EQ(S(TMUOpcao::GetStrColchetes("[")), "");
 }
 
-TEST_F(OpcaoVoz, DescricaoValorEhOPadrao) {
-  EXPECT_EQ(S(TMUOpcao(&dac, "[1-3]X.").GetDescricaoValor()), "[1-3]X.");
-}
+TEST_F(OpcaoVoz, DescricaoValorEhOPadrao) { EXPECT_EQ(S(TMUOpcao(&dac, "[1-3]X.").GetDescricaoValor()), "[1-3]X."); }
 
 // ------------------------------------------------------- chat descriptions
 
@@ -363,8 +359,7 @@ TEST_F(OpcaoChat, TextoEspecifico) {
   auto n = Chat(&dac, 2, "Não");
   EXPECT_EQ(S(n->GetStrOpcao()), "Opção \"Não\"");
   n->IgnorarCase = true;
-  EXPECT_EQ(S(n->GetStrOpcao()),
-            "Opção \"Não\", ignorando case-sensitive (exceto caracteres especiais ou acentuação)");
+  EXPECT_EQ(S(n->GetStrOpcao()), "Opção \"Não\", ignorando case-sensitive (exceto caracteres especiais ou acentuação)");
 }
 
 TEST_F(OpcaoChat, TextoLivre) {
@@ -396,8 +391,7 @@ TEST_F(OpcaoChat, TextoLivreComecoFimConteudo) {
   o->ComecaCom = "a";
   EXPECT_EQ(S(o->GetStrOpcao()), "Texto livre, começando com \"a\" e terminando com \"x\".");
   o->Contem = "meio";
-  EXPECT_EQ(S(o->GetStrOpcao()),
-            "Texto livre, começando com \"a\" e terminando com \"x\", contento o texto \"meio\".");
+  EXPECT_EQ(S(o->GetStrOpcao()), "Texto livre, começando com \"a\" e terminando com \"x\", contento o texto \"meio\".");
   o->IgnorarCase = true;
   o->Contem = "ção";
   EXPECT_EQ(S(o->GetStrOpcao()),
@@ -415,8 +409,7 @@ TEST_F(OpcaoChat, TextoAlfanumericoClasses) {
             "Texto alfanumérico. Pode ser composto por letras maiúsculas e letras minúsculas");
   EXPECT_EQ(S(Chat(&dac, 4, "aN")->GetStrOpcao()),
             "Texto alfanumérico. Pode ser composto por dígitos e letras minúsculas");
-  EXPECT_EQ(S(Chat(&dac, 4, "EN")->GetStrOpcao()),
-            "Texto alfanumérico. Pode ser composto apenas por dígitos e espaço");
+  EXPECT_EQ(S(Chat(&dac, 4, "EN")->GetStrOpcao()), "Texto alfanumérico. Pode ser composto apenas por dígitos e espaço");
   EXPECT_EQ(S(Chat(&dac, 4, "E")->GetStrOpcao()), "Texto alfanumérico. Pode ser composto apenas por espaço");
   auto m = Chat(&dac, 4, "A");
   m->QtdeMinOpcaoValida = 1;
@@ -435,11 +428,9 @@ TEST_F(OpcaoChat, TextoAlfanumericoOutrosCaracteres) {
   o->TextoAlfaAdicional = "7";
   EXPECT_EQ(S(o->GetStrOpcao()), "Texto alfanumérico. Pode ser composto pelo dígito \"7\"");
   o->TextoAlfaAdicional = "12x";
-  EXPECT_EQ(S(o->GetStrOpcao()),
-            "Texto alfanumérico. Pode ser composto pelos dígitos \"1\", \"2\" e a letra \"x\"");
+  EXPECT_EQ(S(o->GetStrOpcao()), "Texto alfanumérico. Pode ser composto pelos dígitos \"1\", \"2\" e a letra \"x\"");
   o->TextoAlfaAdicional = "x_";
-  EXPECT_EQ(S(o->GetStrOpcao()),
-            "Texto alfanumérico. Pode ser composto pela letra \"x\" e o caractere \"_\"");
+  EXPECT_EQ(S(o->GetStrOpcao()), "Texto alfanumérico. Pode ser composto pela letra \"x\" e o caractere \"_\"");
   o->TextoAlfaAdicional = "";
   EXPECT_EQ(S(o->GetStrOpcao()), "Texto alfanumérico.");
 
@@ -1164,9 +1155,9 @@ TEST(OpcaoRobustez, TextosEnormes) {
   TDAC dac;
   const auto inicio = std::chrono::steady_clock::now();
   const int n = 200000;
-  const QString pedacos[] = {QStringLiteral("["), QStringLiteral("]"), QStringLiteral("[1"),
+  const QString pedacos[] = {QStringLiteral("["),     QStringLiteral("]"),     QStringLiteral("[1"),
                              QStringLiteral("[1-2]"), QStringLiteral("[135]"), QStringLiteral("X"),
-                             QStringLiteral("-"), QStringLiteral(".")};
+                             QStringLiteral("-"),     QStringLiteral(".")};
   for (const QString& p : pedacos) {
     const QString padrao = p.repeated(n / p.size());
     for (int tipo = 0; tipo <= 4; ++tipo) {
@@ -1200,8 +1191,8 @@ TEST(OpcaoRobustez, TextosEnormes) {
 TEST(OpcaoRobustez, PadroesEstranhos) {
   TDAC dac;
   // A literal "Y" makes the real value look like a group without one.
-  for (const char* v : {"Y", "Y1", "1Y", "YX", "XY", "][", "[]]", "[[1-2]]", "[1-2]]", "]]X", "[-",
-                        "-]", "[1-2]-", "Y[1-2]", "[1-2]Y"}) {
+  for (const char* v : {"Y", "Y1", "1Y", "YX", "XY", "][", "[]]", "[[1-2]]", "[1-2]]", "]]X", "[-", "-]", "[1-2]-",
+                        "Y[1-2]", "[1-2]Y"}) {
     TMUOpcao o(&dac, Q(v));
     SCOPED_TRACE(v);
     (void)o.GetStrOpcao();

@@ -152,8 +152,8 @@ TEST_F(MenuLista, PreviaDeTipoVazioOuDesconhecido) {
   for (const char* tipo : {"", "listawa", "OUTRO"}) {
     TMUMenuOpcaoWA m(&dac, tipo);
     Preenche(m);
-    EXPECT_EQ(m.GetMenuMensagem(), QString::fromUtf8("Olá") + kQuebra + "Escolha" + kQuebra + "Menu" + kQuebra +
-                                       "|1 - Vendas||2 - Suporte|")
+    EXPECT_EQ(m.GetMenuMensagem(),
+              QString::fromUtf8("Olá") + kQuebra + "Escolha" + kQuebra + "Menu" + kQuebra + "|1 - Vendas||2 - Suporte|")
         << tipo;
   }
 }

@@ -33,11 +33,10 @@ class Sorteio {
 };
 
 const std::vector<QString> kNomes = {"A", "B", "C", "", "a"};
-const std::vector<QString> kCodigos = {
-    "INICIO",      "OPCOES",     "INVALIDA", "FINAL",   "VAIPARA",   "DISCA",
-    "DISCAF",      "DISCAG",     "DISCAR",   "DISCAU",  "DISCAC",    "DISCAS",
-    "FALADIGITOS", "FALANUMERO", "DISCAOP",  "DESLIGA", "DESLIGAFH", "COMANDO",
-    "SETVAR",      "MENSAGEM",   "MIDIA",    "",        "XYZ"};
+const std::vector<QString> kCodigos = {"INICIO",      "OPCOES",     "INVALIDA", "FINAL",   "VAIPARA",   "DISCA",
+                                       "DISCAF",      "DISCAG",     "DISCAR",   "DISCAU",  "DISCAC",    "DISCAS",
+                                       "FALADIGITOS", "FALANUMERO", "DISCAOP",  "DESLIGA", "DESLIGAFH", "COMANDO",
+                                       "SETVAR",      "MENSAGEM",   "MIDIA",    "",        "XYZ"};
 const std::vector<QString> kArquivos = {"a", "b", "{v}", "", "c,d"};
 
 void Mensagem(Sorteio& s, TMUMensagem& m) {
@@ -61,8 +60,8 @@ std::unique_ptr<TMenuUra> Menu(Sorteio& s, TDAC* dac) {
     auto c = std::make_unique<TMUCondicao>(dac);
     for (qint32* v : {&c->DiaIni, &c->MesIni, &c->AnoIni, &c->DiaFim, &c->MesFim, &c->AnoFim})
       *v = s.Entre(0, 2) ? -1 : s.Um(std::vector<int>{0, 1, 2, 12, 13, 29, 31, 2024, 99999});
-    for (qint32* v : {&c->HoraIni, &c->MinutoIni, &c->HoraFim, &c->MinutoFim, &c->HoraIniPeriodo,
-                      &c->MinutoIniPeriodo, &c->HoraFimPeriodo, &c->MinutoFimPeriodo})
+    for (qint32* v : {&c->HoraIni, &c->MinutoIni, &c->HoraFim, &c->MinutoFim, &c->HoraIniPeriodo, &c->MinutoIniPeriodo,
+                      &c->HoraFimPeriodo, &c->MinutoFimPeriodo})
       *v = s.Entre(0, 2) ? -1 : s.Entre(-2, 70);
     for (int k = s.Entre(0, 2); k > 0; --k) {
       auto cv = std::make_unique<TMUCondicaoVar>();
@@ -119,8 +118,7 @@ TEST(VerificacaoTest, RandomDocumentsGiveConsistentFindings) {
     dac.GetListConfig(&antes);
 
     const bool comListas = s.Entre(0, 1);
-    const auto achados =
-        VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr);
+    const auto achados = VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr);
     QStringList linhas;
     for (const TAchado& a : achados) {
       ASSERT_TRUE(codigos.contains(a.Codigo)) << a.GetStrLinha().toStdString();
@@ -137,8 +135,7 @@ TEST(VerificacaoTest, RandomDocumentsGiveConsistentFindings) {
     dac.GetListConfig(&depois);
     EXPECT_EQ(antes, depois);
     QStringList deNovo;
-    for (const TAchado& a :
-         VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr))
+    for (const TAchado& a : VerificaURA(dac, comListas ? &catalogo : nullptr, comListas ? &servidor : nullptr))
       deNovo << a.GetStrLinha();
     ASSERT_EQ(linhas, deNovo);
   }

@@ -20,8 +20,8 @@
 #include "UTMenuUra.h"
 #include "UTXMLDac.h"
 #include "codepage.h"
-#include "versao.h"
 #include "simulador.h"
+#include "versao.h"
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -145,7 +145,8 @@ void AdicionaMensagem(const QString& Arquivo, const QString& Descricao) {
 // A packet of "Name: value" lines.
 QString Pacote(std::initializer_list<std::pair<const char*, QString>> Campos) {
   QString p;
-  for (const auto& [nome, valor] : Campos) p += QString::fromUtf8(nome) + QStringLiteral(": ") + valor + QStringLiteral("\r\n");
+  for (const auto& [nome, valor] : Campos)
+    p += QString::fromUtf8(nome) + QStringLiteral(": ") + valor + QStringLiteral("\r\n");
   return p + QStringLiteral("\r\n");
 }
 
@@ -174,12 +175,15 @@ TEST(Requisicoes, TextoExatoDeCadaPedido) {
   EXPECT_EQ(Requisicao::LeArquivoMensagens(QString()),
             QStringLiteral("Action: ReadXmlMessages\r\nActionId: LerXmlMensagens\r\nFilename: \r\n\r\n"));
   EXPECT_EQ(Requisicao::LeArquivoMensagensChat(),
-            QStringLiteral("Action: ReadXmlMessages\r\nActionId: LerXmlMensagensChat\r\nFilename: mensagenschat.xml\r\n\r\n"));
-  EXPECT_EQ(Requisicao::ListaArquivosWav(), QStringLiteral("Action: ListWavFiles\r\nActionId: ListaArquivosWav\r\n\r\n"));
-  EXPECT_EQ(Requisicao::ListaFilas(),
-            QStringLiteral("Action: KRDBCommand\r\nActionId: KRDBListaFilas\r\nCommand: List\r\nTable: Fila\r\n"
-                           "Fields: FilaId, Nome, Tipo\r\nFilter: WHERE PerfilConfiguracaoId = (SELECT "
-                           "PerfilConfiguracaoId FROM PerfilConfiguracao WHERE Status = 1 LIMIT 0,1) and Ativa = 1\r\n\r\n"));
+            QStringLiteral(
+                "Action: ReadXmlMessages\r\nActionId: LerXmlMensagensChat\r\nFilename: mensagenschat.xml\r\n\r\n"));
+  EXPECT_EQ(Requisicao::ListaArquivosWav(),
+            QStringLiteral("Action: ListWavFiles\r\nActionId: ListaArquivosWav\r\n\r\n"));
+  EXPECT_EQ(
+      Requisicao::ListaFilas(),
+      QStringLiteral("Action: KRDBCommand\r\nActionId: KRDBListaFilas\r\nCommand: List\r\nTable: Fila\r\n"
+                     "Fields: FilaId, Nome, Tipo\r\nFilter: WHERE PerfilConfiguracaoId = (SELECT "
+                     "PerfilConfiguracaoId FROM PerfilConfiguracao WHERE Status = 1 LIMIT 0,1) and Ativa = 1\r\n\r\n"));
   EXPECT_EQ(Requisicao::ListaGrupos(),
             QStringLiteral("Action: KRDBCommand\r\nActionId: KRDBListaGrupos\r\nCommand: List\r\nTable: Grupo\r\n"
                            "Fields: GrupoId, Nome\r\nFilter: WHERE PerfilConfiguracaoId = (SELECT PerfilConfiguracaoId "
@@ -205,8 +209,9 @@ TEST(Requisicoes, TextoExatoDeCadaPedido) {
                            "UraName: Atendimento\r\n\r\n"));
   EXPECT_EQ(Requisicao::SalvaXmlMensagens(QString()),
             QStringLiteral("Action: SaveXmlMessages\r\nActionId: SaveXmlMessages\r\nFileName: \r\n\r\n"));
-  EXPECT_EQ(Requisicao::SalvaXmlMensagens(QStringLiteral("mensagenschat.xml")),
-            QStringLiteral("Action: SaveXmlMessages\r\nActionId: SaveXmlMessages\r\nFileName: mensagenschat.xml\r\n\r\n"));
+  EXPECT_EQ(
+      Requisicao::SalvaXmlMensagens(QStringLiteral("mensagenschat.xml")),
+      QStringLiteral("Action: SaveXmlMessages\r\nActionId: SaveXmlMessages\r\nFileName: mensagenschat.xml\r\n\r\n"));
   EXPECT_EQ(Requisicao::FimXmlMensagens(),
             QStringLiteral("Action: SendXmlMessageFileComplete\r\nActionId: SaveXmlMessages\r\n\r\n"));
   EXPECT_EQ(Requisicao::SalvaArquivoWav(QStringLiteral("saudacao.wav")),
@@ -230,7 +235,8 @@ TEST(Requisicoes, PartesVaoComoBytesPreparados) {
             QByteArray("Action: XmlMessageFilePart\r\nFilePart: ") + parte + "\r\n\r\n");
   // A full audio block is 500 hexadecimal characters.
   const QString bloco = Requisicao::BlocoArquivoWav(QByteArray(250, '\xC3'));
-  EXPECT_EQ(bloco, QStringLiteral("Action: WavFilePart\r\nFilePart: ") + QString(500, u'C').replace(QStringLiteral("CC"), QStringLiteral("C3")) +
+  EXPECT_EQ(bloco, QStringLiteral("Action: WavFilePart\r\nFilePart: ") +
+                       QString(500, u'C').replace(QStringLiteral("CC"), QStringLiteral("C3")) +
                        QStringLiteral("\r\n\r\n"));
 }
 
@@ -266,8 +272,7 @@ TEST(MontaPartesArquivo, CortaDepoisDeMaisDe500Bytes) {
 }
 
 TEST(MontaPartesArquivo, ReduzAoCodigoDePaginaEnviaUtf8) {
-  const QList<QByteArray> partes =
-      MontaPartesArquivo({QStringLiteral("preço € ação"), QStringLiteral("中文 😀 ok")});
+  const QList<QByteArray> partes = MontaPartesArquivo({QStringLiteral("preço € ação"), QStringLiteral("中文 😀 ok")});
   ASSERT_EQ(partes.size(), 1);
   // "€" exists in the code page and leaves as its three UTF-8 bytes; a
   // character outside it (also one made of a surrogate pair) becomes one "?".
@@ -290,7 +295,11 @@ TEST(CodigoDePagina, TextoLongoIgualAoDeCadaCaractere) {
           esperado += EncodeAnsi(QString(ch));
           reduzido += ReduceToAnsi(QString(ch));
         }
-        SCOPED_TRACE(QStringLiteral("%1 chars, U+%2 at %3").arg(tamanho).arg(int(c), 4, 16, QChar(u'0')).arg(onde).toStdString());
+        SCOPED_TRACE(QStringLiteral("%1 chars, U+%2 at %3")
+                         .arg(tamanho)
+                         .arg(int(c), 4, 16, QChar(u'0'))
+                         .arg(onde)
+                         .toStdString());
         EXPECT_EQ(EncodeAnsi(texto), esperado);
         EXPECT_EQ(ReduceToAnsi(texto), reduzido);
         EXPECT_EQ(DecodeAnsi(esperado), reduzido);
@@ -405,7 +414,8 @@ TEST_F(SessaoTeste, ArquivoUraCompletoViraDocumento) {
   for (const QString& permissao : {QString(), QStringLiteral("x")}) {
     Sessao.EscolheUraServidor(QStringLiteral("b.xml"));
     for (const QString& l : linhas) Parte(l + QStringLiteral("<#10>"));
-    Recebe(Evento(QStringLiteral("readxmluracomplete"), {{"Filename", QStringLiteral("b.xml")}, {"PermissaoWrite", permissao}}));
+    Recebe(Evento(QStringLiteral("readxmluracomplete"),
+                  {{"Filename", QStringLiteral("b.xml")}, {"PermissaoWrite", permissao}}));
     ASSERT_TRUE(Janela.Dac);
     EXPECT_TRUE(Janela.Dac->PermissaoW) << permissao.toStdString();
   }
@@ -417,8 +427,8 @@ TEST_F(SessaoTeste, ArquivoUraIlegivelMostraErroNaHora) {
   Parte(QStringLiteral("<URA Nome=\"x\"><#10><Menu><#10>"));
   Recebe(Evento(QStringLiteral("readxmluracomplete"), {{"Filename", QStringLiteral("a.xml")}}));
   EXPECT_EQ(Janela.Recebidos, 0);
-  EXPECT_THAT(Janela.Imediatas,
-              ElementsAre(Caixa{QStringLiteral("Ocorreu um erro ao ler o arquivo do servidor."), QStringLiteral("Ler arquivo URA"), true}));
+  EXPECT_THAT(Janela.Imediatas, ElementsAre(Caixa{QStringLiteral("Ocorreu um erro ao ler o arquivo do servidor."),
+                                                  QStringLiteral("Ler arquivo URA"), true}));
   EXPECT_THAT(Janela.Adiadas, IsEmpty());
   EXPECT_TRUE(Janela.CursorNormal());
   EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
@@ -434,10 +444,16 @@ TEST_F(SessaoTeste, PacotesMalFormadosDesconhecidosOuForaDeHoraNaoFazemNada) {
   Recebe(Evento(QStringLiteral("NaoExiste"), {{"ActionID", QStringLiteral("LerXml")}}));
   Recebe(Evento(QString()));
   Recebe(Pacote({{"Response", QStringLiteral("Talvez")}, {"ActionID", QStringLiteral("SaveXmlUra")}}));
-  Recebe(Pacote({{"Response", QStringLiteral("Error")}, {"ActionID", QStringLiteral("Desconhecida")}, {"Message", QStringLiteral("x")}}));
+  Recebe(Pacote({{"Response", QStringLiteral("Error")},
+                 {"ActionID", QStringLiteral("Desconhecida")},
+                 {"Message", QStringLiteral("x")}}));
   // ActionID and Response values are exact.
-  Recebe(Pacote({{"Response", QStringLiteral("Error")}, {"ActionID", QStringLiteral("savexmlura")}, {"Message", QStringLiteral("x")}}));
-  Recebe(Pacote({{"Response", QStringLiteral("error")}, {"ActionID", QStringLiteral("SaveXmlUra")}, {"Message", QStringLiteral("x")}}));
+  Recebe(Pacote({{"Response", QStringLiteral("Error")},
+                 {"ActionID", QStringLiteral("savexmlura")},
+                 {"Message", QStringLiteral("x")}}));
+  Recebe(Pacote({{"Response", QStringLiteral("error")},
+                 {"ActionID", QStringLiteral("SaveXmlUra")},
+                 {"Message", QStringLiteral("x")}}));
   // A "Message" line first and the event second is neither event nor response.
   Recebe(Pacote({{"Message", QStringLiteral("x")}, {"Event", QStringLiteral("listxmluracomplete")}}));
   // A file nobody asked for: its completion hands nothing over and the
@@ -461,7 +477,9 @@ TEST_F(SessaoTeste, CatalogoRecusadoNaoArmaUmaConclusaoPosterior) {
       "<?xml version=\"1.0\" encoding=\"utf-8\"?><#10><MensagensSonarea><#10><Msg><Arquivo>intrusa</Arquivo>"
       "<Descricao>x</Descricao></Msg><#10></MensagensSonarea><#10>");
   auto recusa = [this](const char* acao) {
-    Recebe(Pacote({{"Response", QStringLiteral("Error")}, {"ActionID", QString::fromLatin1(acao)}, {"Message", QStringLiteral("x")}}));
+    Recebe(Pacote({{"Response", QStringLiteral("Error")},
+                   {"ActionID", QString::fromLatin1(acao)},
+                   {"Message", QStringLiteral("x")}}));
   };
   auto conclui = [this](const char* acao) {
     Recebe(Evento(QStringLiteral("readxmlmessagescomplete"), {{"ActionID", QString::fromLatin1(acao)}}));
@@ -492,17 +510,16 @@ TEST_F(SessaoTeste, CatalogoRecusadoNaoArmaUmaConclusaoPosterior) {
 TEST_F(SessaoTeste, ListaDeUrasDoServidor) {
   Janela.Dac = NovoDac(QStringLiteral("Aberto"), QStringLiteral("aberto.xml"), 1);
   Sessao.SendStringListaDeUras();
-  Recebe(Evento(QStringLiteral("xmlfileheader"),
-                {{"ActionID", QStringLiteral("ListaUrasSelecionar")},
-                 {"NomeArquivo", QStringLiteral("a.xml")},
-                 {"NomeUra", QStringLiteral("Atendimento")},
-                 {"TipoUra", QStringLiteral("chat")},
-                 {"CriadoEm", QStringLiteral("01/02/2024 10:00")},
-                 {"CriadoPor", QStringLiteral("ana")},
-                 {"ModificadoEm", QStringLiteral("03/02/2024 11:30")},
-                 {"ModificadoPor", QStringLiteral("rui")},
-                 {"AtivadoEm", QString()},
-                 {"AtivadoPor", QString()}}));
+  Recebe(Evento(QStringLiteral("xmlfileheader"), {{"ActionID", QStringLiteral("ListaUrasSelecionar")},
+                                                  {"NomeArquivo", QStringLiteral("a.xml")},
+                                                  {"NomeUra", QStringLiteral("Atendimento")},
+                                                  {"TipoUra", QStringLiteral("chat")},
+                                                  {"CriadoEm", QStringLiteral("01/02/2024 10:00")},
+                                                  {"CriadoPor", QStringLiteral("ana")},
+                                                  {"ModificadoEm", QStringLiteral("03/02/2024 11:30")},
+                                                  {"ModificadoPor", QStringLiteral("rui")},
+                                                  {"AtivadoEm", QString()},
+                                                  {"AtivadoPor", QString()}}));
   Recebe(Evento(QStringLiteral("xmlfileheader"), {{"ActionID", QStringLiteral("ListaUrasSelecionar")},
                                                   {"NomeArquivo", QStringLiteral("b.xml")},
                                                   {"NomeUra", QStringLiteral("Vendas")},
@@ -578,13 +595,18 @@ TEST_F(SessaoTeste, CabecalhoAtualizaSoODocumentoAberto) {
 
 TEST_F(SessaoTeste, DadosDeConsulta) {
   auto krdb = [this](const char* acao, std::initializer_list<std::pair<const char*, QString>> campos) {
-    QString p = QStringLiteral("Event: krdbevent\r\nKRDBActionID: ") + QString::fromLatin1(acao) + QStringLiteral("\r\n");
+    QString p =
+        QStringLiteral("Event: krdbevent\r\nKRDBActionID: ") + QString::fromLatin1(acao) + QStringLiteral("\r\n");
     Recebe(p + Pacote(campos));
   };
-  krdb("KRDBListaFilas", {{"FilaId", QStringLiteral("1")}, {"Nome", QStringLiteral("Suporte")}, {"Tipo", QStringLiteral("v")}});
-  krdb("KRDBListaFilas", {{"FilaId", QStringLiteral("2")}, {"Nome", QStringLiteral("Chat Vendas")}, {"Tipo", QStringLiteral("c")}});
-  krdb("KRDBListaFilas", {{"FilaId", QStringLiteral("1")}, {"Nome", QStringLiteral("Suporte técnico")}, {"Tipo", QStringLiteral("v")}});
-  krdb("KRDBListaFilas", {{"FilaId", QStringLiteral("3")}, {"Nome", QStringLiteral("Outra")}, {"Tipo", QStringLiteral("x")}});
+  krdb("KRDBListaFilas",
+       {{"FilaId", QStringLiteral("1")}, {"Nome", QStringLiteral("Suporte")}, {"Tipo", QStringLiteral("v")}});
+  krdb("KRDBListaFilas",
+       {{"FilaId", QStringLiteral("2")}, {"Nome", QStringLiteral("Chat Vendas")}, {"Tipo", QStringLiteral("c")}});
+  krdb("KRDBListaFilas",
+       {{"FilaId", QStringLiteral("1")}, {"Nome", QStringLiteral("Suporte técnico")}, {"Tipo", QStringLiteral("v")}});
+  krdb("KRDBListaFilas",
+       {{"FilaId", QStringLiteral("3")}, {"Nome", QStringLiteral("Outra")}, {"Tipo", QStringLiteral("x")}});
   krdb("KRDBListaFilas", {{"FilaId", QStringLiteral("4")}, {"Nome", QStringLiteral("Sem tipo")}});
   krdb("KRDBListaFilas", {{"Nome", QStringLiteral("Sem id")}, {"Tipo", QStringLiteral("v")}});
   krdb("KRDBListaGrupos", {{"GrupoId", QStringLiteral("10")}, {"Nome", QStringLiteral("Vendas")}});
@@ -632,7 +654,8 @@ TEST_F(SessaoTeste, DadosDeConsulta) {
 }
 
 TEST_F(SessaoTeste, InformacoesDoServidorETTS) {
-  Recebe(Evento(QStringLiteral("infoservura"), {{"Version", QStringLiteral("1.2.3.4")}, {"EmpresaOndaris", QStringLiteral("Empresa X")}}));
+  Recebe(Evento(QStringLiteral("infoservura"),
+                {{"Version", QStringLiteral("1.2.3.4")}, {"EmpresaOndaris", QStringLiteral("Empresa X")}}));
   EXPECT_EQ(Sessao.InfoServidor.Versao, QStringLiteral("1.2.3.4"));
   EXPECT_EQ(Sessao.InfoServidor.TipoUra, 1);
   EXPECT_EQ(Sessao.InfoServidor.NomeEmpresa, QStringLiteral("Empresa X"));
@@ -640,7 +663,8 @@ TEST_F(SessaoTeste, InformacoesDoServidorETTS) {
   Recebe(Evento(QStringLiteral("infoservura"), {{"Version", QStringLiteral("2")}, {"UraType", QStringLiteral("3")}}));
   EXPECT_EQ(Sessao.InfoServidor.TipoUra, 3);
   EXPECT_TRUE(Sessao.EhRorIROSonarea());
-  Recebe(Evento(QStringLiteral("infoservura"), {{"UraType", QStringLiteral("dois")}, {"EmpresaOndaris", QStringLiteral("Empresa X")}}));
+  Recebe(Evento(QStringLiteral("infoservura"),
+                {{"UraType", QStringLiteral("dois")}, {"EmpresaOndaris", QStringLiteral("Empresa X")}}));
   EXPECT_EQ(Sessao.InfoServidor.TipoUra, 1);
 
   // Without an address there is no text-to-speech, and nothing else is read.
@@ -682,7 +706,8 @@ TEST_F(SessaoTeste, InformacoesDoServidorETTS) {
 
 TEST_F(SessaoTeste, RespostasPorAcao) {
   auto resposta = [this](const char* valor, const char* acao, const QString& mensagem = QString()) {
-    Recebe(Pacote({{"Response", QString::fromLatin1(valor)}, {"ActionID", QString::fromLatin1(acao)}, {"Message", mensagem}}));
+    Recebe(Pacote(
+        {{"Response", QString::fromLatin1(valor)}, {"ActionID", QString::fromLatin1(acao)}, {"Message", mensagem}}));
   };
   const QString utf8 = ComoRecebido(QStringLiteral("Não foi possível: ação"));
   const QString erro = QStringLiteral("ERRO: Não foi possível: ação");
@@ -695,12 +720,12 @@ TEST_F(SessaoTeste, RespostasPorAcao) {
   resposta("Error", "LerXmlMensagens", utf8);
   // Code-page text that is no UTF-8 is shown as it came.
   resposta("Error", "ActivateXmlUra", DecodeAnsi("Sess\xE3o"));
-  EXPECT_THAT(Janela.Adiadas, ElementsAre(Caixa{erro, QStringLiteral("Ler arquivo URA")},
-                                          Caixa{erro, QStringLiteral("Salvar arquivo no servidor")},
-                                          Caixa{erro, QStringLiteral("Salvar mensagens no servidor")},
-                                          Caixa{erro, QStringLiteral("Ativar URA")},
-                                          Caixa{erro, QStringLiteral("Enviar arquivo")},
-                                          Caixa{QStringLiteral("ERRO: Sessão"), QStringLiteral("Ativar URA")}));
+  EXPECT_THAT(Janela.Adiadas,
+              ElementsAre(Caixa{erro, QStringLiteral("Ler arquivo URA")},
+                          Caixa{erro, QStringLiteral("Salvar arquivo no servidor")},
+                          Caixa{erro, QStringLiteral("Salvar mensagens no servidor")},
+                          Caixa{erro, QStringLiteral("Ativar URA")}, Caixa{erro, QStringLiteral("Enviar arquivo")},
+                          Caixa{QStringLiteral("ERRO: Sessão"), QStringLiteral("Ativar URA")}));
   EXPECT_THAT(Janela.Cursor, ElementsAre(false, false, false, false, false, false));
   EXPECT_EQ(Janela.Ociosos, 1);
   EXPECT_THAT(Janela.Imediatas, IsEmpty());
@@ -714,9 +739,10 @@ TEST_F(SessaoTeste, RespostasPorAcao) {
   resposta("Success", "ActivateXmlUra", QStringLiteral("URA ativada."));
   // Saved without a document open: no header refresh, but the message.
   resposta("Success", "SaveXmlUra");
-  EXPECT_THAT(Janela.Adiadas, ElementsAre(Caixa{QStringLiteral("Ura ativada com sucesso."), QStringLiteral("Ativar URA")},
-                                          Caixa{QStringLiteral("Arquivo salvo com sucesso."),
-                                                QStringLiteral("Salvar arquivo no servidor")}));
+  EXPECT_THAT(
+      Janela.Adiadas,
+      ElementsAre(Caixa{QStringLiteral("Ura ativada com sucesso."), QStringLiteral("Ativar URA")},
+                  Caixa{QStringLiteral("Arquivo salvo com sucesso."), QStringLiteral("Salvar arquivo no servidor")}));
   EXPECT_EQ(Janela.Snapshots, 1);
   EXPECT_EQ(Janela.Ociosos, 1);
 
@@ -729,7 +755,8 @@ TEST_F(SessaoTeste, RespostasPorAcao) {
 
 TEST_F(SessaoTeste, LoginRecusadoVaiParaBarraDeStatus) {
   auto recusa = [this](const QString& mensagem) {
-    Recebe(Pacote({{"Response", QStringLiteral("Error")}, {"ActionID", QStringLiteral("LoginUsuario")}, {"Message", mensagem}}));
+    Recebe(Pacote(
+        {{"Response", QStringLiteral("Error")}, {"ActionID", QStringLiteral("LoginUsuario")}, {"Message", mensagem}}));
   };
   // The refusal in the code page shows as before; in UTF-8, like every other
   // server text, it is decoded instead of showing "invÃ¡lida".
@@ -844,8 +871,10 @@ class SessaoServidorFalsoTeste : public SessaoTeste {
 
 TEST_F(SessaoServidorFalsoTeste, LoginPedeInformacoesCatalogoEListas) {
   Conecta();
-  EXPECT_THAT(Janela.Status, ElementsAre(u"Conectando ao Servidor (127.0.0.1)", u"Conectado ao Servidor", u"Efetuando login..."));
-  EXPECT_THAT(Falso.Pedidos(), ElementsAre(EncodeAnsi(Requisicao::Login(QStringLiteral("operador"), QStringLiteral("s3nha")))));
+  EXPECT_THAT(Janela.Status,
+              ElementsAre(u"Conectando ao Servidor (127.0.0.1)", u"Conectado ao Servidor", u"Efetuando login..."));
+  EXPECT_THAT(Falso.Pedidos(),
+              ElementsAre(EncodeAnsi(Requisicao::Login(QStringLiteral("operador"), QStringLiteral("s3nha")))));
 
   AdicionaMensagem(QStringLiteral("velha"), QString());
   Falso.Esquece();
@@ -861,7 +890,8 @@ TEST_F(SessaoServidorFalsoTeste, LoginPedeInformacoesCatalogoEListas) {
 
   // A voice server (UraType 1) is asked for its lookup data, in this order.
   Falso.Esquece();
-  Falso.Envia(Evento(QStringLiteral("infoservura"), {{"Version", QStringLiteral("1.0.11.0")}, {"UraType", QStringLiteral("1")}}));
+  Falso.Envia(Evento(QStringLiteral("infoservura"),
+                     {{"Version", QStringLiteral("1.0.11.0")}, {"UraType", QStringLiteral("1")}}));
   ASSERT_TRUE(Falso.EsperaPedidos(5));
   EXPECT_THAT(Falso.Pedidos(), ElementsAre(EncodeAnsi(Requisicao::ListaFilas()), EncodeAnsi(Requisicao::ListaGrupos()),
                                            EncodeAnsi(Requisicao::ListaUras()), EncodeAnsi(Requisicao::ListaComandos()),
@@ -875,7 +905,8 @@ TEST_F(SessaoServidorFalsoTeste, LoginPedeInformacoesCatalogoEListas) {
 
   // UraType 2 sends none of the lookup requests.
   Falso.Esquece();
-  Falso.Envia(Evento(QStringLiteral("infoservura"), {{"Version", QStringLiteral("1.0.11.1")}, {"UraType", QStringLiteral("2")}}));
+  Falso.Envia(Evento(QStringLiteral("infoservura"),
+                     {{"Version", QStringLiteral("1.0.11.1")}, {"UraType", QStringLiteral("2")}}));
   Sincroniza();
   EXPECT_THAT(PedidosAntesDaSincronia(), IsEmpty());
   EXPECT_THAT(Janela.Versoes, ElementsAre(u"1.0.11.0", u"1.0.11.1"));
@@ -884,9 +915,10 @@ TEST_F(SessaoServidorFalsoTeste, LoginPedeInformacoesCatalogoEListas) {
 TEST_F(SessaoServidorFalsoTeste, CatalogoDeChatSoDepoisDe1_0_11_0) {
   Conecta();
   for (const auto& [versao, pede] : {std::pair{"1.0.11.0", false}, std::pair{"1.0.11.1", true}, std::pair{"1.1", true},
-                                      std::pair{"1.0.10.9", false}, std::pair{"2", true}}) {
+                                     std::pair{"1.0.10.9", false}, std::pair{"2", true}}) {
     SCOPED_TRACE(versao);
-    Falso.Envia(Evento(QStringLiteral("infoservura"), {{"Version", QString::fromLatin1(versao)}, {"UraType", QStringLiteral("2")}}));
+    Falso.Envia(Evento(QStringLiteral("infoservura"),
+                       {{"Version", QString::fromLatin1(versao)}, {"UraType", QStringLiteral("2")}}));
     Sessao.SendStringLeArquivoMensagens(QString());
     ASSERT_TRUE(Falso.EsperaUltimo(Requisicao::LeArquivoMensagens(QString())));
     Falso.Esquece();
@@ -901,7 +933,8 @@ TEST_F(SessaoServidorFalsoTeste, CatalogoDeChatSoDepoisDe1_0_11_0) {
       // The chat completion neither empties the catalogue nor asks for more.
       AdicionaMensagem(QStringLiteral("fica"), QString());
       Falso.Esquece();
-      Falso.Envia(Evento(QStringLiteral("readxmlmessagescomplete"), {{"ActionID", QStringLiteral("LerXmlMensagensChat")}}));
+      Falso.Envia(
+          Evento(QStringLiteral("readxmlmessagescomplete"), {{"ActionID", QStringLiteral("LerXmlMensagensChat")}}));
       Sincroniza();
       EXPECT_THAT(PedidosAntesDaSincronia(), IsEmpty());
       EXPECT_THAT(Catalogo(), ElementsAre(u"fica||0"));
@@ -912,7 +945,8 @@ TEST_F(SessaoServidorFalsoTeste, CatalogoDeChatSoDepoisDe1_0_11_0) {
 
 TEST_F(SessaoServidorFalsoTeste, SalvarEnviaPartesEFimEDepoisOCatalogoDeChat) {
   Conecta();
-  Falso.Envia(Evento(QStringLiteral("infoservura"), {{"Version", QStringLiteral("1.1.0.0")}, {"UraType", QStringLiteral("2")}}));
+  Falso.Envia(Evento(QStringLiteral("infoservura"),
+                     {{"Version", QStringLiteral("1.1.0.0")}, {"UraType", QStringLiteral("2")}}));
   // Without a document the start of the upload is ignored.
   Falso.Esquece();
   Falso.Envia(Evento(QStringLiteral("xmlfilestartsend")));
@@ -926,7 +960,8 @@ TEST_F(SessaoServidorFalsoTeste, SalvarEnviaPartesEFimEDepoisOCatalogoDeChat) {
   Sessao.SalvarNoServidor();
   EXPECT_THAT(Janela.Cursor, ElementsAre(true));
   ASSERT_TRUE(Falso.EsperaPedidos(1));
-  EXPECT_EQ(Falso.Pedidos()[0], EncodeAnsi(Requisicao::SalvaXmlUra(QStringLiteral("atendimento.xml"), QStringLiteral("Atendimento"))));
+  EXPECT_EQ(Falso.Pedidos()[0],
+            EncodeAnsi(Requisicao::SalvaXmlUra(QStringLiteral("atendimento.xml"), QStringLiteral("Atendimento"))));
 
   Falso.Esquece();
   Falso.Envia(Evento(QStringLiteral("xmlfilestartsend"), {{"FileName", QStringLiteral("atendimento.xml")}}));
@@ -974,10 +1009,9 @@ TEST_F(SessaoServidorFalsoTeste, AudioEmBlocosDe250BytesEFimUmaVez) {
   ASSERT_TRUE(Falso.EsperaUltimo(Requisicao::SalvaArquivoWav(QStringLiteral("saudacao.wav"))));
 
   // One block per request of the server, then the end, then nothing more.
-  const QList<QString> esperados = {Requisicao::BlocoArquivoWav(audio.mid(0, 250)),
-                                    Requisicao::BlocoArquivoWav(audio.mid(250, 250)),
-                                    Requisicao::BlocoArquivoWav(audio.mid(500, 100)),
-                                    Requisicao::FimArquivoWav(QStringLiteral("saudacao.wav"))};
+  const QList<QString> esperados = {
+      Requisicao::BlocoArquivoWav(audio.mid(0, 250)), Requisicao::BlocoArquivoWav(audio.mid(250, 250)),
+      Requisicao::BlocoArquivoWav(audio.mid(500, 100)), Requisicao::FimArquivoWav(QStringLiteral("saudacao.wav"))};
   for (const QString& esperado : esperados) {
     Falso.Esquece();
     Falso.Envia(Evento(QStringLiteral("wavfilesendpart")));
@@ -1107,8 +1141,9 @@ TEST_F(ServicoLocalTeste, AvisaONomeDoArquivoEFecha) {
   Sessao.ConectaNoRORIROSonarea();
   QByteArray bytes;
   ASSERT_TRUE(RecebeDoServico(&bytes));
-  EXPECT_EQ(bytes, QByteArray("Action: ReloadXmlAccounts\r\nUsername: supervisor\r\nSecret: cravino\r\nClientType: Talvora\r\n"
-                              "ClientName: Talvora\r\nDACFileName: cliente.xml\r\nActionId: ReloadXmlAccounts\r\n\r\n"));
+  EXPECT_EQ(bytes,
+            QByteArray("Action: ReloadXmlAccounts\r\nUsername: supervisor\r\nSecret: cravino\r\nClientType: Talvora\r\n"
+                       "ClientName: Talvora\r\nDACFileName: cliente.xml\r\nActionId: ReloadXmlAccounts\r\n\r\n"));
   EXPECT_TRUE(EsperaAte([&] { return !Sessao.CMRORIROSonarea->Connected(); }));
 
   // Again for the next save, on a new connection.
@@ -1125,8 +1160,9 @@ TEST_F(ServicoLocalTeste, SemDocumentoOuSemPortaNadaAcontece) {
   Sessao.ConectaNoRORIROSonarea();  // no document
   Janela.Dac = NovoDac(QStringLiteral("Cliente"), QString(), 1);
   Janela.Dac->NomeArquivoLocal = QStringLiteral("/x/y/cliente.xml");
-  for (const QByteArray& ini : {QByteArray("[Servico]\r\nPortaServerUsada=0\r\n"), QByteArray("[Servico]\r\nPortaServerUsada=abc\r\n"),
-                                QByteArray("[Outra]\r\nPortaServerUsada=5\r\n"), QByteArray("[Servico]\r\nPortaServerUsada=-7\r\n")}) {
+  for (const QByteArray& ini :
+       {QByteArray("[Servico]\r\nPortaServerUsada=0\r\n"), QByteArray("[Servico]\r\nPortaServerUsada=abc\r\n"),
+        QByteArray("[Outra]\r\nPortaServerUsada=5\r\n"), QByteArray("[Servico]\r\nPortaServerUsada=-7\r\n")}) {
     GravaIni(ini);
     Sessao.ConectaNoRORIROSonarea();
   }
@@ -1146,9 +1182,9 @@ class SessaoSimuladorTeste : public SessaoTeste {
     SessaoTeste::SetUp();
     PreparaPasta();
     if (HasFatalFailure()) return;
-    ASSERT_TRUE(Sim.Inicia({QStringLiteral("--user"), kUsuario, QStringLiteral("--password"), kSenha,
-                            QStringLiteral("--company"), QStringLiteral("Empresa X"), QStringLiteral("--version"),
-                            Versao()}))
+    ASSERT_TRUE(
+        Sim.Inicia({QStringLiteral("--user"), kUsuario, QStringLiteral("--password"), kSenha,
+                    QStringLiteral("--company"), QStringLiteral("Empresa X"), QStringLiteral("--version"), Versao()}))
         << Sim.Erro().toStdString();
     Sessao.CfgConexao.Ip = QStringLiteral("127.0.0.1");
     Sessao.CfgConexao.Porta = Sim.Porta();
@@ -1177,14 +1213,17 @@ class SessaoSimuladorTeste : public SessaoTeste {
     ASSERT_TRUE(SalvaLinhas(linhas, Sim.Caminho(QStringLiteral("mensagenschat.xml"))));
     MenuUraInfoAuxiliar.Clear();
 
-    for (const char* wav : {"bomdia.wav", "saldo.wav", "extra.wav"}) ASSERT_TRUE(Sim.Grava(QString::fromLatin1(wav), "RIFF"));
+    for (const char* wav : {"bomdia.wav", "saldo.wav", "extra.wav"})
+      ASSERT_TRUE(Sim.Grava(QString::fromLatin1(wav), "RIFF"));
     Atendimento = NovoDac(QStringLiteral("Atendimento"), QString(), 30);
     ASSERT_TRUE(SalvaLinhas(LinhasDoDac(*Atendimento), Sim.Caminho(QStringLiteral("atendimento.xml"))));
-    ASSERT_TRUE(SalvaLinhas(LinhasDoDac(*NovoDac(QStringLiteral("Vendas"), QString(), 2)), Sim.Caminho(QStringLiteral("vendas.xml"))));
+    ASSERT_TRUE(SalvaLinhas(LinhasDoDac(*NovoDac(QStringLiteral("Vendas"), QString(), 2)),
+                            Sim.Caminho(QStringLiteral("vendas.xml"))));
     ASSERT_TRUE(Sim.Grava(QStringLiteral("sim-headers.json"), QStringLiteral(R"({
       "atendimento.xml": {"CriadoEm": "01/02/2024 10:00", "CriadoPor": "joão",
                           "ModificadoEm": "03/02/2024 11:30", "ModificadoPor": "ana"},
-      "vendas.xml": {"PermissaoWrite": 0}})").toUtf8()));
+      "vendas.xml": {"PermissaoWrite": 0}})")
+                                                                  .toUtf8()));
     ASSERT_TRUE(Sim.Grava(QStringLiteral("sim-lookup.json"), QStringLiteral(R"({
       "Filas": [{"FilaId": "1", "Nome": "Suporte técnico", "Tipo": "v"}, {"FilaId": "2", "Nome": "Chat Vendas", "Tipo": "c"},
                 {"FilaId": "3", "Nome": "Ignorada", "Tipo": "x"}],
@@ -1192,7 +1231,8 @@ class SessaoSimuladorTeste : public SessaoTeste {
       "Uras": ["5000", "atendimento.xml", "ATEND.XML", "5000", "Atendimento.xml"],
       "Comandos": ["consultaSaldo", "abreChamado"],
       "TTS": {"Usuario": "tts", "Senha": "segredo", "Endereco": "http://127.0.0.1:9/tts", "Bits": 16,
-              "Canais": 1, "Amostras": 8000, "Formato": "wav", "Locutor": "voz"}})").toUtf8()));
+              "Canais": 1, "Amostras": 8000, "Formato": "wav", "Locutor": "voz"}})")
+                                                                 .toUtf8()));
   }
 
   // Logs in and waits for the lookup data and the catalogues.
@@ -1349,7 +1389,8 @@ TEST_F(SessaoSimuladorTeste, SalvaEmPartesEAtualizaOCabecalho) {
   ASSERT_TRUE(EsperaAte([&] { return !Sessao.EnviandoArquivo(); }));
   QStringList chat;
   MensagensToXMLStringList(true, chat);
-  ASSERT_TRUE(EsperaAte([&] { return Sim.Le(QStringLiteral("mensagenschat.xml")) == (chat.join(u'\n') + u'\n').toUtf8(); }));
+  ASSERT_TRUE(
+      EsperaAte([&] { return Sim.Le(QStringLiteral("mensagenschat.xml")) == (chat.join(u'\n') + u'\n').toUtf8(); }));
   EXPECT_THAT(Janela.Imediatas, IsEmpty());
 }
 
@@ -1359,7 +1400,8 @@ TEST_F(SessaoSimuladorTeste, AtivaUra) {
   Sessao.AtivarUra();
   EXPECT_THAT(Janela.Cursor, ElementsAre(true));
   ASSERT_TRUE(EsperaAdiada());
-  EXPECT_THAT(Janela.Adiadas, ElementsAre(Caixa{QStringLiteral("Ura ativada com sucesso."), QStringLiteral("Ativar URA")}));
+  EXPECT_THAT(Janela.Adiadas,
+              ElementsAre(Caixa{QStringLiteral("Ura ativada com sucesso."), QStringLiteral("Ativar URA")}));
   EXPECT_EQ(Cabecalho(QStringLiteral("atendimento.xml")).value("AtivadoPor").toString(), kUsuario);
   EXPECT_THAT(Janela.Cursor, ElementsAre(true, false));
 }
@@ -1380,15 +1422,17 @@ TEST_F(SessaoSimuladorTeste, ErrosDoServidorComTituloPorAcao) {
   Janela.Audio = &envio;
   Sessao.IniciaEnvioAudio(envio.NomeArquivo());
   ASSERT_TRUE(EsperaAdiada(5));
-  EXPECT_THAT(Janela.Adiadas,
-              ElementsAre(Caixa{QStringLiteral("ERRO: Arquivo não encontrado: nao-existe.xml"), QStringLiteral("Ler arquivo URA")},
-                          Caixa{QStringLiteral("ERRO: Usuário sem permissão de escrita no arquivo vendas.xml"),
-                                QStringLiteral("Salvar arquivo no servidor")},
-                          Caixa{QStringLiteral("ERRO: Arquivo não encontrado: sumiu.xml"), QStringLiteral("Ativar URA")},
-                          Caixa{QStringLiteral("ERRO: Arquivo de mensagens desconhecido: outro.xml"),
-                                QStringLiteral("Salvar mensagens no servidor")},
-                          Caixa{QStringLiteral("ERRO: Nome de arquivo de áudio inválido: ../fora.wav"),
-                                QStringLiteral("Enviar arquivo")}));
+  EXPECT_THAT(
+      Janela.Adiadas,
+      ElementsAre(
+          Caixa{QStringLiteral("ERRO: Arquivo não encontrado: nao-existe.xml"), QStringLiteral("Ler arquivo URA")},
+          Caixa{QStringLiteral("ERRO: Usuário sem permissão de escrita no arquivo vendas.xml"),
+                QStringLiteral("Salvar arquivo no servidor")},
+          Caixa{QStringLiteral("ERRO: Arquivo não encontrado: sumiu.xml"), QStringLiteral("Ativar URA")},
+          Caixa{QStringLiteral("ERRO: Arquivo de mensagens desconhecido: outro.xml"),
+                QStringLiteral("Salvar mensagens no servidor")},
+          Caixa{QStringLiteral("ERRO: Nome de arquivo de áudio inválido: ../fora.wav"),
+                QStringLiteral("Enviar arquivo")}));
   EXPECT_EQ(Janela.Ociosos, 1);
   EXPECT_EQ(envio.Posicao(), 0);
   EXPECT_TRUE(Janela.CursorNormal());
@@ -1436,7 +1480,8 @@ TEST_F(SessaoSimuladorTeste, EnviaAudioEmBlocos) {
   TEnvioAudio envio(QStringLiteral("saudacao.wav"), audio);
   Janela.Audio = &envio;
   Sessao.IniciaEnvioAudio(envio.NomeArquivo());
-  ASSERT_TRUE(EsperaAte([&] { return envio.Finalizado() && Sim.Le(QStringLiteral("saudacao.wav")).size() == audio.size(); }));
+  ASSERT_TRUE(
+      EsperaAte([&] { return envio.Finalizado() && Sim.Le(QStringLiteral("saudacao.wav")).size() == audio.size(); }));
   EXPECT_EQ(Sim.Le(QStringLiteral("saudacao.wav")), audio);
   EXPECT_EQ(Sim.Pedidos(QStringLiteral("Action: WavFilePart")).size(), 3);
   EXPECT_THAT(Janela.Adiadas, IsEmpty());

@@ -38,8 +38,8 @@ struct Pacote {
   QString operator[](const QString& campo) const { return parser ? parser->GetFieldValue(campo) : QString(); }
   QString evento() const { return (*this)[QStringLiteral("Event")].toLower(); }
   bool resposta(const QString& valor, const QString& actionId) const {
-    return parser && parser->GetPacketType() == QStringLiteral("Response") && (*this)[QStringLiteral("Response")] == valor &&
-           (*this)[QStringLiteral("ActionID")] == actionId;
+    return parser && parser->GetPacketType() == QStringLiteral("Response") &&
+           (*this)[QStringLiteral("Response")] == valor && (*this)[QStringLiteral("ActionID")] == actionId;
   }
   // The raw bytes of a field value, before any decoding.
   QByteArray bruto(const QByteArray& campo) const {
@@ -123,7 +123,8 @@ std::string Conteudo(const QByteArray& xml) {
     r.readNext();
     if (r.isStartElement()) {
       out << QStringLiteral("<") + r.name().toString();
-      for (const QXmlStreamAttribute& a : r.attributes()) out << a.name().toString() + QStringLiteral("=") + a.value().toString();
+      for (const QXmlStreamAttribute& a : r.attributes())
+        out << a.name().toString() + QStringLiteral("=") + a.value().toString();
     } else if (r.isEndElement()) {
       out << QStringLiteral("/") + r.name().toString();
     } else if (r.isCharacters() && !r.isWhitespace()) {
@@ -142,8 +143,7 @@ QByteArray UraGrande(const QString& nome, int menus) {
   for (int i = 0; i < menus; ++i) {
     l << QStringLiteral("  <Menu Nome=\"M%1\">").arg(i)
       << QStringLiteral("    <Descricao>Opção %1 do menu; ligação é grátis").arg(i)
-      << QStringLiteral("      continua com recuo %1</Descricao>").arg(i) << QString()
-      << QStringLiteral("    <Final>")
+      << QStringLiteral("      continua com recuo %1</Descricao>").arg(i) << QString() << QStringLiteral("    <Final>")
       << QStringLiteral("      <Acao><Tipo>5</Tipo><Valor>M%1</Valor></Acao>").arg(i + 1)
       << QStringLiteral("    </Final>") << QStringLiteral("  </Menu>");
   }
@@ -166,15 +166,18 @@ class SimuladorTest : public ::testing::Test {
     Grava("sim-headers.json", QStringLiteral(R"({
       "atendimento.xml": {"CriadoEm": "01/02/2024 10:00", "CriadoPor": "joão",
                           "ModificadoEm": "03/02/2024 11:30", "ModificadoPor": "ana"},
-      "vendas.xml": {"PermissaoWrite": 0}})").toUtf8());
+      "vendas.xml": {"PermissaoWrite": 0}})")
+                                  .toUtf8());
     Grava("sim-lookup.json", QStringLiteral(R"({
       "Filas": [{"FilaId": 7, "Nome": "Recepção", "Tipo": "v"}, {"FilaId": "8", "Nome": "Chat", "Tipo": "c"}],
       "Grupos": [{"GrupoId": "3", "Nome": "Vendas"}],
       "Uras": ["5000", "atendimento.xml"],
       "Comandos": ["consultaSaldo", "abreChamado"],
-      "TTS": {"Usuario": "tts", "Endereco": "http://127.0.0.1:9/tts", "Bits": 16, "Locutor": "voz"}})").toUtf8());
+      "TTS": {"Usuario": "tts", "Endereco": "http://127.0.0.1:9/tts", "Bits": 16, "Locutor": "voz"}})")
+                                 .toUtf8());
 
-    ASSERT_TRUE(sim_.Inicia({"--user", kUsuario, "--password", kSenha, "--version", "1.2.0.0", "--company", "Empresa X"}))
+    ASSERT_TRUE(
+        sim_.Inicia({"--user", kUsuario, "--password", kSenha, "--version", "1.2.0.0", "--company", "Empresa X"}))
         << sim_.Erro().toStdString();
   }
 

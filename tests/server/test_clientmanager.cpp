@@ -57,8 +57,7 @@ class ClientManagerTest : public ::testing::Test {
   // Connects the client; returns the server's end of the connection.
   QTcpSocket* Open() {
     client.Connect(QStringLiteral("127.0.0.1"), server.serverPort());
-    if (!WaitFor([&] { return client.Connected() && server.hasPendingConnections(); }))
-      return nullptr;
+    if (!WaitFor([&] { return client.Connected() && server.hasPendingConnections(); })) return nullptr;
     return server.nextPendingConnection();
   }
 

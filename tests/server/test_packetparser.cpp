@@ -40,9 +40,8 @@ TEST(PacketManagerParser, MalformedPacketsGiveEmptyAnswers) {
 }
 
 TEST(PacketManagerParser, FieldLookupIgnoresAsciiCaseAndTrims) {
-  auto p = Parse({"Response: Success", "ActionId: LerXml", "Message: primeira",
-                  "message: segunda", "Events: x", "Cause:\t 16 \x01", "Url: http://a:80/b",
-                  "Vazio:   ", "AÇÃO: 1"});
+  auto p = Parse({"Response: Success", "ActionId: LerXml", "Message: primeira", "message: segunda", "Events: x",
+                  "Cause:\t 16 \x01", "Url: http://a:80/b", "Vazio:   ", "AÇÃO: 1"});
   EXPECT_EQ(p.GetFieldValue(QStringLiteral("ActionID")), "LerXml");
   EXPECT_EQ(p.GetActionID(), "LerXml");
   EXPECT_EQ(p.GetRespMessage(), "primeira");
@@ -78,8 +77,8 @@ TEST(PacketManagerParser, PacketType) {
 }
 
 TEST(PacketManagerParser, NamedAndDerivedGetters) {
-  auto p = Parse({"Channel: SIP/201-0000a1", "Uniqueid: 12.3", "Oldname: a", "Newname: b",
-                  "CauseText: Normal", "Priority: 7", "CallerIDName: Ana"});
+  auto p = Parse({"Channel: SIP/201-0000a1", "Uniqueid: 12.3", "Oldname: a", "Newname: b", "CauseText: Normal",
+                  "Priority: 7", "CallerIDName: Ana"});
   EXPECT_EQ(p.GetInterfaceOfChannel(), "SIP");
   EXPECT_EQ(p.GetChannelOfChannel(), "201");
   EXPECT_EQ(p.GetUniqueID(), "12.3");
@@ -101,19 +100,15 @@ TEST(PacketManagerParser, NamedAndDerivedGetters) {
 
 TEST(PacketManagerParser, ConfigurationListing) {
   auto p = Parse({"Response: Success", "Category-000000: geral", "Line-000000-000000: bind = 0.0.0.0",
-                  "Line-000000-000001: porta=5038", "Line-000000-000002: porta=9999",
-                  "Category-000001:  tts ", "Line-000001-000000: ativo=1",
-                  "Line-000001-000001: debug=0", "Line-000001-000002: nivel=-1",
+                  "Line-000000-000001: porta=5038", "Line-000000-000002: porta=9999", "Category-000001:  tts ",
+                  "Line-000001-000000: ativo=1", "Line-000001-000001: debug=0", "Line-000001-000002: nivel=-1",
                   "Line-000001-000003: limite=12x", "Line-000001-000004: nome=a=b",
                   "Line-000001-000005 sem=dois:pontos", "Category-000002 sem dois pontos"});
-  EXPECT_EQ(p.ConfigReadString(QStringLiteral("geral"), QStringLiteral("porta"), QStringLiteral("x")),
-            "5038");
-  EXPECT_EQ(p.ConfigReadString(QStringLiteral("Geral"), QStringLiteral("porta"), QStringLiteral("x")),
-            "x");
+  EXPECT_EQ(p.ConfigReadString(QStringLiteral("geral"), QStringLiteral("porta"), QStringLiteral("x")), "5038");
+  EXPECT_EQ(p.ConfigReadString(QStringLiteral("Geral"), QStringLiteral("porta"), QStringLiteral("x")), "x");
   EXPECT_EQ(p.ConfigReadString(QStringLiteral("geral"), QStringLiteral("bind"), QString()), "0.0.0.0");
   // Lines of another category do not answer for this one.
-  EXPECT_EQ(p.ConfigReadString(QStringLiteral("geral"), QStringLiteral("ativo"), QStringLiteral("d")),
-            "d");
+  EXPECT_EQ(p.ConfigReadString(QStringLiteral("geral"), QStringLiteral("ativo"), QStringLiteral("d")), "d");
   EXPECT_EQ(p.ConfigReadString(QStringLiteral("tts"), QStringLiteral("nome"), QString()), "a=b");
   // "=" before ":" gives no variable.
   EXPECT_EQ(p.ConfigReadString(QStringLiteral("tts"), QStringLiteral("sem"), QStringLiteral("d")), "d");
@@ -144,9 +139,12 @@ TEST(PacketManagerParser, FieldLineEndingAtItsColon) {
     const char* Linha;
     const char* Nome;
     bool Tem;
-  } casos[] = {{"Message:", "Message", true},  {"Message:", "Messag", false},
-               {"Message:", "Messages", false}, {"M:", "M", true},
-               {":", "", true},                 {"Message", "Message", false}};
+  } casos[] = {{"Message:", "Message", true},
+               {"Message:", "Messag", false},
+               {"Message:", "Messages", false},
+               {"M:", "M", true},
+               {":", "", true},
+               {"Message", "Message", false}};
   for (const auto& c : casos) {
     const TPacketManagerParser p = Parse({"Response: Error", c.Linha, "ActionID: x"});
     EXPECT_EQ(p.HasField(QString::fromLatin1(c.Nome)), c.Tem) << c.Linha << " / " << c.Nome;

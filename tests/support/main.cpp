@@ -1,7 +1,7 @@
 // One main for every test binary: a QApplication (windows, sockets and
 // timers need one), offscreen unless the caller chose a platform.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -16,7 +16,6 @@
 #error "URA_SERVER_SIM_PATH must name the ura-server-sim binary"
 #endif
 
-
 class Simulador {
  public:
   Simulador() = default;
@@ -30,9 +29,8 @@ class Simulador {
   bool Inicia(const QStringList& Opcoes = {}) {
     if (!FPasta.isValid()) return Falha(QStringLiteral("no temporary folder"));
     FProcesso.setProgram(QStringLiteral(URA_SERVER_SIM_PATH));
-    FProcesso.setArguments(QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--dir"),
-                                       FPasta.path()} +
-                           Opcoes);
+    FProcesso.setArguments(
+        QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--dir"), FPasta.path()} + Opcoes);
     FProcesso.start();
     if (!FProcesso.waitForStarted(kPrazoTesteMs)) return Falha(FProcesso.errorString());
     if (!EsperaAte([this] { return FProcesso.canReadLine() || FProcesso.state() == QProcess::NotRunning; }) ||

@@ -1,9 +1,9 @@
 // The commands that write files: normalize, report and catalogue.
-#include <QFileInfo>
-#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <unistd.h>
+#include <QFileInfo>
+#include <QRegularExpression>
 
 #include "ferramenta.h"
 
@@ -23,8 +23,7 @@ class GravacaoTest : public ::testing::Test {
 
   // The audit line of a local-service document.
   QStringList Auditoria(const QString& Arquivo) {
-    const ResultadoTool r =
-        RodaTool({QStringLiteral("describe"), Arquivo, QStringLiteral("--local-service")});
+    const ResultadoTool r = RodaTool({QStringLiteral("describe"), Arquivo, QStringLiteral("--local-service")});
     const QString linha = r.Linhas().value(1);
     if (!linha.startsWith(QStringLiteral("Auditoria: "))) return {};
     return linha.mid(11).split(QStringLiteral(" | "));
@@ -41,8 +40,7 @@ class GravacaoTest : public ::testing::Test {
 };
 
 TEST_F(GravacaoTest, NormalizeOfTheExamplesIsTheFileItselfAndStable) {
-  for (const QString& nome : {QStringLiteral("atendimento-voz.xml"),
-                             QStringLiteral("atendimento-chat.xml")}) {
+  for (const QString& nome : {QStringLiteral("atendimento-voz.xml"), QStringLiteral("atendimento-chat.xml")}) {
     SCOPED_TRACE(nome.toStdString());
     const QString primeira = pasta.filePath(QStringLiteral("1-") + nome);
     const QString segunda = pasta.filePath(QStringLiteral("2-") + nome);
@@ -81,8 +79,8 @@ TEST_F(GravacaoTest, NormalizeLocalServiceStampsTheScrambledHeader) {
   ASSERT_NE(conta, nullptr);
   const QString login = QString::fromLocal8Bit(conta->pw_name);
   const QString saida = pasta.filePath(QStringLiteral("local.xml"));
-  RodaSemSaida({QStringLiteral("normalize"), Exemplo(QStringLiteral("atendimento-voz.xml")),
-                QStringLiteral("-o"), saida, QStringLiteral("--local-service")},
+  RodaSemSaida({QStringLiteral("normalize"), Exemplo(QStringLiteral("atendimento-voz.xml")), QStringLiteral("-o"),
+                saida, QStringLiteral("--local-service")},
                AmbienteUsuario(QStringLiteral("USERNAME"), QStringLiteral("ana")));
   const QByteArray gravado = LeArquivo(saida);
   EXPECT_TRUE(gravado.contains("  <URAHeaderC>\r\n")) << gravado.toStdString();
@@ -101,8 +99,7 @@ TEST_F(GravacaoTest, NormalizeLocalServiceStampsTheScrambledHeader) {
   // Saving over an existing file keeps the creation and renews the change;
   // without any user variable (a service, CI) the name is the same.
   for (const char* variavel : {"USER", ""}) {
-    RodaSemSaida({QStringLiteral("normalize"), saida, QStringLiteral("-o"), saida,
-                  QStringLiteral("--local-service")},
+    RodaSemSaida({QStringLiteral("normalize"), saida, QStringLiteral("-o"), saida, QStringLiteral("--local-service")},
                  AmbienteUsuario(QString::fromLatin1(variavel), QStringLiteral("bruno")));
     const QStringList depois = Auditoria(saida);
     ASSERT_EQ(depois.size(), 6);
@@ -115,9 +112,8 @@ TEST_F(GravacaoTest, NormalizeLocalServiceStampsTheScrambledHeader) {
 
 TEST_F(GravacaoTest, NormalizeIntoAMissingFolderFails) {
   const QString saida = pasta.filePath(QStringLiteral("nao-existe/saida.xml"));
-  const ResultadoTool r = RodaTool({QStringLiteral("normalize"),
-                                    Exemplo(QStringLiteral("atendimento-voz.xml")),
-                                    QStringLiteral("-o"), saida});
+  const ResultadoTool r = RodaTool(
+      {QStringLiteral("normalize"), Exemplo(QStringLiteral("atendimento-voz.xml")), QStringLiteral("-o"), saida});
   EXPECT_EQ(r.Codigo, 1);
   EXPECT_TRUE(r.Erro.contains(saida)) << r.Erro.toStdString();
   EXPECT_EQ(r.Erro.count(u'\n'), 1) << r.Erro.toStdString();
@@ -139,9 +135,8 @@ TEST_F(GravacaoTest, ReportWritesThePage) {
   EXPECT_TRUE(html.contains("feriado_natal"));
 
   // Local mode and catalogue descriptions; the page is replaced.
-  RodaSemSaida({QStringLiteral("report"), voz, QStringLiteral("-o"), pagina,
-                QStringLiteral("--local-mode"), QStringLiteral("--catalogue"),
-                Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
+  RodaSemSaida({QStringLiteral("report"), voz, QStringLiteral("-o"), pagina, QStringLiteral("--local-mode"),
+                QStringLiteral("--catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
   html = LeArquivo(pagina);
   EXPECT_TRUE(html.contains("<title>Configurador de URA/DAC Sonarea</title>"));
   EXPECT_FALSE(html.contains("Ondaris"));
@@ -152,8 +147,8 @@ TEST_F(GravacaoTest, ReportWritesThePage) {
 
 TEST_F(GravacaoTest, CatalogueRewritesTheExamplesAsTheyAre) {
   const QString audio = pasta.filePath(QStringLiteral("mensagens.xml"));
-  RodaSemSaida({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml")),
-                QStringLiteral("-o"), audio});
+  RodaSemSaida(
+      {QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml")), QStringLiteral("-o"), audio});
   EXPECT_EQ(SemCR(LeArquivo(audio)), LeArquivo(Exemplo(QStringLiteral("mensagens/mensagens.xml"))));
 
   const QString chat = pasta.filePath(QStringLiteral("mensagenschat.xml"));
@@ -171,9 +166,8 @@ TEST_F(GravacaoTest, CatalogueMergesFilesInOrder) {
 </MensagensSonarea>
 )");
   const QString saida = pasta.filePath(QStringLiteral("junto.xml"));
-  RodaSemSaida({QStringLiteral("catalogue"), GravaArquivo(pasta, QStringLiteral("base.xml"),
-                                                          kCatalogoPequeno),
-                extra, QStringLiteral("-o"), saida});
+  RodaSemSaida({QStringLiteral("catalogue"), GravaArquivo(pasta, QStringLiteral("base.xml"), kCatalogoPequeno), extra,
+                QStringLiteral("-o"), saida});
   EXPECT_EQ(LeArquivo(saida), QByteArray("<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n"
                                          "<MensagensSonarea>\r\n"
                                          "  <Msg>\r\n"
@@ -222,9 +216,8 @@ Em que posso ajudar?</Descricao></MsgChat>
 TEST_F(GravacaoTest, CatalogueStopsAtAFileItCannotRead) {
   const QString saida = pasta.filePath(QStringLiteral("saida.xml"));
   const QString ura = Exemplo(QStringLiteral("atendimento-voz.xml"));
-  const ResultadoTool r = RodaTool({QStringLiteral("catalogue"),
-                                    Exemplo(QStringLiteral("mensagens/mensagens.xml")), ura,
-                                    QStringLiteral("-o"), saida});
+  const ResultadoTool r = RodaTool({QStringLiteral("catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml")),
+                                    ura, QStringLiteral("-o"), saida});
   EXPECT_EQ(r.Codigo, 1);
   EXPECT_TRUE(r.Erro.contains(ura)) << r.Erro.toStdString();
   EXPECT_TRUE(r.Erro.contains(QStringLiteral("catálogo"))) << r.Erro.toStdString();

@@ -19,8 +19,7 @@ class LeituraTest : public ::testing::Test {
 };
 
 TEST_F(LeituraTest, DescribeWritesEveryLineOfAVoiceDocument) {
-  const ResultadoTool r =
-      RodaTool({QStringLiteral("describe"), voz, QStringLiteral("--catalogue"), catalogo});
+  const ResultadoTool r = RodaTool({QStringLiteral("describe"), voz, QStringLiteral("--catalogue"), catalogo});
   ASSERT_EQ(r.Codigo, 0) << r.Erro.toStdString();
   EXPECT_TRUE(r.Erro.isEmpty()) << r.Erro.toStdString();
   const QStringList esperado{
@@ -59,14 +58,13 @@ TEST_F(LeituraTest, DescribeWithoutCatalogueShowsFileNames) {
   const ResultadoTool r = RodaTool({QStringLiteral("describe"), voz});
   ASSERT_EQ(r.Codigo, 0) << r.Erro.toStdString();
   const QStringList linhas = r.Linhas();
-  EXPECT_TRUE(linhas.contains(QStringLiteral(
-      "  Condicao: Seg à Sex; Das 08:00 às 18:00 | bemvindo | Vai para o menu: M2 (Opções)")));
+  EXPECT_TRUE(linhas.contains(
+      QStringLiteral("  Condicao: Seg à Sex; Das 08:00 às 18:00 | bemvindo | Vai para o menu: M2 (Opções)")));
   EXPECT_TRUE(linhas.contains(QStringLiteral("  Mensagem: menu, Mensagem(saudacao)")));
 }
 
 TEST_F(LeituraTest, DescribeLocalServiceReadsTheDocumentAsRoriro) {
-  const ResultadoTool r =
-      RodaTool({QStringLiteral("describe"), QStringLiteral("--local-service"), voz});
+  const ResultadoTool r = RodaTool({QStringLiteral("describe"), QStringLiteral("--local-service"), voz});
   ASSERT_EQ(r.Codigo, 0) << r.Erro.toStdString();
   const QStringList linhas = r.Linhas();
   ASSERT_GE(linhas.size(), 11);
@@ -111,14 +109,14 @@ TEST(LeituraExemplosTest, DescribeExamplesWithTheirCatalogue) {
   const QStringList linhas = voz.Linhas();
   EXPECT_EQ(linhas.value(0), QStringLiteral("URA: atendimento-voz | Central de atendimento por "
                                             "telefone |  | Inicio | Answer | 2"));
-  EXPECT_TRUE(linhas.contains(
-      QStringLiteral("  Condicao: No dia 25/12 | Aviso de Natal & Ano-Novo | Encerra a chamada")));
-  EXPECT_TRUE(linhas.contains(QStringLiteral("  Opcao: 9XXX | 4 dígitos, iniciando com 9 |  | "
-                                             "Transfere para opção informada")));
+  EXPECT_TRUE(
+      linhas.contains(QStringLiteral("  Condicao: No dia 25/12 | Aviso de Natal & Ano-Novo | Encerra a chamada")));
+  EXPECT_TRUE(
+      linhas.contains(QStringLiteral("  Opcao: 9XXX | 4 dígitos, iniciando com 9 |  | "
+                                     "Transfere para opção informada")));
   EXPECT_EQ(linhas.filter(QStringLiteral("Menu: ")).size(), 4);
 
-  const ResultadoTool chat =
-      RodaTool({QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-chat.xml"))});
+  const ResultadoTool chat = RodaTool({QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-chat.xml"))});
   ASSERT_EQ(chat.Codigo, 0) << chat.Erro.toStdString();
   EXPECT_TRUE(chat.Saida.contains(QStringLiteral("  MenuLista: Loja Exemplo↩ ")));
   EXPECT_TRUE(chat.Saida.contains(QStringLiteral("  Mensagem: Olá! \U0001F600↩Bem-vindo")));
@@ -154,8 +152,7 @@ TEST_F(LeituraTest, FingerprintKeepsTheLineBreaksOfFileTexts) {
 
   // The same document read as a local-service one describes its actions
   // differently, and the fingerprint follows.
-  const ResultadoTool local =
-      RodaTool({QStringLiteral("fingerprint"), voz, QStringLiteral("--local-service")});
+  const ResultadoTool local = RodaTool({QStringLiteral("fingerprint"), voz, QStringLiteral("--local-service")});
   ASSERT_EQ(local.Codigo, 0);
   EXPECT_TRUE(local.Saida.contains(QStringLiteral("9XXX00Transfere para: 10\n")));
 }
@@ -206,8 +203,7 @@ TEST_F(LeituraTest, MatchChatOptions) {
   // Only the free-text option, whose value is empty.
   EXPECT_EQ(roda({QStringLiteral("ab-")}).Linhas(), QStringList{QStringLiteral("1 | ")});
   // An input that starts with "-" comes after "--".
-  EXPECT_EQ(roda({QStringLiteral("--"), QStringLiteral("-")}).Linhas(),
-            QStringList{QStringLiteral("1 | -+")});
+  EXPECT_EQ(roda({QStringLiteral("--"), QStringLiteral("-")}).Linhas(), QStringList{QStringLiteral("1 | -+")});
   EXPECT_EQ(roda({QStringLiteral("x")}).Linhas(), QStringList{QStringLiteral("0")});
   // After "--" even "--help" is the input, not a request for help.
   for (const QString& entrada : {QStringLiteral("--help"), QStringLiteral("-h")}) {
@@ -218,8 +214,7 @@ TEST_F(LeituraTest, MatchChatOptions) {
 }
 
 TEST_F(LeituraTest, MatchUnknownMenuIsAnError) {
-  const ResultadoTool r = RodaTool({QStringLiteral("match"), voz, QStringLiteral("M9"),
-                                    QStringLiteral("1")});
+  const ResultadoTool r = RodaTool({QStringLiteral("match"), voz, QStringLiteral("M9"), QStringLiteral("1")});
   EXPECT_EQ(r.Codigo, 1);
   EXPECT_TRUE(r.Saida.isEmpty());
   EXPECT_TRUE(r.Erro.contains(QStringLiteral("M9"))) << r.Erro.toStdString();

@@ -1,18 +1,17 @@
 // Help, wrong command lines (exit code 2) and unreadable inputs (exit code 1).
-#include <QFile>
-#include <QFileInfo>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <QFile>
+#include <QFileInfo>
 
 #include "ferramenta.h"
 
 namespace {
 
-const QStringList kComandos{QStringLiteral("describe"), QStringLiteral("fingerprint"),
-                            QStringLiteral("match"),    QStringLiteral("normalize"),
-                            QStringLiteral("report"),   QStringLiteral("catalogue"),
-                            QStringLiteral("list"),     QStringLiteral("pull"),
-                            QStringLiteral("push"),     QStringLiteral("activate")};
+const QStringList kComandos{QStringLiteral("describe"),  QStringLiteral("fingerprint"), QStringLiteral("match"),
+                            QStringLiteral("normalize"), QStringLiteral("report"),      QStringLiteral("catalogue"),
+                            QStringLiteral("list"),      QStringLiteral("pull"),        QStringLiteral("push"),
+                            QStringLiteral("activate")};
 
 TEST(LinhaComandoTest, HelpListsEveryCommandAndExplainsEach) {
   const ResultadoTool geral = RodaTool({QStringLiteral("--help")});
@@ -24,12 +23,11 @@ TEST(LinhaComandoTest, HelpListsEveryCommandAndExplainsEach) {
     const ResultadoTool ajuda = RodaTool({c, QStringLiteral("--help")});
     EXPECT_EQ(ajuda.Codigo, 0) << c.toStdString();
     EXPECT_TRUE(ajuda.Erro.isEmpty()) << c.toStdString();
-    EXPECT_TRUE(ajuda.Saida.startsWith(QStringLiteral("Uso: ura-tool ") + c + u' '))
-        << ajuda.Saida.toStdString();
+    EXPECT_TRUE(ajuda.Saida.startsWith(QStringLiteral("Uso: ura-tool ") + c + u' ')) << ajuda.Saida.toStdString();
   }
   // Help wins over the rest of the line.
-  const ResultadoTool ajuda = RodaTool({QStringLiteral("normalize"), QStringLiteral("--xyz"),
-                                        QStringLiteral("--help")});
+  const ResultadoTool ajuda =
+      RodaTool({QStringLiteral("normalize"), QStringLiteral("--xyz"), QStringLiteral("--help")});
   EXPECT_EQ(ajuda.Codigo, 0);
   EXPECT_TRUE(ajuda.Saida.contains(QStringLiteral("-o SAIDA.xml")));
 }
@@ -44,68 +42,87 @@ TEST(LinhaComandoTest, WrongCommandLinesExitWithUsage) {
   const QString usoGeral = QStringLiteral("Uso: ura-tool COMANDO");
   const std::vector<Caso> casos{
       {{}, QStringLiteral("falta o comando"), usoGeral},
-      {{QStringLiteral("desenhar"), arquivo}, QStringLiteral("comando desconhecido: desenhar"),
-       usoGeral},
-      {{QStringLiteral("describe")}, QStringLiteral("faltam argumentos"),
+      {{QStringLiteral("desenhar"), arquivo}, QStringLiteral("comando desconhecido: desenhar"), usoGeral},
+      {{QStringLiteral("describe")},
+       QStringLiteral("faltam argumentos"),
        QStringLiteral("Uso: ura-tool describe ARQUIVO")},
-      {{QStringLiteral("describe"), arquivo, arquivo}, QStringLiteral("argumento a mais"),
+      {{QStringLiteral("describe"), arquivo, arquivo},
+       QStringLiteral("argumento a mais"),
        QStringLiteral("Uso: ura-tool describe")},
       {{QStringLiteral("describe"), arquivo, QStringLiteral("--catalogue")},
-       QStringLiteral("falta o valor da opção --catalogue"), QStringLiteral("Uso: ura-tool describe")},
+       QStringLiteral("falta o valor da opção --catalogue"),
+       QStringLiteral("Uso: ura-tool describe")},
       {{QStringLiteral("fingerprint"), arquivo, QStringLiteral("--final")},
-       QStringLiteral("opção desconhecida: --final"), QStringLiteral("Uso: ura-tool fingerprint")},
+       QStringLiteral("opção desconhecida: --final"),
+       QStringLiteral("Uso: ura-tool fingerprint")},
       {{QStringLiteral("match"), arquivo, QStringLiteral("Principal")},
-       QStringLiteral("faltam argumentos"), QStringLiteral("Uso: ura-tool match")},
-      {{QStringLiteral("normalize"), arquivo}, QStringLiteral("falta a opção -o"),
+       QStringLiteral("faltam argumentos"),
+       QStringLiteral("Uso: ura-tool match")},
+      {{QStringLiteral("normalize"), arquivo},
+       QStringLiteral("falta a opção -o"),
        QStringLiteral("Uso: ura-tool normalize")},
       {{QStringLiteral("report"), QStringLiteral("-o"), QStringLiteral("x.html")},
-       QStringLiteral("faltam argumentos"), QStringLiteral("Uso: ura-tool report")},
+       QStringLiteral("faltam argumentos"),
+       QStringLiteral("Uso: ura-tool report")},
       {{QStringLiteral("catalogue"), QStringLiteral("-o"), QStringLiteral("x.xml")},
-       QStringLiteral("faltam argumentos"), QStringLiteral("Uso: ura-tool catalogue")},
+       QStringLiteral("faltam argumentos"),
+       QStringLiteral("Uso: ura-tool catalogue")},
       {{QStringLiteral("catalogue"), arquivo, QStringLiteral("--chat=1"), QStringLiteral("-o"),
         QStringLiteral("x.xml")},
-       QStringLiteral("não aceita valor"), QStringLiteral("Uso: ura-tool catalogue")},
-      {{QStringLiteral("list"), arquivo}, QStringLiteral("argumento a mais"),
+       QStringLiteral("não aceita valor"),
+       QStringLiteral("Uso: ura-tool catalogue")},
+      {{QStringLiteral("list"), arquivo},
+       QStringLiteral("argumento a mais"),
        QStringLiteral("Uso: ura-tool list [--host ENDERECO] [--port PORTA]")},
       {{QStringLiteral("list"), QStringLiteral("--port"), QStringLiteral("0")},
-       QStringLiteral("valor inválido para --port: 0"), QStringLiteral("Uso: ura-tool list")},
-      {{QStringLiteral("list"), QStringLiteral("--port=65536")},
-       QStringLiteral("valor inválido para --port: 65536"), QStringLiteral("Uso: ura-tool list")},
-      {{QStringLiteral("list"), QStringLiteral("--port"), QStringLiteral("porta")},
-       QStringLiteral("valor inválido para --port: porta"), QStringLiteral("Uso: ura-tool list")},
-      {{QStringLiteral("list"), QStringLiteral("--timeout"), QStringLiteral("0")},
-       QStringLiteral("valor inválido para --timeout: 0"), QStringLiteral("Uso: ura-tool list")},
-      {{QStringLiteral("list"), QStringLiteral("--host=")}, QStringLiteral("--host vazio"),
+       QStringLiteral("valor inválido para --port: 0"),
        QStringLiteral("Uso: ura-tool list")},
-      {{QStringLiteral("pull"), QStringLiteral("a.xml")}, QStringLiteral("falta a opção -o"),
+      {{QStringLiteral("list"), QStringLiteral("--port=65536")},
+       QStringLiteral("valor inválido para --port: 65536"),
+       QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("list"), QStringLiteral("--port"), QStringLiteral("porta")},
+       QStringLiteral("valor inválido para --port: porta"),
+       QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("list"), QStringLiteral("--timeout"), QStringLiteral("0")},
+       QStringLiteral("valor inválido para --timeout: 0"),
+       QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("list"), QStringLiteral("--host=")},
+       QStringLiteral("--host vazio"),
+       QStringLiteral("Uso: ura-tool list")},
+      {{QStringLiteral("pull"), QStringLiteral("a.xml")},
+       QStringLiteral("falta a opção -o"),
        QStringLiteral("Uso: ura-tool pull NOME -o SAIDA.xml")},
       {{QStringLiteral("pull"), QStringLiteral("-o"), QStringLiteral("x.xml")},
-       QStringLiteral("faltam argumentos"), QStringLiteral("Uso: ura-tool pull")},
-      {{QStringLiteral("push")}, QStringLiteral("faltam argumentos"),
+       QStringLiteral("faltam argumentos"),
+       QStringLiteral("Uso: ura-tool pull")},
+      {{QStringLiteral("push")},
+       QStringLiteral("faltam argumentos"),
        QStringLiteral("Uso: ura-tool push ARQUIVO [--name NOME]")},
       {{QStringLiteral("push"), arquivo, QStringLiteral("--name")},
-       QStringLiteral("falta o valor da opção --name"), QStringLiteral("Uso: ura-tool push")},
+       QStringLiteral("falta o valor da opção --name"),
+       QStringLiteral("Uso: ura-tool push")},
       {{QStringLiteral("activate"), QStringLiteral("a.xml")},
-       QStringLiteral("falta a opção --ura-name"), QStringLiteral("Uso: ura-tool activate NOME --ura-name URA")},
-      {{QStringLiteral("activate"), QStringLiteral("a.xml"), QStringLiteral("--ura-name"),
-        QStringLiteral("a"), QStringLiteral("--verbose=1")},
-       QStringLiteral("não aceita valor"), QStringLiteral("Uso: ura-tool activate")},
+       QStringLiteral("falta a opção --ura-name"),
+       QStringLiteral("Uso: ura-tool activate NOME --ura-name URA")},
+      {{QStringLiteral("activate"), QStringLiteral("a.xml"), QStringLiteral("--ura-name"), QStringLiteral("a"),
+        QStringLiteral("--verbose=1")},
+       QStringLiteral("não aceita valor"),
+       QStringLiteral("Uso: ura-tool activate")},
   };
   for (const Caso& c : casos) {
     const ResultadoTool r = RodaTool(c.Args);
     const std::string linha = c.Args.join(u' ').toStdString();
     EXPECT_EQ(r.Codigo, 2) << linha;
     EXPECT_TRUE(r.Saida.isEmpty()) << linha;
-    EXPECT_TRUE(r.Erro.section(u'\n', 0, 0).contains(c.Problema)) << linha << "\n"
-                                                                   << r.Erro.toStdString();
+    EXPECT_TRUE(r.Erro.section(u'\n', 0, 0).contains(c.Problema)) << linha << "\n" << r.Erro.toStdString();
     EXPECT_TRUE(r.Erro.contains(c.Uso)) << linha << "\n" << r.Erro.toStdString();
   }
 }
 
 TEST(LinhaComandoTest, OptionValuesMayBeGivenWithEquals) {
-  const ResultadoTool r = RodaTool(
-      {QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-voz.xml")),
-       QStringLiteral("--catalogue=") + Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
+  const ResultadoTool r =
+      RodaTool({QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-voz.xml")),
+                QStringLiteral("--catalogue=") + Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
   ASSERT_EQ(r.Codigo, 0) << r.Erro.toStdString();
   EXPECT_TRUE(r.Saida.contains(QStringLiteral("Aviso de Natal & Ano-Novo")));
 }
@@ -114,14 +131,14 @@ TEST(LinhaComandoTest, UnreadableInputsExitWithOneLineNamingTheFile) {
   QTemporaryDir pasta;
   ASSERT_TRUE(pasta.isValid());
   const QString faltando = pasta.filePath(QStringLiteral("faltando.xml"));
-  const QString raizErrada = GravaArquivo(pasta, QStringLiteral("raiz.xml"),
-                                          "<?xml version=\"1.0\"?>\n<ura Nome=\"x\"></ura>\n");
+  const QString raizErrada =
+      GravaArquivo(pasta, QStringLiteral("raiz.xml"), "<?xml version=\"1.0\"?>\n<ura Nome=\"x\"></ura>\n");
   const QString catalogo = Exemplo(QStringLiteral("mensagens/mensagens.xml"));
-  const QString malFormado = GravaArquivo(pasta, QStringLiteral("quebrado.xml"),
-                                          "<?xml version=\"1.0\"?>\n<URA Nome=\"x\">\n<Menu>\n");
+  const QString malFormado =
+      GravaArquivo(pasta, QStringLiteral("quebrado.xml"), "<?xml version=\"1.0\"?>\n<URA Nome=\"x\">\n<Menu>\n");
   const QString vazio = GravaArquivo(pasta, QStringLiteral("vazio.xml"), "");
-  const QString latin1 = GravaArquivo(pasta, QStringLiteral("latin1.xml"),
-                                      "<?xml version=\"1.0\"?>\n<URA Nome=\"caf\xe9\"></URA>\n");
+  const QString latin1 =
+      GravaArquivo(pasta, QStringLiteral("latin1.xml"), "<?xml version=\"1.0\"?>\n<URA Nome=\"caf\xe9\"></URA>\n");
   const QString fifo = pasta.filePath(QStringLiteral("fifo"));
   ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const QString saida = pasta.filePath(QStringLiteral("saida"));
@@ -164,9 +181,8 @@ TEST(LinhaComandoTest, UnreadableInputsExitWithOneLineNamingTheFile) {
   EXPECT_FALSE(QFileInfo::exists(saida));
 
   // A catalogue that cannot be read stops describe before the document.
-  const ResultadoTool r =
-      RodaTool({QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-voz.xml")),
-                QStringLiteral("--catalogue"), faltando});
+  const ResultadoTool r = RodaTool({QStringLiteral("describe"), Exemplo(QStringLiteral("atendimento-voz.xml")),
+                                    QStringLiteral("--catalogue"), faltando});
   EXPECT_EQ(r.Codigo, 1);
   EXPECT_TRUE(r.Saida.isEmpty());
   EXPECT_TRUE(r.Erro.contains(faltando));

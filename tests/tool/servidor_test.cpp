@@ -1,12 +1,12 @@
 // The server commands (list, pull, push, activate) against ura-server-sim,
 // and their failures: refused login, closed port, a server that never answers.
+#include <gtest/gtest.h>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTcpServer>
-#include <gtest/gtest.h>
 
-#include "simulador.h"
 #include "ferramenta.h"
+#include "simulador.h"
 
 namespace {
 
@@ -30,8 +30,8 @@ class ServidorTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(pasta.isValid());
     // The server keeps the catalogues beside the URA files.
-    for (const char* nome : {"atendimento-voz.xml", "atendimento-chat.xml", "mensagens/mensagens.xml",
-                             "mensagens/mensagenschat.xml"}) {
+    for (const char* nome :
+         {"atendimento-voz.xml", "atendimento-chat.xml", "mensagens/mensagens.xml", "mensagens/mensagenschat.xml"}) {
       const QString n = QString::fromLatin1(nome);
       ASSERT_TRUE(sim.Grava(n.section(u'/', -1), LeArquivo(Exemplo(n)))) << nome;
     }
@@ -47,8 +47,8 @@ class ServidorTest : public ::testing::Test {
 
   // A server command against the simulator, logged in as kUsuario.
   ResultadoTool Roda(QStringList Args) {
-    Args << QStringLiteral("--port") << QString::number(sim.Porta()) << QStringLiteral("--user")
-         << kUsuario << QStringLiteral("--password") << kSenha;
+    Args << QStringLiteral("--port") << QString::number(sim.Porta()) << QStringLiteral("--user") << kUsuario
+         << QStringLiteral("--password") << kSenha;
     const ResultadoTool r = RodaTool(Args);
     sim.Log();  // keeps the simulator's output pipe from filling up
     return r;
@@ -61,10 +61,7 @@ class ServidorTest : public ::testing::Test {
   }
 
   QJsonObject Cabecalho(const QString& Arquivo) {
-    return QJsonDocument::fromJson(sim.Le(QStringLiteral("sim-headers.json")))
-        .object()
-        .value(Arquivo)
-        .toObject();
+    return QJsonDocument::fromJson(sim.Le(QStringLiteral("sim-headers.json"))).object().value(Arquivo).toObject();
   }
 
   Simulador sim;
@@ -77,13 +74,11 @@ TEST_F(ServidorTest, ListShowsEveryUraFileWithTypeAndHeader) {
   EXPECT_TRUE(r.Erro.isEmpty()) << Texto(r);
   QStringList linhas = r.Linhas();
   linhas.sort();
-  EXPECT_EQ(linhas,
-            (QStringList{
-                QStringLiteral("atendimento-chat.xml | atendimento-chat | Chat |  |  |  |  |  | "),
-                QStringLiteral("atendimento-voz.xml | atendimento-voz | Voz | 01/02/2024 10:00 | "
-                               "admin | 03/02/2024 11:30 | bia |  | "),
-                QStringLiteral("protegido.xml | Teste | Voz | 05/06/2023 08:15 | admin |  |  |  | "),
-                QStringLiteral("surdos.xml | surdos | Chat (TDD) |  |  |  |  |  | ")}));
+  EXPECT_EQ(linhas, (QStringList{QStringLiteral("atendimento-chat.xml | atendimento-chat | Chat |  |  |  |  |  | "),
+                                 QStringLiteral("atendimento-voz.xml | atendimento-voz | Voz | 01/02/2024 10:00 | "
+                                                "admin | 03/02/2024 11:30 | bia |  | "),
+                                 QStringLiteral("protegido.xml | Teste | Voz | 05/06/2023 08:15 | admin |  |  |  | "),
+                                 QStringLiteral("surdos.xml | surdos | Chat (TDD) |  |  |  |  |  | ")}));
 
   // Progress goes to stderr only when asked for; the result stays the same.
   const ResultadoTool v = Roda({QStringLiteral("list"), QStringLiteral("--verbose")});
@@ -118,8 +113,7 @@ TEST_F(ServidorTest, PullFailuresExitWithTheProgramsMessage) {
   };
   const std::vector<Caso> casos{
       {QStringLiteral("nada.xml"), saida, QStringLiteral("ERRO: Arquivo não encontrado: nada.xml")},
-      {QStringLiteral("quebrado.xml"), saida,
-       QStringLiteral("Ocorreu um erro ao ler o arquivo do servidor.")},
+      {QStringLiteral("quebrado.xml"), saida, QStringLiteral("Ocorreu um erro ao ler o arquivo do servidor.")},
       {QStringLiteral("atendimento-voz.xml"), pasta.filePath(QStringLiteral("falta/saida.xml")),
        QStringLiteral("não foi possível gravar o arquivo")},
   };
@@ -156,8 +150,7 @@ TEST_F(ServidorTest, PushStoresWhatTheWriterProduces) {
   r = Roda({QStringLiteral("push"), exemplo, QStringLiteral("--name"), QStringLiteral("protegido.xml")});
   EXPECT_EQ(r.Codigo, 1) << Texto(r);
   EXPECT_TRUE(r.Saida.isEmpty()) << Texto(r);
-  EXPECT_TRUE(r.Erro.contains(
-      QStringLiteral("ERRO: Usuário sem permissão de escrita no arquivo protegido.xml")))
+  EXPECT_TRUE(r.Erro.contains(QStringLiteral("ERRO: Usuário sem permissão de escrita no arquivo protegido.xml")))
       << Texto(r);
   EXPECT_EQ(sim.Le(QStringLiteral("protegido.xml")), antes);
 }
@@ -184,8 +177,8 @@ TEST_F(ServidorTest, ActivateRecordsTheActivationUser) {
   EXPECT_EQ(cab.value(QStringLiteral("AtivadoPor")).toString(), kUsuario);
   EXPECT_FALSE(cab.value(QStringLiteral("AtivadoEm")).toString().isEmpty());
 
-  r = Roda({QStringLiteral("activate"), QStringLiteral("nada.xml"), QStringLiteral("--ura-name"),
-            QStringLiteral("nada")});
+  r = Roda(
+      {QStringLiteral("activate"), QStringLiteral("nada.xml"), QStringLiteral("--ura-name"), QStringLiteral("nada")});
   EXPECT_EQ(r.Codigo, 1) << Texto(r);
   EXPECT_TRUE(r.Saida.isEmpty()) << Texto(r);
   EXPECT_TRUE(r.Erro.contains(QStringLiteral("ERRO: Arquivo não encontrado: nada.xml"))) << Texto(r);
@@ -197,8 +190,8 @@ std::vector<QStringList> TodosOsComandos(const QString& Pasta) {
           {QStringLiteral("pull"), QStringLiteral("atendimento-voz.xml"), QStringLiteral("-o"),
            Pasta + QStringLiteral("/saida.xml")},
           {QStringLiteral("push"), Exemplo(QStringLiteral("atendimento-voz.xml"))},
-          {QStringLiteral("activate"), QStringLiteral("atendimento-voz.xml"),
-           QStringLiteral("--ura-name"), QStringLiteral("atendimento-voz")}};
+          {QStringLiteral("activate"), QStringLiteral("atendimento-voz.xml"), QStringLiteral("--ura-name"),
+           QStringLiteral("atendimento-voz")}};
 }
 
 void EsperaFalha(const QStringList& Args, const QString& Mensagem) {
@@ -210,12 +203,13 @@ void EsperaFalha(const QStringList& Args, const QString& Mensagem) {
 
 TEST_F(ServidorTest, RefusedLoginEndsEveryCommand) {
   for (QStringList args : TodosOsComandos(pasta.path())) {
-    args << QStringLiteral("--port") << QString::number(sim.Porta()) << QStringLiteral("--user")
-         << kUsuario << QStringLiteral("--password") << QStringLiteral("errada");
+    args << QStringLiteral("--port") << QString::number(sim.Porta()) << QStringLiteral("--user") << kUsuario
+         << QStringLiteral("--password") << QStringLiteral("errada");
     EsperaFalha(args, QStringLiteral("Usuário ou senha inválidos"));
   }
   EXPECT_FALSE(QFileInfo::exists(pasta.filePath(QStringLiteral("saida.xml"))));
-  EXPECT_TRUE(Cabecalho(QStringLiteral("atendimento-voz.xml")).value(QStringLiteral("AtivadoPor")).toString().isEmpty());
+  EXPECT_TRUE(
+      Cabecalho(QStringLiteral("atendimento-voz.xml")).value(QStringLiteral("AtivadoPor")).toString().isEmpty());
 }
 
 TEST(ServidorConexaoTest, ClosedPortAndSilentServerEndEveryCommand) {
@@ -233,9 +227,9 @@ TEST(ServidorConexaoTest, ClosedPortAndSilentServerEndEveryCommand) {
   for (const QStringList& comando : TodosOsComandos(pasta.path())) {
     EsperaFalha(comando + QStringList{QStringLiteral("--port"), portaFechada},
                 QStringLiteral("Erro 10061: Conexão encerrada pelo servidor"));
-    EsperaFalha(comando + QStringList{QStringLiteral("--port"), portaMuda, QStringLiteral("--timeout"),
-                                      QStringLiteral("0.3")},
-                QStringLiteral("o servidor não respondeu em 0.3 segundo(s)"));
+    EsperaFalha(
+        comando + QStringList{QStringLiteral("--port"), portaMuda, QStringLiteral("--timeout"), QStringLiteral("0.3")},
+        QStringLiteral("o servidor não respondeu em 0.3 segundo(s)"));
   }
 }
 

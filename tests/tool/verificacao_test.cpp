@@ -19,23 +19,20 @@ namespace {
 QString Caso(const QString& Nome) { return QStringLiteral(URA_CHECK_DIR "/") + Nome; }
 
 QStringList OpcoesComuns() {
-  return {QStringLiteral("--catalogue"), Caso(QStringLiteral("catalogo.xml")),
-          QStringLiteral("--wav-list"), Caso(QStringLiteral("servidor.txt"))};
+  return {QStringLiteral("--catalogue"), Caso(QStringLiteral("catalogo.xml")), QStringLiteral("--wav-list"),
+          Caso(QStringLiteral("servidor.txt"))};
 }
 
 TEST(VerificacaoTest, EachCaseGivesItsFindingsAndEveryCodeHasACase) {
   static const QRegularExpression codigo(QStringLiteral("\\[([a-z-]+)\\]$"));
   QSet<QString> cobertos;
-  const QStringList casos =
-      QDir(QStringLiteral(URA_CHECK_DIR)).entryList({QStringLiteral("*.xml")}, QDir::Files);
+  const QStringList casos = QDir(QStringLiteral(URA_CHECK_DIR)).entryList({QStringLiteral("*.xml")}, QDir::Files);
   for (const QString& xml : casos) {
     if (xml == u"catalogo.xml") continue;
     SCOPED_TRACE(xml.toStdString());
-    const QString esperado =
-        QString::fromUtf8(SemCR(LeArquivo(Caso(xml.chopped(4) + QStringLiteral(".txt")))));
+    const QString esperado = QString::fromUtf8(SemCR(LeArquivo(Caso(xml.chopped(4) + QStringLiteral(".txt")))));
     ASSERT_FALSE(esperado.isEmpty());
-    const ResultadoTool r =
-        RodaTool(QStringList{QStringLiteral("check"), Caso(xml)} + OpcoesComuns());
+    const ResultadoTool r = RodaTool(QStringList{QStringLiteral("check"), Caso(xml)} + OpcoesComuns());
     EXPECT_EQ(r.Saida.toStdString(), esperado.toStdString());
     const bool semErros = esperado.trimmed().split(u'\n').last().startsWith(u"0 erro(s)");
     EXPECT_EQ(r.Codigo, semErros ? 0 : 1);
@@ -52,8 +49,8 @@ TEST(VerificacaoTest, EachCaseGivesItsFindingsAndEveryCodeHasACase) {
 TEST(VerificacaoTest, ExamplesHaveNoFinding) {
   for (const char* nome : {"atendimento-voz.xml", "atendimento-chat.xml"}) {
     const ResultadoTool r =
-        RodaTool({QStringLiteral("check"), Exemplo(QString::fromLatin1(nome)),
-                  QStringLiteral("--catalogue"), Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
+        RodaTool({QStringLiteral("check"), Exemplo(QString::fromLatin1(nome)), QStringLiteral("--catalogue"),
+                  Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
     EXPECT_EQ(r.Codigo, 0) << nome;
     EXPECT_EQ(r.Linhas(), QStringList{QStringLiteral("0 erro(s), 0 aviso(s)")}) << nome;
   }
@@ -82,12 +79,10 @@ TEST(VerificacaoTest, WrongLinesAndMissingFiles) {
   EXPECT_EQ(RodaTool({QStringLiteral("check")}).Codigo, 2);
   EXPECT_EQ(RodaTool({QStringLiteral("check"), arquivo, QStringLiteral("--wav-list")}).Codigo, 2);
   EXPECT_EQ(RodaTool({QStringLiteral("check"), arquivo, QStringLiteral("--xyz")}).Codigo, 2);
-  const ResultadoTool semLista =
-      RodaTool({QStringLiteral("check"), arquivo, QStringLiteral("--wav-list"),
-                Caso(QStringLiteral("nao-existe.txt"))});
+  const ResultadoTool semLista = RodaTool(
+      {QStringLiteral("check"), arquivo, QStringLiteral("--wav-list"), Caso(QStringLiteral("nao-existe.txt"))});
   EXPECT_EQ(semLista.Codigo, 1);
-  EXPECT_TRUE(semLista.Erro.contains(QStringLiteral("nao-existe.txt")))
-      << semLista.Erro.toStdString();
+  EXPECT_TRUE(semLista.Erro.contains(QStringLiteral("nao-existe.txt"))) << semLista.Erro.toStdString();
   EXPECT_TRUE(semLista.Saida.isEmpty());
 }
 

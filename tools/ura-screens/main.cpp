@@ -4,9 +4,9 @@
 // platform, so nothing waits on a person.
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 

@@ -21,8 +21,10 @@ TDAC* Exemplo(const QString& Arquivo) {
   // The lookup lists are emptied before each window: the catalogues again.
   TXMLDocument catalogo;
   TXMLDac leitor;
-  leitor.LerXMLMensagens(catalogo, dac.get(), QDir(PastaExemplos()).filePath(QStringLiteral("mensagens/mensagens.xml")));
-  leitor.LerXMLMensagens(catalogo, dac.get(), QDir(PastaExemplos()).filePath(QStringLiteral("mensagens/mensagenschat.xml")));
+  leitor.LerXMLMensagens(catalogo, dac.get(),
+                         QDir(PastaExemplos()).filePath(QStringLiteral("mensagens/mensagens.xml")));
+  leitor.LerXMLMensagens(catalogo, dac.get(),
+                         QDir(PastaExemplos()).filePath(QStringLiteral("mensagens/mensagenschat.xml")));
   return dac.get();
 }
 

@@ -106,8 +106,8 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption version("version", "Versão informada pelo servidor.", "versao", "1.1.0.0");
   const QCommandLineOption uraType("ura-type", "Tipo de URA informado pelo servidor.", "tipo", "1");
   const QCommandLineOption company("company", "Nome da empresa informado pelo servidor.", "empresa", "");
-  const QCommandLineOption localPort("local-service-port",
-                                     "Também escuta como o serviço local (0: uma porta livre).", "porta");
+  const QCommandLineOption localPort("local-service-port", "Também escuta como o serviço local (0: uma porta livre).",
+                                     "porta");
   const QCommandLineOption tts("tts", "Anuncia URL como o serviço de texto para áudio (ura-tts-sim).", "url");
   parser.addOptions({port, dir, user, password, version, uraType, company, localPort, tts});
   parser.process(app);

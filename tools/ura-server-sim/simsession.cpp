@@ -59,8 +59,7 @@ void SimSession::handle(const Packet& request) {
 
   const QByteArray action = request.value("Action");
   const QByteArray actionId = request.value("ActionId");
-  if (request.tooManyFields())
-    return error(actionId, QStringLiteral("Pacote com mais de %1 campos.").arg(kMaxFields));
+  if (request.tooManyFields()) return error(actionId, QStringLiteral("Pacote com mais de %1 campos.").arg(kMaxFields));
   if (action.isEmpty()) return error(actionId, QStringLiteral("Pacote sem o campo Action."));
   if (action.compare("Login", Qt::CaseInsensitive) == 0) return login(request);
   const Handler handler = Handlers().value(action.toLower());
@@ -121,11 +120,16 @@ void SimSession::sendList(const QByteArray& eventName, const QByteArray& field, 
 QList<Field> SimSession::headerFields(const QString& fileName) const {
   const UraIdentity id = store_.uraIdentity(fileName).value_or(UraIdentity{});
   const UraHeader h = store_.header(fileName);
-  return {{"NomeArquivo", Ansi(fileName)},      {"NomeUra", Ansi(id.nome)},
-          {"TipoUra", Ansi(id.tipoUra)},        {"CriadoEm", Ansi(h.criadoEm)},
-          {"CriadoPor", Ansi(h.criadoPor)},     {"ModificadoEm", Ansi(h.modificadoEm)},
-          {"ModificadoPor", Ansi(h.modificadoPor)}, {"AtivadoEm", Ansi(h.ativadoEm)},
-          {"AtivadoPor", Ansi(h.ativadoPor)},   {"PermissaoWrite", QByteArray::number(h.permissaoWrite)}};
+  return {{"NomeArquivo", Ansi(fileName)},
+          {"NomeUra", Ansi(id.nome)},
+          {"TipoUra", Ansi(id.tipoUra)},
+          {"CriadoEm", Ansi(h.criadoEm)},
+          {"CriadoPor", Ansi(h.criadoPor)},
+          {"ModificadoEm", Ansi(h.modificadoEm)},
+          {"ModificadoPor", Ansi(h.modificadoPor)},
+          {"AtivadoEm", Ansi(h.ativadoEm)},
+          {"AtivadoPor", Ansi(h.ativadoPor)},
+          {"PermissaoWrite", QByteArray::number(h.permissaoWrite)}};
 }
 
 void SimSession::Append(Upload& upload, const QByteArray& bytes) {
@@ -163,8 +167,8 @@ void SimSession::readXmlMessages(const Packet& p) {
   const std::optional<QString> name = SimStore::CatalogueName(requested);
   if (!name) return error(id, QStringLiteral("Arquivo de mensagens desconhecido: ") + requested);
   // A catalogue that does not exist yet is an empty one.
-  const QString root = *name == QLatin1String(kMessagesFile) ? QStringLiteral("MensagensSonarea")
-                                                             : QStringLiteral("MensagensChat");
+  const QString root =
+      *name == QLatin1String(kMessagesFile) ? QStringLiteral("MensagensSonarea") : QStringLiteral("MensagensChat");
   const QByteArray bytes = store_.read(*name).value_or(
       QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<%1>\n</%1>\n").arg(root).toUtf8());
   success(id);
@@ -186,8 +190,7 @@ void SimSession::krdbCommand(const Packet& p) {
     event("krdbevent", {}, fields);
   };
   if (id == "KRDBListaFilas") {
-    for (const Queue& q : data.filas)
-      row({{"FilaId", Ansi(q.filaId)}, {"Nome", Ansi(q.nome)}, {"Tipo", Ansi(q.tipo)}});
+    for (const Queue& q : data.filas) row({{"FilaId", Ansi(q.filaId)}, {"Nome", Ansi(q.nome)}, {"Tipo", Ansi(q.tipo)}});
   } else if (id == "KRDBListaGrupos") {
     for (const Group& g : data.grupos) row({{"GrupoId", Ansi(g.grupoId)}, {"Nome", Ansi(g.nome)}});
   } else if (id == "KRDBListaUras") {
@@ -284,7 +287,8 @@ void SimSession::sendXmlFileComplete(const Packet& p) {
   if (!name.isEmpty() && name != upload.fileName)
     return error(id, QStringLiteral("Fim de envio de outro arquivo: ") + name);
   QString why;
-  if (!IsXmlWithRoot(upload.data, QStringLiteral("URA"), &why)) return error(id, QStringLiteral("Arquivo URA inválido: ") + why);
+  if (!IsXmlWithRoot(upload.data, QStringLiteral("URA"), &why))
+    return error(id, QStringLiteral("Arquivo URA inválido: ") + why);
   if (!store_.saveUra(upload.fileName, upload.data, userName_, &why)) return error(id, why);
   success(id, QStringLiteral("Arquivo salvo com sucesso."));
 }
@@ -335,7 +339,8 @@ void SimSession::sendXmlMessageFileComplete(const Packet& p) {
   const QString root = upload.fileName == QLatin1String(kMessagesFile) ? QStringLiteral("MensagensSonarea")
                                                                        : QStringLiteral("MensagensChat");
   QString why;
-  if (!IsXmlWithRoot(upload.data, root, &why)) return error(id, QStringLiteral("Arquivo de mensagens inválido: ") + why);
+  if (!IsXmlWithRoot(upload.data, root, &why))
+    return error(id, QStringLiteral("Arquivo de mensagens inválido: ") + why);
   if (!store_.write(upload.fileName, upload.data, &why)) return error(id, why);
   success(id, QStringLiteral("Mensagens salvas com sucesso."));
 }

@@ -41,7 +41,7 @@ QJsonObject ReadJsonObject(const QString& path, JsonState* state) {
   return doc.object();
 }
 
-constexpr const char* kTtsFields[] = {"Usuario", "Senha", "Empresa", "Endereco", "Bits",
+constexpr const char* kTtsFields[] = {"Usuario", "Senha",    "Empresa", "Endereco", "Bits",
                                       "Canais",  "Amostras", "Formato", "Locutor"};
 
 }  // namespace
@@ -63,7 +63,8 @@ LookupData SimStore::lookup() const {
   for (const QJsonValue& v : root.value("Uras").toArray()) data.uras.append(JsonText(v));
   for (const QJsonValue& v : root.value("Comandos").toArray()) data.comandos.append(JsonText(v));
   const QJsonObject tts = root.value("TTS").toObject();
-  for (const char* name : kTtsFields) data.tts.append({QString::fromLatin1(name), JsonText(tts.value(QLatin1String(name)))});
+  for (const char* name : kTtsFields)
+    data.tts.append({QString::fromLatin1(name), JsonText(tts.value(QLatin1String(name)))});
   return data;
 }
 
@@ -78,9 +79,12 @@ UraHeader SimStore::header(const QString& fileName) const {
   h.ativadoEm = JsonText(o.value("AtivadoEm"));
   h.ativadoPor = JsonText(o.value("AtivadoPor"));
   const QJsonValue w = o.value("PermissaoWrite");
-  if (w.isBool()) h.permissaoWrite = w.toBool() ? 1 : 0;
-  else if (w.isDouble()) h.permissaoWrite = w.toInt(1);
-  else if (w.isString()) h.permissaoWrite = StrToIntDef(w.toString(), 1);
+  if (w.isBool())
+    h.permissaoWrite = w.toBool() ? 1 : 0;
+  else if (w.isDouble())
+    h.permissaoWrite = w.toInt(1);
+  else if (w.isString())
+    h.permissaoWrite = StrToIntDef(w.toString(), 1);
   return h;
 }
 
@@ -104,7 +108,8 @@ void SimStore::updateHeader(const QString& fileName, const std::function<void(Ur
   entry["PermissaoWrite"] = h.permissaoWrite;
   root[fileName] = entry;
   QString error;
-  if (!write(kHeadersFile, QJsonDocument(root).toJson(QJsonDocument::Indented), &error)) SimLog(QStringLiteral("!! ") + error);
+  if (!write(kHeadersFile, QJsonDocument(root).toJson(QJsonDocument::Indented), &error))
+    SimLog(QStringLiteral("!! ") + error);
 }
 
 QStringList SimStore::uraFiles() const {
@@ -154,16 +159,14 @@ bool SimStore::saveUra(const QString& fileName, const QByteArray& bytes, const Q
   const bool isNew = !exists(fileName);
   if (!write(fileName, bytes, error)) return false;
   const QString now = Now();
-  updateHeader(
-      fileName,
-      [&](UraHeader& h) {
-        if (isNew || h.criadoEm.isEmpty()) {
-          h.criadoEm = now;
-          h.criadoPor = user;
-        }
-        h.modificadoEm = now;
-        h.modificadoPor = user;
-      });
+  updateHeader(fileName, [&](UraHeader& h) {
+    if (isNew || h.criadoEm.isEmpty()) {
+      h.criadoEm = now;
+      h.criadoPor = user;
+    }
+    h.modificadoEm = now;
+    h.modificadoPor = user;
+  });
   return true;
 }
 

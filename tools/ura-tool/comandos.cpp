@@ -5,15 +5,13 @@
 
 namespace {
 
-OpcaoComando Opcao(const QString& Nome, const QString& Valor, const QString& Ajuda,
-                   bool Obrigatoria = false) {
+OpcaoComando Opcao(const QString& Nome, const QString& Valor, const QString& Ajuda, bool Obrigatoria = false) {
   return OpcaoComando{Nome, Valor, Ajuda, Obrigatoria};
 }
 
-const QString kAjudaLocalService =
-    QStringLiteral("Lê o arquivo como documento do serviço local (RORIRO)");
-const QString kAjudaCatalogo = QStringLiteral(
-    "Carrega antes o catálogo de mensagens CAT.xml, para mostrar as descrições dos arquivos");
+const QString kAjudaLocalService = QStringLiteral("Lê o arquivo como documento do serviço local (RORIRO)");
+const QString kAjudaCatalogo =
+    QStringLiteral("Carrega antes o catálogo de mensagens CAT.xml, para mostrar as descrições dos arquivos");
 
 const QString kDetalhesServidor = QStringLiteral(
     "Entra no servidor como o configurador (usuário e senha de --user e --password).\n"
@@ -22,10 +20,8 @@ const QString kDetalhesServidor = QStringLiteral(
 // The connection options of every server command, after the command's own.
 std::vector<OpcaoComando> OpcoesServidor(std::vector<OpcaoComando> Proprias) {
   for (OpcaoComando o :
-       {Opcao(QStringLiteral("--host"), QStringLiteral("ENDERECO"),
-              QStringLiteral("Endereço do servidor (127.0.0.1)")),
-        Opcao(QStringLiteral("--port"), QStringLiteral("PORTA"),
-              QStringLiteral("Porta do servidor (5042)")),
+       {Opcao(QStringLiteral("--host"), QStringLiteral("ENDERECO"), QStringLiteral("Endereço do servidor (127.0.0.1)")),
+        Opcao(QStringLiteral("--port"), QStringLiteral("PORTA"), QStringLiteral("Porta do servidor (5042)")),
         Opcao(QStringLiteral("--user"), QStringLiteral("USUARIO"), QStringLiteral("Usuário do login")),
         Opcao(QStringLiteral("--password"), QStringLiteral("SENHA"), QStringLiteral("Senha do login")),
         Opcao(QStringLiteral("--timeout"), QStringLiteral("SEGUNDOS"),
@@ -38,113 +34,111 @@ std::vector<OpcaoComando> OpcoesServidor(std::vector<OpcaoComando> Proprias) {
 
 std::vector<Comando> MontaTabela() {
   std::vector<Comando> t;
-  t.push_back(Comando{
-      QStringLiteral("describe"),
-      QStringLiteral("Mostra o conteúdo de um arquivo URA, uma linha por item"),
-      QStringLiteral("ARQUIVO"), 1, 1,
-      {Opcao(QStringLiteral("--catalogue"), QStringLiteral("CAT.xml"), kAjudaCatalogo),
-       Opcao(QStringLiteral("--local-service"), QString(), kAjudaLocalService)},
-      QStringLiteral(
-          "Linhas escritas, campos separados por \" | \":\n"
-          "  URA: Nome | Descrição | TipoUra | MenuInicial | TipoAtendimento | VersaoXML\n"
-          "  Auditoria: CriadoEm | CriadoPor | ModificadoEm | ModificadoPor | AtivadoEm | "
-          "AtivadoPor\n"
-          "e, para cada menu:\n"
-          "  Menu: Nome | Descrição\n"
-          "    Condicao: condição | mensagem | ações      (uma por condição)\n"
-          "    Mensagem: mensagem de opções\n"
-          "    MenuLista: menu de lista                 (só com menu de lista)\n"
-          "    Opcao: valor | opção | mensagem | ações   (uma por opção)\n"
-          "    OpcaoInvalida: tentativas | mensagem | ações\n"
-          "    Timeout: tentativas | tempo | mensagem | ações\n"
-          "    Final: mensagem | ações\n"),
-      ExecutaDescribe});
-  t.push_back(Comando{
-      QStringLiteral("fingerprint"),
-      QStringLiteral("Mostra as linhas que detectam alterações de um arquivo URA"),
-      QStringLiteral("ARQUIVO"), 1, 1,
-      {Opcao(QStringLiteral("--local-service"), QString(), kAjudaLocalService)},
-      QStringLiteral("Uma linha da impressão digital por linha; textos de arquivos podem\n"
-                     "conter quebras de linha, escritas como estão.\n"),
-      ExecutaFingerprint});
-  t.push_back(Comando{
-      QStringLiteral("match"),
-      QStringLiteral("Confere uma entrada com as opções de um menu"),
-      QStringLiteral("ARQUIVO MENU ENTRADA"), 3, 3,
-      {Opcao(QStringLiteral("--final"), QString(),
-             QStringLiteral("A entrada está completa: nenhuma tecla virá depois"))},
-      QStringLiteral("Escreve o resultado e, quando uma opção confere, \" | \" e o valor dela:\n"
-                     "  0 não confere, 1 confere, 2 confere e foi finalizada,\n"
-                     "  3 indefinida (outras teclas podem vir).\n"
-                     "Use -- antes de uma ENTRADA que comece com \"-\".\n"),
-      ExecutaMatch});
-  t.push_back(Comando{
-      QStringLiteral("normalize"),
-      QStringLiteral("Lê um arquivo URA e o grava de novo como o comando Salvar"),
-      QStringLiteral("ARQUIVO"), 1, 1,
-      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.xml"),
-             QStringLiteral("Arquivo gravado (substituído quando existe)"), true),
-       Opcao(QStringLiteral("--local-service"), QString(),
-             QStringLiteral("Documento do serviço local: grava a auditoria embaralhada com a data "
-                            "atual e o login do usuário no sistema"))},
-      QString(), ExecutaNormalize});
-  t.push_back(Comando{
-      QStringLiteral("report"),
-      QStringLiteral("Gera o relatório HTML de um arquivo URA"),
-      QStringLiteral("ARQUIVO"), 1, 1,
-      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.html"),
-             QStringLiteral("Página gravada (substituída quando existe)"), true),
-       Opcao(QStringLiteral("--local-mode"), QString(),
-             QStringLiteral("Relatório do modo local: outro título, sem a linha de ativação")),
-       Opcao(QStringLiteral("--catalogue"), QStringLiteral("CAT.xml"), kAjudaCatalogo)},
-      QString(), ExecutaReport});
-  t.push_back(Comando{
-      QStringLiteral("catalogue"),
-      QStringLiteral("Junta catálogos de mensagens em um só arquivo"),
-      QStringLiteral("ARQUIVO..."), 1, -1,
-      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.xml"),
-             QStringLiteral("Catálogo gravado (substituído quando existe)"), true),
-       Opcao(QStringLiteral("--chat"), QString(),
-             QStringLiteral("Grava o catálogo de textos de chat (MensagensChat) em vez do de "
-                            "mensagens de áudio (MensagensSonarea)"))},
-      QStringLiteral("Os arquivos são lidos na ordem dada; uma entrada repetida só troca a "
-                     "descrição.\n"),
-      ExecutaCatalogue});
+  t.push_back(Comando{QStringLiteral("describe"),
+                      QStringLiteral("Mostra o conteúdo de um arquivo URA, uma linha por item"),
+                      QStringLiteral("ARQUIVO"),
+                      1,
+                      1,
+                      {Opcao(QStringLiteral("--catalogue"), QStringLiteral("CAT.xml"), kAjudaCatalogo),
+                       Opcao(QStringLiteral("--local-service"), QString(), kAjudaLocalService)},
+                      QStringLiteral("Linhas escritas, campos separados por \" | \":\n"
+                                     "  URA: Nome | Descrição | TipoUra | MenuInicial | TipoAtendimento | VersaoXML\n"
+                                     "  Auditoria: CriadoEm | CriadoPor | ModificadoEm | ModificadoPor | AtivadoEm | "
+                                     "AtivadoPor\n"
+                                     "e, para cada menu:\n"
+                                     "  Menu: Nome | Descrição\n"
+                                     "    Condicao: condição | mensagem | ações      (uma por condição)\n"
+                                     "    Mensagem: mensagem de opções\n"
+                                     "    MenuLista: menu de lista                 (só com menu de lista)\n"
+                                     "    Opcao: valor | opção | mensagem | ações   (uma por opção)\n"
+                                     "    OpcaoInvalida: tentativas | mensagem | ações\n"
+                                     "    Timeout: tentativas | tempo | mensagem | ações\n"
+                                     "    Final: mensagem | ações\n"),
+                      ExecutaDescribe});
+  t.push_back(Comando{QStringLiteral("fingerprint"),
+                      QStringLiteral("Mostra as linhas que detectam alterações de um arquivo URA"),
+                      QStringLiteral("ARQUIVO"),
+                      1,
+                      1,
+                      {Opcao(QStringLiteral("--local-service"), QString(), kAjudaLocalService)},
+                      QStringLiteral("Uma linha da impressão digital por linha; textos de arquivos podem\n"
+                                     "conter quebras de linha, escritas como estão.\n"),
+                      ExecutaFingerprint});
+  t.push_back(Comando{QStringLiteral("match"),
+                      QStringLiteral("Confere uma entrada com as opções de um menu"),
+                      QStringLiteral("ARQUIVO MENU ENTRADA"),
+                      3,
+                      3,
+                      {Opcao(QStringLiteral("--final"), QString(),
+                             QStringLiteral("A entrada está completa: nenhuma tecla virá depois"))},
+                      QStringLiteral("Escreve o resultado e, quando uma opção confere, \" | \" e o valor dela:\n"
+                                     "  0 não confere, 1 confere, 2 confere e foi finalizada,\n"
+                                     "  3 indefinida (outras teclas podem vir).\n"
+                                     "Use -- antes de uma ENTRADA que comece com \"-\".\n"),
+                      ExecutaMatch});
+  t.push_back(Comando{QStringLiteral("normalize"),
+                      QStringLiteral("Lê um arquivo URA e o grava de novo como o comando Salvar"),
+                      QStringLiteral("ARQUIVO"),
+                      1,
+                      1,
+                      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.xml"),
+                             QStringLiteral("Arquivo gravado (substituído quando existe)"), true),
+                       Opcao(QStringLiteral("--local-service"), QString(),
+                             QStringLiteral("Documento do serviço local: grava a auditoria embaralhada com a data "
+                                            "atual e o login do usuário no sistema"))},
+                      QString(),
+                      ExecutaNormalize});
+  t.push_back(Comando{QStringLiteral("report"),
+                      QStringLiteral("Gera o relatório HTML de um arquivo URA"),
+                      QStringLiteral("ARQUIVO"),
+                      1,
+                      1,
+                      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.html"),
+                             QStringLiteral("Página gravada (substituída quando existe)"), true),
+                       Opcao(QStringLiteral("--local-mode"), QString(),
+                             QStringLiteral("Relatório do modo local: outro título, sem a linha de ativação")),
+                       Opcao(QStringLiteral("--catalogue"), QStringLiteral("CAT.xml"), kAjudaCatalogo)},
+                      QString(),
+                      ExecutaReport});
+  t.push_back(Comando{QStringLiteral("catalogue"),
+                      QStringLiteral("Junta catálogos de mensagens em um só arquivo"),
+                      QStringLiteral("ARQUIVO..."),
+                      1,
+                      -1,
+                      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.xml"),
+                             QStringLiteral("Catálogo gravado (substituído quando existe)"), true),
+                       Opcao(QStringLiteral("--chat"), QString(),
+                             QStringLiteral("Grava o catálogo de textos de chat (MensagensChat) em vez do de "
+                                            "mensagens de áudio (MensagensSonarea)"))},
+                      QStringLiteral("Os arquivos são lidos na ordem dada; uma entrada repetida só troca a "
+                                     "descrição.\n"),
+                      ExecutaCatalogue});
   t.push_back(ComandoCheck());
+  t.push_back(Comando{QStringLiteral("list"), QStringLiteral("Lista os arquivos URA do servidor"), QString(), 0, 0,
+                      OpcoesServidor({}),
+                      QStringLiteral("Uma linha por arquivo, campos separados por \" | \":\n"
+                                     "  arquivo | URA | tipo | criado em | criado por | modificado em |\n"
+                                     "  modificado por | ativado em | ativado por\n\n") +
+                          kDetalhesServidor,
+                      ExecutaList});
+  t.push_back(Comando{QStringLiteral("pull"), QStringLiteral("Baixa um arquivo URA do servidor"),
+                      QStringLiteral("NOME"), 1, 1,
+                      OpcoesServidor({Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.xml"),
+                                            QStringLiteral("Arquivo gravado (substituído quando existe)"), true)}),
+                      kDetalhesServidor, ExecutaPull});
   t.push_back(Comando{
-      QStringLiteral("list"),
-      QStringLiteral("Lista os arquivos URA do servidor"),
-      QString(), 0, 0, OpcoesServidor({}),
-      QStringLiteral("Uma linha por arquivo, campos separados por \" | \":\n"
-                     "  arquivo | URA | tipo | criado em | criado por | modificado em |\n"
-                     "  modificado por | ativado em | ativado por\n\n") +
-          kDetalhesServidor,
-      ExecutaList});
-  t.push_back(Comando{
-      QStringLiteral("pull"),
-      QStringLiteral("Baixa um arquivo URA do servidor"),
-      QStringLiteral("NOME"), 1, 1,
-      OpcoesServidor({Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.xml"),
-                            QStringLiteral("Arquivo gravado (substituído quando existe)"), true)}),
-      kDetalhesServidor, ExecutaPull});
-  t.push_back(Comando{
-      QStringLiteral("push"),
-      QStringLiteral("Salva um arquivo URA no servidor, como \"Salvar no servidor\""),
+      QStringLiteral("push"), QStringLiteral("Salva um arquivo URA no servidor, como \"Salvar no servidor\""),
       QStringLiteral("ARQUIVO"), 1, 1,
       OpcoesServidor({Opcao(QStringLiteral("--name"), QStringLiteral("NOME"),
                             QStringLiteral("Nome do arquivo no servidor (o Nome da URA + \".xml\")"))}),
-      QStringLiteral("Escreve \"Arquivo salvo com sucesso.\" quando o servidor aceita.\n\n") +
-          kDetalhesServidor,
+      QStringLiteral("Escreve \"Arquivo salvo com sucesso.\" quando o servidor aceita.\n\n") + kDetalhesServidor,
       ExecutaPush});
-  t.push_back(Comando{
-      QStringLiteral("activate"),
-      QStringLiteral("Ativa uma URA do servidor"),
-      QStringLiteral("NOME"), 1, 1,
-      OpcoesServidor({Opcao(QStringLiteral("--ura-name"), QStringLiteral("URA"),
-                            QStringLiteral("Nome da URA do arquivo NOME"), true)}),
-      QStringLiteral("Escreve \"Ura ativada com sucesso.\" quando o servidor aceita.\n\n") +
-          kDetalhesServidor,
-      ExecutaActivate});
+  t.push_back(
+      Comando{QStringLiteral("activate"), QStringLiteral("Ativa uma URA do servidor"), QStringLiteral("NOME"), 1, 1,
+              OpcoesServidor({Opcao(QStringLiteral("--ura-name"), QStringLiteral("URA"),
+                                    QStringLiteral("Nome da URA do arquivo NOME"), true)}),
+              QStringLiteral("Escreve \"Ura ativada com sucesso.\" quando o servidor aceita.\n\n") + kDetalhesServidor,
+              ExecutaActivate});
   t.push_back(ComandoWavCheck());
   return t;
 }
@@ -179,9 +173,7 @@ QString Argumentos::Valor(const QString& Opcao) const {
   return v.isEmpty() ? QString() : v.last();
 }
 
-void Argumentos::Adiciona(const QString& Opcao, const QString& Valor) {
-  FValores[Opcao].append(Valor);
-}
+void Argumentos::Adiciona(const QString& Opcao, const QString& Valor) { FValores[Opcao].append(Valor); }
 
 const std::vector<Comando>& TabelaComandos() {
   static const std::vector<Comando> tabela = MontaTabela();
@@ -218,14 +210,12 @@ QString UsoComando(const Comando& C) {
   QString texto = LinhaUso(C) + u'\n' + C.Resumo + QStringLiteral(".\n");
   if (!C.Detalhes.isEmpty()) texto += u'\n' + C.Detalhes;
   std::vector<std::pair<QString, QString>> linhas;
-  for (const OpcaoComando& o : C.Opcoes)
-    linhas.emplace_back(o.TemValor() ? o.Nome + u' ' + o.Valor : o.Nome, o.Ajuda);
+  for (const OpcaoComando& o : C.Opcoes) linhas.emplace_back(o.TemValor() ? o.Nome + u' ' + o.Valor : o.Nome, o.Ajuda);
   linhas.emplace_back(QStringLiteral("--help"), QStringLiteral("Mostra esta ajuda"));
   int largura = 0;
   for (const auto& l : linhas) largura = std::max(largura, int(l.first.size()));
   texto += QStringLiteral("\nOpções:\n");
-  for (const auto& l : linhas)
-    texto += QStringLiteral("  ") + l.first.leftJustified(largura + 2) + l.second + u'\n';
+  for (const auto& l : linhas) texto += QStringLiteral("  ") + l.first.leftJustified(largura + 2) + l.second + u'\n';
   return texto;
 }
 
@@ -270,18 +260,15 @@ Argumentos InterpretaArgumentos(const Comando& C, const QStringList& Args, bool*
       continue;
     }
     if (!comIgual) {
-      if (i + 1 >= Args.size())
-        FalhaUso(QStringLiteral("falta o valor da opção ") + nome + u' ' + opcao->Valor);
+      if (i + 1 >= Args.size()) FalhaUso(QStringLiteral("falta o valor da opção ") + nome + u' ' + opcao->Valor);
       valor = Args[++i];
     }
     r.Adiciona(nome, valor);
   }
 
   for (const OpcaoComando& o : C.Opcoes)
-    if (o.Obrigatoria && !r.Tem(o.Nome))
-      FalhaUso(QStringLiteral("falta a opção ") + o.Nome + u' ' + o.Valor);
-  if (r.Posicionais.size() < C.MinPosicionais)
-    FalhaUso(QStringLiteral("faltam argumentos: ") + C.Posicionais);
+    if (o.Obrigatoria && !r.Tem(o.Nome)) FalhaUso(QStringLiteral("falta a opção ") + o.Nome + u' ' + o.Valor);
+  if (r.Posicionais.size() < C.MinPosicionais) FalhaUso(QStringLiteral("faltam argumentos: ") + C.Posicionais);
   if (C.MaxPosicionais >= 0 && r.Posicionais.size() > C.MaxPosicionais)
     FalhaUso(QStringLiteral("argumento a mais: ") + r.Posicionais[C.MaxPosicionais]);
   return r;

@@ -9,9 +9,9 @@
 // Exit codes of the tool.
 enum : int {
   SAIDA_OK = 0,
-  SAIDA_ERRO_ARQUIVO = 1,  // an input cannot be read, or an output cannot be written
+  SAIDA_ERRO_ARQUIVO = 1,   // an input cannot be read, or an output cannot be written
   SAIDA_ERRO_SERVIDOR = 1,  // the server refused, failed, or did not answer in time
-  SAIDA_ERRO_USO = 2,      // wrong command line
+  SAIDA_ERRO_USO = 2,       // wrong command line
 };
 
 // Ends a command with an exit code and one line for stderr.

@@ -33,23 +33,19 @@ QStringList DescreveMenu(const TMenuUra& M) {
   QStringList linhas;
   linhas << QStringLiteral("Menu: ") + Campos({M.Nome, M.Descricao});
   for (const auto& c : M.ListaCondicoes->Items())
-    linhas << QStringLiteral("  Condicao: ") +
-                  Campos({c->GetStrCondicao(), c->GetStrMensagem(), c->GetStrAcao()});
+    linhas << QStringLiteral("  Condicao: ") + Campos({c->GetStrCondicao(), c->GetStrMensagem(), c->GetStrAcao()});
   linhas << QStringLiteral("  Mensagem: ") + M.MensagemMenu->GetStrMensagem();
-  if (!M.GetTipoMenuOpcoesWA().isEmpty())
-    linhas << QStringLiteral("  MenuLista: ") + M.MenuOpcoesWA->GetMenuMensagem();
+  if (!M.GetTipoMenuOpcoesWA().isEmpty()) linhas << QStringLiteral("  MenuLista: ") + M.MenuOpcoesWA->GetMenuMensagem();
   for (const auto& o : M.ListaOpcoes->Items())
-    linhas << QStringLiteral("  Opcao: ") + Campos({o->GetDescricaoValor(), o->GetStrOpcao(),
-                                                    o->GetStrMensagem(), o->GetStrAcao()});
+    linhas << QStringLiteral("  Opcao: ") +
+                  Campos({o->GetDescricaoValor(), o->GetStrOpcao(), o->GetStrMensagem(), o->GetStrAcao()});
   const TMUOpcaoInvalida& inv = *M.OpcaoInvalida;
   linhas << QStringLiteral("  OpcaoInvalida: ") +
                 Campos({QString::number(inv.Tentativas), inv.GetStrMensagem(), inv.GetStrAcao()});
   const TMUOpcaoTimeout& tmo = *M.OpcaoTimeout;
-  linhas << QStringLiteral("  Timeout: ") +
-                Campos({QString::number(tmo.Tentativas), QString::number(tmo.Tempo),
-                        tmo.GetStrMensagem(), tmo.GetStrAcao()});
-  linhas << QStringLiteral("  Final: ") +
-                Campos({M.Final->GetStrMensagem(), M.Final->GetStrAcao()});
+  linhas << QStringLiteral("  Timeout: ") + Campos({QString::number(tmo.Tentativas), QString::number(tmo.Tempo),
+                                                    tmo.GetStrMensagem(), tmo.GetStrAcao()});
+  linhas << QStringLiteral("  Final: ") + Campos({M.Final->GetStrMensagem(), M.Final->GetStrAcao()});
   return linhas;
 }
 
@@ -61,12 +57,10 @@ int ExecutaDescribe(const Argumentos& A) {
   CarregaDocumento(A, dac);
 
   QStringList linhas;
-  linhas << QStringLiteral("URA: ") + Campos({dac.Nome, dac.Descricao, dac.TipoUra,
-                                              dac.MenuInicial, dac.TipoAtendimento,
-                                              QString::number(dac.VersaoXML)});
-  linhas << QStringLiteral("Auditoria: ") +
-                Campos({dac.GetCriadoEmStr(), dac.CriadoPor, dac.GetModificadoEmStr(),
-                        dac.ModificadoPor, dac.GetAtivadoEmStr(), dac.AtivadoPor});
+  linhas << QStringLiteral("URA: ") + Campos({dac.Nome, dac.Descricao, dac.TipoUra, dac.MenuInicial,
+                                              dac.TipoAtendimento, QString::number(dac.VersaoXML)});
+  linhas << QStringLiteral("Auditoria: ") + Campos({dac.GetCriadoEmStr(), dac.CriadoPor, dac.GetModificadoEmStr(),
+                                                    dac.ModificadoPor, dac.GetAtivadoEmStr(), dac.AtivadoPor});
   for (const auto& m : dac.ListaMenus->Items()) linhas << DescreveMenu(*m);
   EscreveLinhas(linhas);
   return SAIDA_OK;
@@ -86,12 +80,10 @@ int ExecutaMatch(const Argumentos& A) {
   CarregaURA(A.Posicionais[0], dac);
   const QString& nomeMenu = A.Posicionais[1];
   const TMenuUra* menu = dac.ProcuraMenu(nomeMenu);
-  if (!menu)
-    FalhaArquivo(A.Posicionais[0], QStringLiteral("não há menu chamado \"") + nomeMenu + u'"');
+  if (!menu) FalhaArquivo(A.Posicionais[0], QStringLiteral("não há menu chamado \"") + nomeMenu + u'"');
 
   TMUOpcao* opcao = nullptr;
-  const int resultado =
-      menu->ListaOpcoes->TrataOpcao(A.Posicionais[2], A.Tem(QStringLiteral("--final")), &opcao);
+  const int resultado = menu->ListaOpcoes->TrataOpcao(A.Posicionais[2], A.Tem(QStringLiteral("--final")), &opcao);
   QStringList campos{QString::number(resultado)};
   if (opcao) campos << opcao->GetValor();
   EscreveLinhas({Campos(campos)});
@@ -113,8 +105,7 @@ int ExecutaReport(const Argumentos& A) {
   CarregaCatalogos(A);
   TDAC dac;
   CarregaURA(A.Posicionais.first(), dac);
-  const QStringList linhas =
-      MontaHTML(dac, A.Tem(QStringLiteral("--local-mode")), QDateTime::currentDateTime());
+  const QStringList linhas = MontaHTML(dac, A.Tem(QStringLiteral("--local-mode")), QDateTime::currentDateTime());
   const QString saida = A.Valor(kOpcaoSaida);
   QString erro;
   if (!GravaRelatorio(linhas, saida, &erro)) FalhaGravacao(saida, erro);

@@ -40,11 +40,9 @@ double SegundosOpcao(const Argumentos& A, const QString& Opcao, double Padrao) {
 // session, and the time limit of every wait.
 class ConexaoServidor {
  public:
-  explicit ConexaoServidor(const Argumentos& A)
-      : FJanela(A.Tem(QStringLiteral("--verbose"))), FSessao(&FJanela) {
+  explicit ConexaoServidor(const Argumentos& A) : FJanela(A.Tem(QStringLiteral("--verbose"))), FSessao(&FJanela) {
     TCfgConexao& cfg = FSessao.CfgConexao;
-    cfg.Ip = A.Tem(QStringLiteral("--host")) ? A.Valor(QStringLiteral("--host"))
-                                              : QStringLiteral("127.0.0.1");
+    cfg.Ip = A.Tem(QStringLiteral("--host")) ? A.Valor(QStringLiteral("--host")) : QStringLiteral("127.0.0.1");
     if (cfg.Ip.isEmpty()) FalhaUso(QStringLiteral("--host vazio"));
     cfg.Porta = InteiroOpcao(A, QStringLiteral("--port"), 5042, 1, 65535);
     cfg.Usuario = A.Valor(QStringLiteral("--user"));
@@ -96,9 +94,15 @@ int ExecutaList(const Argumentos& A) {
   c.Espera([&c] { return c.Janela().SelecaoAberta; });
   QStringList linhas;
   for (const auto& d : c.Sessao().ListaDACsServidor)
-    linhas << QStringList{d->NomeArquivoServidor, d->Nome, TipoUraTexto(d->TipoUra),
-                          d->GetCriadoEmStr(), d->CriadoPor, d->GetModificadoEmStr(),
-                          d->ModificadoPor, d->GetAtivadoEmStr(), d->AtivadoPor}
+    linhas << QStringList{d->NomeArquivoServidor,
+                          d->Nome,
+                          TipoUraTexto(d->TipoUra),
+                          d->GetCriadoEmStr(),
+                          d->CriadoPor,
+                          d->GetModificadoEmStr(),
+                          d->ModificadoPor,
+                          d->GetAtivadoEmStr(),
+                          d->AtivadoPor}
                   .join(QStringLiteral(" | "));
   c.Sessao().EscolheUraServidor(QString());
   EscreveLinhas(linhas);
@@ -130,8 +134,8 @@ int ExecutaPush(const Argumentos& A) {
   // chat text lists that reading the file fills and that go with the URA.
   auto dac = std::make_unique<TDAC>();
   CarregaURA(A.Posicionais.first(), *dac);
-  dac->NomeArquivoServidor = A.Tem(QStringLiteral("--name")) ? A.Valor(QStringLiteral("--name"))
-                                                              : dac->Nome + QStringLiteral(".xml");
+  dac->NomeArquivoServidor =
+      A.Tem(QStringLiteral("--name")) ? A.Valor(QStringLiteral("--name")) : dac->Nome + QStringLiteral(".xml");
   c.Janela().Documento = std::move(dac);
   c.Sessao().SalvarNoServidor();
   // The chat catalogue that follows the file must arrive too; the window

@@ -37,8 +37,8 @@ QStringList LeListaWav(const QString& Arquivo) {
 }
 
 QString Contagem(const std::vector<TAchado>& Achados) {
-  return QString::number(ContaErros(Achados)) + QStringLiteral(" erro(s), ") +
-         QString::number(ContaAvisos(Achados)) + QStringLiteral(" aviso(s)");
+  return QString::number(ContaErros(Achados)) + QStringLiteral(" erro(s), ") + QString::number(ContaAvisos(Achados)) +
+         QStringLiteral(" aviso(s)");
 }
 
 QString EmJson(const QString& Arquivo, const std::vector<TAchado>& Achados) {
@@ -60,30 +60,28 @@ QString EmJson(const QString& Arquivo, const std::vector<TAchado>& Achados) {
 }  // namespace
 
 Comando ComandoCheck() {
-  return Comando{
-      QStringLiteral("check"),
-      QStringLiteral("Verifica o que impediria uma URA de funcionar antes de ativá-la"),
-      QStringLiteral("ARQUIVO"),
-      1,
-      1,
-      {OpcaoComando{kOpcaoCatalogo, QStringLiteral("CAT.xml"),
-                    QStringLiteral("Catálogo de mensagens: avisa dos arquivos de áudio que não "
-                                   "estão nele (pode ser repetida)")},
-       OpcaoComando{kOpcaoListaWav, QStringLiteral("LISTA"),
-                    QStringLiteral("Arquivos de áudio presentes no servidor, um por linha ou "
-                                   "separados por vírgula: avisa dos que faltam")},
-       OpcaoComando{kOpcaoJson, QString(), QStringLiteral("Escreve o resultado em JSON")},
-       OpcaoComando{kOpcaoServicoLocal, QString(),
-                    QStringLiteral("Lê o arquivo como documento do serviço local (RORIRO): "
-                                   "só as ações do serviço local valem")}},
-      QStringLiteral(
-          "Uma linha por achado, na ordem do documento:\n"
-          "  gravidade: menu: seção: texto [código]\n"
-          "gravidade é \"erro\" ou \"aviso\"; menu e seção faltam quando o achado é do\n"
-          "documento ou do menu inteiro. A última linha conta: \"N erro(s), M aviso(s)\".\n"
-          "Saída: 0 sem erros (avisos não contam); 1 com erros ou arquivo ilegível;\n"
-          "2 linha de comando errada.\n"),
-      ExecutaCheck};
+  return Comando{QStringLiteral("check"),
+                 QStringLiteral("Verifica o que impediria uma URA de funcionar antes de ativá-la"),
+                 QStringLiteral("ARQUIVO"),
+                 1,
+                 1,
+                 {OpcaoComando{kOpcaoCatalogo, QStringLiteral("CAT.xml"),
+                               QStringLiteral("Catálogo de mensagens: avisa dos arquivos de áudio que não "
+                                              "estão nele (pode ser repetida)")},
+                  OpcaoComando{kOpcaoListaWav, QStringLiteral("LISTA"),
+                               QStringLiteral("Arquivos de áudio presentes no servidor, um por linha ou "
+                                              "separados por vírgula: avisa dos que faltam")},
+                  OpcaoComando{kOpcaoJson, QString(), QStringLiteral("Escreve o resultado em JSON")},
+                  OpcaoComando{kOpcaoServicoLocal, QString(),
+                               QStringLiteral("Lê o arquivo como documento do serviço local (RORIRO): "
+                                              "só as ações do serviço local valem")}},
+                 QStringLiteral("Uma linha por achado, na ordem do documento:\n"
+                                "  gravidade: menu: seção: texto [código]\n"
+                                "gravidade é \"erro\" ou \"aviso\"; menu e seção faltam quando o achado é do\n"
+                                "documento ou do menu inteiro. A última linha conta: \"N erro(s), M aviso(s)\".\n"
+                                "Saída: 0 sem erros (avisos não contam); 1 com erros ou arquivo ilegível;\n"
+                                "2 linha de comando errada.\n"),
+                 ExecutaCheck};
 }
 
 int ExecutaCheck(const Argumentos& A) {

@@ -36,8 +36,7 @@ void VerificaLegivel(const QString& Arquivo) {
   if (!Raizes.contains(raiz))
     FalhaArquivo(Arquivo, QStringLiteral("não é ") + TipoEsperado + QStringLiteral(" (elemento raiz <") + raiz +
                               QStringLiteral(">)"));
-  FalhaArquivo(Arquivo,
-               QStringLiteral("ocorreu um erro ao ler o arquivo; o mesmo pode ser inválido"));
+  FalhaArquivo(Arquivo, QStringLiteral("ocorreu um erro ao ler o arquivo; o mesmo pode ser inválido"));
 }
 
 }  // namespace

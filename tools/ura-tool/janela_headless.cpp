@@ -38,9 +38,7 @@ void TJanelaHeadless::MostraInfoConexao(const QString& Texto) { FInfoConexao = T
 
 // Called on a refused login, a lost connection and a socket error, each
 // after the status bar got the text that tells the user why.
-void TJanelaHeadless::HabilitaBotoesConexao() {
-  Falhou(!FInfoConexao.isEmpty() ? FInfoConexao : FUltimoStatus);
-}
+void TJanelaHeadless::HabilitaBotoesConexao() { Falhou(!FInfoConexao.isEmpty() ? FInfoConexao : FUltimoStatus); }
 
 void TJanelaHeadless::FechaFormLogin() {
   Logado = true;

@@ -20,9 +20,9 @@ class TJanelaHeadless : public IJanelaSessao {
   // The document DacAtual hands to the session; a received one replaces it.
   std::unique_ptr<TDAC> Documento;
 
-  bool Logado = false;          // the login succeeded
-  bool SelecaoAberta = false;   // the URA list is complete
-  bool DacRecebido = false;     // a URA file arrived and was read
+  bool Logado = false;              // the login succeeded
+  bool SelecaoAberta = false;       // the URA list is complete
+  bool DacRecebido = false;         // a URA file arrived and was read
   std::optional<QString> Mensagem;  // the deferred message, as the window would show it
   QStringList MensagensSeguintes;   // deferred messages after the first
   std::optional<QString> Falha;     // the first failure, as the window would show it

@@ -36,8 +36,7 @@ int Executa(const QStringList& Args) {
     EscreveErro(QStringLiteral("ura-tool: ") + f.Mensagem + u'\n');
     return f.Codigo;
   } catch (const std::exception& e) {
-    EscreveErro(QStringLiteral("ura-tool: erro inesperado: ") + QString::fromLocal8Bit(e.what()) +
-                u'\n');
+    EscreveErro(QStringLiteral("ura-tool: erro inesperado: ") + QString::fromLocal8Bit(e.what()) + u'\n');
     return SAIDA_ERRO_ARQUIVO;
   }
 }

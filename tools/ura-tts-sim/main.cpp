@@ -54,10 +54,10 @@ QByteArray Sintetiza(const QString& Texto, const QString& Voz, const QString& Pa
     const QString cru = QDir(Pasta).filePath(QStringLiteral("fala.raw"));
     QFile::remove(cru);
     if (QProcess::execute(espeak, {QStringLiteral("-v"), Voz, QStringLiteral("-w"), fala, Texto}) == 0 &&
-        QProcess::execute(sox, {fala, QStringLiteral("-t"), QStringLiteral("raw"), QStringLiteral("-r"),
-                                QStringLiteral("8000"), QStringLiteral("-e"), QStringLiteral("signed-integer"),
-                                QStringLiteral("-b"), QStringLiteral("16"), QStringLiteral("-c"), QStringLiteral("1"),
-                                QStringLiteral("-L"), cru}) == 0) {
+        QProcess::execute(
+            sox, {fala, QStringLiteral("-t"), QStringLiteral("raw"), QStringLiteral("-r"), QStringLiteral("8000"),
+                  QStringLiteral("-e"), QStringLiteral("signed-integer"), QStringLiteral("-b"), QStringLiteral("16"),
+                  QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-L"), cru}) == 0) {
       QFile f(cru);
       if (f.open(QIODevice::ReadOnly)) {
         const QByteArray amostras = f.readAll();
@@ -124,7 +124,8 @@ class TServico : public QObject {
     }
     const QJsonObject o = QJsonDocument::fromJson(Corpo).object();
     const QString acao = o.value(u"action").toString();
-    Log(QStringLiteral("<- POST ") + QString::fromUtf8(Corpo) + (Cookie.isEmpty() ? QString() : QStringLiteral(" cookie")));
+    Log(QStringLiteral("<- POST ") + QString::fromUtf8(Corpo) +
+        (Cookie.isEmpty() ? QString() : QStringLiteral(" cookie")));
     QJsonObject r{{QStringLiteral("result"), QStringLiteral("OK")}, {QStringLiteral("msgResult"), QString()}};
     auto falha = [&r](const QString& Msg) {
       r[QStringLiteral("result")] = QStringLiteral("FAIL");
@@ -160,15 +161,17 @@ class TServico : public QObject {
         r[QStringLiteral("msgResult")] = QStringLiteral("Falha na conversão");
       } else {
         const int n = ++FTarefas[chave].Consultas;
-        r[QStringLiteral("status")] = n == 1 ? QStringLiteral("WAITING") : n == 2 ? QStringLiteral("DOING") : QStringLiteral("OK");
+        r[QStringLiteral("status")] = n == 1   ? QStringLiteral("WAITING")
+                                      : n == 2 ? QStringLiteral("DOING")
+                                               : QStringLiteral("OK");
         r[QStringLiteral("url")] = n >= 3 ? Url(chave) : QString();
       }
     } else {
       falha(QStringLiteral("Ação desconhecida"));
     }
     const bool errado = FConfig.TipoErrado == acao;
-    Responde(S, "200 OK", errado ? "text/html" : "application/json",
-             QJsonDocument(r).toJson(QJsonDocument::Compact), cabecalhoExtra);
+    Responde(S, "200 OK", errado ? "text/html" : "application/json", QJsonDocument(r).toJson(QJsonDocument::Compact),
+             cabecalhoExtra);
   }
 
   QString Chave() const {
@@ -184,7 +187,8 @@ class TServico : public QObject {
     const QByteArray r = "HTTP/1.1 " + Status + "\r\nContent-Type: " + Tipo +
                          "\r\nContent-Length: " + QByteArray::number(Corpo.size()) + "\r\n" + Extra + "\r\n" + Corpo;
     Log(QStringLiteral("-> ") + QString::fromLatin1(Status) + u' ' + QString::fromLatin1(Tipo) + u' ' +
-        (Tipo.startsWith("audio") ? QString::number(Corpo.size()) + QStringLiteral(" bytes") : QString::fromUtf8(Corpo)));
+        (Tipo.startsWith("audio") ? QString::number(Corpo.size()) + QStringLiteral(" bytes")
+                                  : QString::fromUtf8(Corpo)));
     QPointer<QTcpSocket> s(S);
     QTimer::singleShot(FConfig.AtrasoMs, this, [s, r] {
       if (s) s->write(r);
@@ -214,9 +218,8 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption usuario("user", "Usuário aceito no login.", "usuario", "tts");
   const QCommandLineOption senha("password", "Senha da conta (entra na chave MD5).", "senha", "tts");
   const QCommandLineOption lento("slow", "Atrasa cada resposta em MS milissegundos.", "ms", "0");
-  const QCommandLineOption tipo("wrong-type",
-                                "Responde com o tipo de conteúdo errado no passo: login, add, status ou download.",
-                                "passo");
+  const QCommandLineOption tipo(
+      "wrong-type", "Responde com o tipo de conteúdo errado no passo: login, add, status ou download.", "passo");
   const QCommandLineOption erro("error", "A consulta de status responde ERROR.");
   const QCommandLineOption imediata("url-at-once", "A conversão já responde com a url.");
   const QCommandLineOption voz("voice", "Voz do espeak-ng.", "voz", "pt-br");
