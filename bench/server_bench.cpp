@@ -25,18 +25,6 @@ namespace {
 constexpr qsizetype kTamanhoArquivo = 10 * 1000 * 1000;
 constexpr qsizetype kTamanhoParte = 4096;
 
-// A window that shows nothing.
-class JanelaMuda : public IJanelaSessao {
- public:
-  void MostraStatus(const QString&) override {}
-  void MensagemAdiada(const QString&, const QString&) override {}
-  void MensagemImediata(const QString&, const QString&, bool) override {}
-  void CursorOcupado(bool) override {}
-  void AbreSelecaoUra() override {}
-  TDAC* DacAtual() override { return nullptr; }
-  void RecebeDac(std::unique_ptr<TDAC>) override {}
-};
-
 struct Dados {
   QStringList Linhas;      // the writer's lines
   QByteArray Fluxo;        // every "xmlfilepart" packet, back to back
@@ -166,7 +154,7 @@ void MedeRecepcao(benchmark::State& state, TSessaoServidor& Sessao, const std::f
 
 // The parser and the receiver: packets already cut by the connection.
 void BM_RecebePacotes(benchmark::State& state) {
-  JanelaMuda janela;
+  TJanelaSessaoMuda janela;
   TSessaoServidor sessao(&janela);
   MedeRecepcao(state, sessao, [&] {
     for (const QString& p : G->Pacotes) sessao.OnClientManagerPacket(sessao.ClientManager.get(), p);
@@ -178,7 +166,7 @@ BENCHMARK(BM_RecebePacotes)->Unit(benchmark::kMillisecond)->MinTime(2);
 // connection, its framing, the parser and the receiver.
 void BM_RecebeViaSocket(benchmark::State& state) {
   QTcpServer servidor;
-  JanelaMuda janela;
+  TJanelaSessaoMuda janela;
   TSessaoServidor sessao(&janela);
   QTcpSocket* par = Liga(servidor, *sessao.ClientManager);
   if (!par) return state.SkipWithError("no loopback connection");

@@ -1,5 +1,6 @@
 #include "UfrmCadItemMenuWhatsApp.h"
 
+#include "USubEditores.h"
 #include "apoiomenu.h"
 #include "configuracao.h"
 #include "mensagem.h"
@@ -22,12 +23,12 @@ TfrmCadItemMenuWhatsApp::TfrmCadItemMenuWhatsApp(const TContextoEditor& Ctx, QWi
   LePosicao(this, TConfiguracao(kSecao), TModoPosicao::Posicao);
 
   connect(ui->btMsgOpcaoInvalida, &QToolButton::clicked, this, [this] {
-    if (EditaMensagemCom(FCtx, this, *itemMenuWA->Titulo))
-      MostraTexto(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
+    if (EditaMensagem(FCtx, this, *itemMenuWA->Titulo))
+      MostraNoCampo(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
   });
   connect(ui->SpeedButton1, &QToolButton::clicked, this, [this] {
-    if (EditaMensagemCom(FCtx, this, *itemMenuWA->Descricao))
-      MostraTexto(ui->edMsgDescricao, itemMenuWA->Descricao->GetStrMensagem());
+    if (EditaMensagem(FCtx, this, *itemMenuWA->Descricao))
+      MostraNoCampo(ui->edMsgDescricao, itemMenuWA->Descricao->GetStrMensagem());
   });
   connect(ui->btOK, &QPushButton::clicked, this, &TfrmCadItemMenuWhatsApp::EditaOK);
   connect(ui->btCancelar, &QPushButton::clicked, this, &QDialog::reject);
@@ -43,8 +44,8 @@ void TfrmCadItemMenuWhatsApp::done(int Resultado) {
 
 void TfrmCadItemMenuWhatsApp::CarregaItemMenuWA(const TMUItemMenuOpcaoWA* Item) {
   if (Item) itemMenuWA->CopyFrom(Item);
-  MostraTexto(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
-  MostraTexto(ui->edMsgDescricao, itemMenuWA->Descricao->GetStrMensagem());
+  MostraNoCampo(ui->edMsgOpcao, itemMenuWA->Titulo->GetStrMensagem());
+  MostraNoCampo(ui->edMsgDescricao, itemMenuWA->Descricao->GetStrMensagem());
   ui->edResposta->setText(itemMenuWA->Resposta);
 }
 

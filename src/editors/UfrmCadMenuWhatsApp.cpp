@@ -1,5 +1,6 @@
 #include "UfrmCadMenuWhatsApp.h"
 
+#include "USubEditores.h"
 #include "UfrmCadItemMenuWhatsApp.h"
 #include "apoiomenu.h"
 #include "configuracao.h"
@@ -33,7 +34,7 @@ TfrmCadMenuWhatsApp::TfrmCadMenuWhatsApp(const TContextoEditor& Ctx, QWidget* pa
   const auto texto = [this](QToolButton* Botao, QLineEdit* Edit, std::unique_ptr<TMUMensagem> TMUMenuOpcaoWA::*Campo) {
     connect(Botao, &QToolButton::clicked, this, [this, Edit, Campo] {
       TMUMensagem& msg = *(MenuOpcaoWA.get()->*Campo);
-      if (EditaMensagemCom(FCtx, this, msg)) MostraTexto(Edit, msg.GetStrMensagem());
+      if (EditaMensagem(FCtx, this, msg)) MostraNoCampo(Edit, msg.GetStrMensagem());
     });
   };
   texto(ui->btMsgOpcaoInvalida, ui->edMsgCabecalho, &TMUMenuOpcaoWA::Titulo);
@@ -67,10 +68,10 @@ void TfrmCadMenuWhatsApp::done(int Resultado) {
 void TfrmCadMenuWhatsApp::CarregaMenuOpcaoWA(const TMUMenuOpcaoWA* Menu) {
   if (!Menu) return;
   MenuOpcaoWA->CopyFrom(Menu);
-  MostraTexto(ui->edMsgCabecalho, MenuOpcaoWA->Titulo->GetStrMensagem());
-  MostraTexto(ui->edMsgPrincipal, MenuOpcaoWA->Texto->GetStrMensagem());
-  MostraTexto(ui->edMsgRodape, MenuOpcaoWA->Rodape->GetStrMensagem());
-  MostraTexto(ui->edMsgTituloOpcoes, MenuOpcaoWA->TituloMenuOpcoes->GetStrMensagem());
+  MostraNoCampo(ui->edMsgCabecalho, MenuOpcaoWA->Titulo->GetStrMensagem());
+  MostraNoCampo(ui->edMsgPrincipal, MenuOpcaoWA->Texto->GetStrMensagem());
+  MostraNoCampo(ui->edMsgRodape, MenuOpcaoWA->Rodape->GetStrMensagem());
+  MostraNoCampo(ui->edMsgTituloOpcoes, MenuOpcaoWA->TituloMenuOpcoes->GetStrMensagem());
   {
     // Showing an unknown type as "no selection" must not overwrite it.
     const QSignalBlocker bloqueio(ui->cbTipoMenu);

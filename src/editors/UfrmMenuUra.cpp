@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QSplitter>
 
+#include "USubEditores.h"
 #include "UfrmCadCondicao.h"
 #include "UfrmCadMenuWhatsApp.h"
 #include "UfrmCadOpcao.h"
@@ -100,11 +101,11 @@ TfrmMenuUra::TfrmMenuUra(const TContextoEditor& Ctx, QWidget* parent)
   const auto secao = [this](QToolButton* btMsg, QLineEdit* edMsg, QToolButton* btAcao, QLineEdit* edAcao, auto Secao) {
     connect(btMsg, &QToolButton::clicked, this, [this, edMsg, Secao] {
       auto* s = (MenuUra.get()->*Secao).get();
-      if (EditaMensagemCom(FCtx, this, *s->Mensagem)) MostraTexto(edMsg, s->GetStrMensagem());
+      if (EditaMensagem(FCtx, this, *s->Mensagem)) MostraNoCampo(edMsg, s->GetStrMensagem());
     });
     connect(btAcao, &QToolButton::clicked, this, [this, edAcao, Secao] {
       auto* s = (MenuUra.get()->*Secao).get();
-      if (EditaAcoesCom(FCtx, this, lstMenuUra, MenuUra->Nome, *s->ListaAcao)) MostraTexto(edAcao, s->GetStrAcao());
+      if (EditaAcoes(FCtx, this, lstMenuUra, MenuUra->Nome, *s->ListaAcao)) MostraNoCampo(edAcao, s->GetStrAcao());
     });
   };
   secao(ui->btMsgOpcaoInvalida, ui->edMsgOpcaoInvalida, ui->btAcaoOpcaoInvalida, ui->edAcaoOpcaoInvalida,
@@ -201,12 +202,12 @@ void TfrmMenuUra::RefreshTelaMenu() {
   }
   MostraMensagemMenu();
   RefreshOpcoesTelaMenu();
-  MostraTexto(ui->edMsgOpcaoInvalida, MenuUra->OpcaoInvalida->GetStrMensagem());
-  MostraTexto(ui->edAcaoOpcaoInvalida, MenuUra->OpcaoInvalida->GetStrAcao());
-  MostraTexto(ui->edMsgTimeout, MenuUra->OpcaoTimeout->GetStrMensagem());
-  MostraTexto(ui->edAcaoTimeout, MenuUra->OpcaoTimeout->GetStrAcao());
-  MostraTexto(ui->edMsgFinal, MenuUra->Final->GetStrMensagem());
-  MostraTexto(ui->edAcaoFinal, MenuUra->Final->GetStrAcao());
+  MostraNoCampo(ui->edMsgOpcaoInvalida, MenuUra->OpcaoInvalida->GetStrMensagem());
+  MostraNoCampo(ui->edAcaoOpcaoInvalida, MenuUra->OpcaoInvalida->GetStrAcao());
+  MostraNoCampo(ui->edMsgTimeout, MenuUra->OpcaoTimeout->GetStrMensagem());
+  MostraNoCampo(ui->edAcaoTimeout, MenuUra->OpcaoTimeout->GetStrAcao());
+  MostraNoCampo(ui->edMsgFinal, MenuUra->Final->GetStrMensagem());
+  MostraNoCampo(ui->edAcaoFinal, MenuUra->Final->GetStrAcao());
   ui->cbTentativasOpcaoInvalida->setCurrentIndex(
       ui->cbTentativasOpcaoInvalida->findText(QString::number(MenuUra->OpcaoInvalida->Tentativas)));
   ui->cbTentativasTimeout->setCurrentIndex(
@@ -246,7 +247,7 @@ void TfrmMenuUra::MostraMensagemMenu() {
 
 void TfrmMenuUra::EditaMensagemMenu() {
   if (!EhMenuWhatsApp()) {
-    if (EditaMensagemCom(FCtx, this, *MenuUra->MensagemMenu)) MostraMensagemMenu();
+    if (EditaMensagem(FCtx, this, *MenuUra->MensagemMenu)) MostraMensagemMenu();
     return;
   }
   TfrmCadMenuWhatsApp dlg(FCtx, this);

@@ -1,42 +1,10 @@
 #include "apoiomenu.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 #include <QTreeWidget>
-
-#include "UfrmCadAcoes.h"
-#include "UfrmCadMensagem.h"
-#include "acao.h"
-#include "mensagem.h"
-#include "plataforma.h"
-
-bool EditaMensagemCom(const TContextoEditor& Ctx, QWidget* Pai, TMUMensagem& Mensagem) {
-  TfrmCadMensagem dlg(Ctx, Pai);
-  dlg.CarregaListaMensagens();
-  dlg.CarregaMensagem(&Mensagem);
-  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return false;
-  Mensagem.CopyFrom(dlg.Mensagem.get());
-  return true;
-}
-
-bool EditaAcoesCom(const TContextoEditor& Ctx, QWidget* Pai, TListaMenuUra* lstMenuUra, const QString& strMenuAtual,
-                   TMUListaAcao& Lista) {
-  TfrmCadAcoes dlg(Ctx, Pai);
-  dlg.lstMenuUra = lstMenuUra;
-  dlg.strMenuAtual = strMenuAtual;
-  dlg.CarregaAcoes(&Lista);
-  if (ExecutaDialogo(&dlg) != QDialog::Accepted) return false;
-  Lista.CopyFrom(dlg.ListaAcoes.get());
-  return true;
-}
-
-void MostraTexto(QLineEdit* Campo, const QString& Texto) {
-  Campo->setText(Texto);
-  Campo->setCursorPosition(0);
-}
 
 namespace {
 // A plus or minus sign drawn at button size: the styles offer no such picture.

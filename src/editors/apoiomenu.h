@@ -1,7 +1,7 @@
 #pragma once
-// Small pieces the menu editor and the list-menu editors share: opening the
-// message and action-list editors on a part of the working copy, the section
-// button pictures, and in-place refresh of report rows.
+// Small pieces the menu editor and the list-menu editors share: the section
+// button pictures and in-place refresh of report rows (opening the message and
+// action-list editors is in USubEditores.h).
 #include <QIcon>
 #include <QString>
 #include <QStringList>
@@ -9,22 +9,8 @@
 
 #include "contexto.h"
 
-class QLineEdit;
 class QTreeWidget;
 class QWidget;
-class TListaMenuUra;
-class TMUListaAcao;
-class TMUMensagem;
-
-// Opens the message editor on Mensagem; on OK Mensagem takes the result.
-// True when it did.
-bool EditaMensagemCom(const TContextoEditor& Ctx, QWidget* Pai, TMUMensagem& Mensagem);
-// Opens the action list editor on Lista; on OK Lista takes the result.
-bool EditaAcoesCom(const TContextoEditor& Ctx, QWidget* Pai, TListaMenuUra* lstMenuUra, const QString& strMenuAtual,
-                   TMUListaAcao& Lista);
-
-// Shows Texto in a read-only field from its beginning (not scrolled to the end).
-void MostraTexto(QLineEdit* Campo, const QString& Texto);
 
 enum class TIconeSecao { Adicionar, Remover, Subir, Descer, Mensagem, Acao };
 QIcon IconeSecao(TIconeSecao Tipo);

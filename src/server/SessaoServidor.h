@@ -83,6 +83,19 @@ class IJanelaSessao {
   virtual void AudioOcioso() {}
 };
 
+// A window that shows nothing, for callers that only drive the session
+// (benchmarks, pictures of windows, tests); override what you need.
+class TJanelaSessaoMuda : public IJanelaSessao {
+ public:
+  void MostraStatus(const QString&) override {}
+  void MensagemAdiada(const QString&, const QString&) override {}
+  void MensagemImediata(const QString&, const QString&, bool) override {}
+  void CursorOcupado(bool) override {}
+  void AbreSelecaoUra() override {}
+  TDAC* DacAtual() override { return nullptr; }
+  void RecebeDac(std::unique_ptr<TDAC>) override {}
+};
+
 // "Chat", "Chat (TDD)" or "Voz": the type column of the URA lists.
 QString TipoUraTexto(const QString& TipoUra);
 // Text the server sent in UTF-8, read through the code page: decoded when it

@@ -18,17 +18,10 @@
 namespace {
 
 // The main window's part: every "wavfilesendpart" goes to the open upload window.
-class JanelaPrincipal : public IJanelaSessao {
+class JanelaPrincipal : public TJanelaSessaoMuda {
  public:
   TfrmEnviarArquivo* Envio = nullptr;
   int Ociosos = 0;
-  void MostraStatus(const QString&) override {}
-  void MensagemAdiada(const QString&, const QString&) override {}
-  void MensagemImediata(const QString&, const QString&, bool) override {}
-  void CursorOcupado(bool) override {}
-  void AbreSelecaoUra() override {}
-  TDAC* DacAtual() override { return nullptr; }
-  void RecebeDac(std::unique_ptr<TDAC>) override {}
   void ProximoBlocoAudio() override {
     if (Envio) Envio->EnviaBlocoArquivo();
   }

@@ -9,11 +9,15 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
+#include <map>
 
+#include "UTMenuUra.h"
+#include "UTXMLDac.h"
 #include "ambiente.h"
 #include "infoauxiliar.h"
 #include "plataforma.h"
 #include "telas.h"
+#include "xmldocument.h"
 
 namespace {
 std::vector<TTela>& Registro() {
@@ -30,6 +34,23 @@ bool RegistraTela(const QString& Nome, std::function<std::unique_ptr<QWidget>()>
 const std::vector<TTela>& Telas() { return Registro(); }
 
 QString PastaExemplos() { return QStringLiteral(URA_EXAMPLES_DIR); }
+
+TDAC* DocumentoExemplo(const QString& Arquivo) {
+  static std::map<QString, std::unique_ptr<TDAC>> documentos;
+  auto& dac = documentos[Arquivo];
+  const QDir exemplos(PastaExemplos());
+  if (!dac) {
+    dac = std::make_unique<TDAC>();
+    TXMLDocument doc;
+    TXMLDac().LerXML(doc, dac.get(), exemplos.filePath(Arquivo));
+  }
+  TXMLDac leitor;
+  for (const char* nome : {"mensagens/mensagens.xml", "mensagens/mensagenschat.xml"}) {
+    TXMLDocument catalogo;
+    leitor.LerXMLMensagens(catalogo, dac.get(), exemplos.filePath(QString::fromLatin1(nome)));
+  }
+  return dac.get();
+}
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

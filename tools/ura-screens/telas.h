@@ -18,3 +18,9 @@ const std::vector<TTela>& Telas();
 
 // The bundled examples (URA files and catalogues) the windows are filled from.
 QString PastaExemplos();
+
+class TDAC;
+// The example URA file Arquivo, read once and kept for the whole run (windows
+// keep pointers to it), with both catalogues of examples/mensagens/ read again
+// into the lookup lists, which are emptied before every window.
+TDAC* DocumentoExemplo(const QString& Arquivo);

@@ -22,20 +22,9 @@ QString PastaTemporaria() {
   return pasta.path();
 }
 
-class JanelaMuda : public IJanelaSessao {
- public:
-  void MostraStatus(const QString&) override {}
-  void MensagemAdiada(const QString&, const QString&) override {}
-  void MensagemImediata(const QString&, const QString&, bool) override {}
-  void CursorOcupado(bool) override {}
-  void AbreSelecaoUra() override {}
-  TDAC* DacAtual() override { return nullptr; }
-  void RecebeDac(std::unique_ptr<TDAC>) override {}
-};
-
 // A session that offers text to speech, for the upload window's button.
 TSessaoServidor& SessaoComTTS() {
-  static JanelaMuda janela;
+  static TJanelaSessaoMuda janela;
   static TSessaoServidor sessao(&janela);
   sessao.bTemTTS = true;
   return sessao;

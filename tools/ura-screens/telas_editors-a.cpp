@@ -14,27 +14,8 @@
 #include "xmldocument.h"
 
 namespace {
-// The example document stays loaded for the whole run: the dialogs keep a
-// pointer to it.
-TDAC* Exemplo(const QString& Arquivo) {
-  static std::map<QString, std::unique_ptr<TDAC>> documentos;
-  auto& dac = documentos[Arquivo];
-  if (!dac) {
-    dac = std::make_unique<TDAC>();
-    TXMLDocument xml;
-    TXMLDac().LerXML(xml, dac.get(), QDir(PastaExemplos()).filePath(Arquivo));
-  }
-  return dac.get();
-}
-
-// Loads both catalogues into the lookup lists; the first half of the audio
-// files counts as present on the server, so both row colours show.
-void CarregaCatalogos(TDAC* Dac) {
-  TXMLDac leitor;
-  for (const char* nome : {"mensagens/mensagens.xml", "mensagens/mensagenschat.xml"}) {
-    TXMLDocument xml;
-    leitor.LerXMLMensagens(xml, Dac, QDir(PastaExemplos()).filePath(QString::fromLatin1(nome)));
-  }
+// The first half of the audio files of the catalogue counts as present on the server, so both row colours show.
+void MarcaCatalogos() {
   const auto& itens = MenuUraInfoAuxiliar.ListaDeMensagens.Items();
   for (size_t i = 0; i < itens.size() / 2; ++i) itens[i]->ArquivoExiste = true;
   MenuUraInfoAuxiliar.ListaDePlayList.Add(QStringLiteral("saudacao"));
@@ -43,8 +24,8 @@ void CarregaCatalogos(TDAC* Dac) {
 
 TContextoEditor Contexto(const QString& Arquivo) {
   TContextoEditor ctx;
-  ctx.Dac = Exemplo(Arquivo);
-  CarregaCatalogos(ctx.Dac);
+  ctx.Dac = DocumentoExemplo(Arquivo);
+  MarcaCatalogos();
   return ctx;
 }
 

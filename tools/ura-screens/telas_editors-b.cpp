@@ -14,27 +14,9 @@
 
 namespace {
 
-// An example document, read once, with the catalogues read again for each
-// window (the lookup lists are emptied before every window).
-TDAC* Documento(const QString& Arquivo) {
-  static std::map<QString, std::unique_ptr<TDAC>> documentos;
-  auto& dac = documentos[Arquivo];
-  const QDir exemplos(PastaExemplos());
-  if (!dac) {
-    dac = std::make_unique<TDAC>();
-    TXMLDocument doc;
-    TXMLDac().LerXML(doc, dac.get(), exemplos.filePath(Arquivo));
-  }
-  TXMLDocument catalogo;
-  TXMLDac leitor;
-  leitor.LerXMLMensagens(catalogo, dac.get(), exemplos.filePath(QStringLiteral("mensagens.xml")));
-  leitor.LerXMLMensagens(catalogo, dac.get(), exemplos.filePath(QStringLiteral("mensagenschat.xml")));
-  return dac.get();
-}
-
 TContextoEditor Contexto(const QString& Arquivo) {
   TContextoEditor ctx;
-  ctx.Dac = Documento(Arquivo);
+  ctx.Dac = DocumentoExemplo(Arquivo);
   return ctx;
 }
 

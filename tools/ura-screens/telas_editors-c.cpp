@@ -9,28 +9,9 @@
 #include "telas.h"
 
 namespace {
-// The example documents, read once and kept for every window shown.
-TDAC* Exemplo(const QString& Arquivo) {
-  static std::map<QString, std::unique_ptr<TDAC>> documentos;
-  auto& dac = documentos[Arquivo];
-  if (!dac) {
-    dac = std::make_unique<TDAC>();
-    TXMLDocument doc;
-    TXMLDac().LerXML(doc, dac.get(), QDir(PastaExemplos()).filePath(Arquivo));
-  }
-  // The lookup lists are emptied before each window: the catalogues again.
-  TXMLDocument catalogo;
-  TXMLDac leitor;
-  leitor.LerXMLMensagens(catalogo, dac.get(),
-                         QDir(PastaExemplos()).filePath(QStringLiteral("mensagens/mensagens.xml")));
-  leitor.LerXMLMensagens(catalogo, dac.get(),
-                         QDir(PastaExemplos()).filePath(QStringLiteral("mensagens/mensagenschat.xml")));
-  return dac.get();
-}
-
 std::unique_ptr<QWidget> EditorDeMenu(const QString& Arquivo, const QString& Menu) {
   TContextoEditor ctx;
-  ctx.Dac = Exemplo(Arquivo);
+  ctx.Dac = DocumentoExemplo(Arquivo);
   auto janela = std::make_unique<TfrmMenuUra>(ctx);
   janela->LeConfiguracao();
   janela->lstMenuUra = ctx.Dac->ListaMenus.get();
@@ -39,7 +20,7 @@ std::unique_ptr<QWidget> EditorDeMenu(const QString& Arquivo, const QString& Men
 }
 
 TMUMenuOpcaoWA* MenuWhatsApp(TContextoEditor& Ctx) {
-  Ctx.Dac = Exemplo(QStringLiteral("atendimento-chat.xml"));
+  Ctx.Dac = DocumentoExemplo(QStringLiteral("atendimento-chat.xml"));
   return Ctx.Dac->ListaMenus->SearchMenu(QStringLiteral("Inicio"))->MenuOpcoesWA.get();
 }
 
