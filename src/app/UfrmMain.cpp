@@ -221,24 +221,40 @@ void TfrmMain::LigaComandos() {
 
   // The header fields write through to the document.
   connect(edNomeDAC, &QLineEdit::textChanged, this, [this](const QString& t) {
-    if (FDac && !FAtualizando) FDac->Nome = t;
+    if (FDac && !FAtualizando) {
+      FDac->Nome = t;
+      emit DocumentoAlterado();
+    }
   });
   connect(edDescricaoDAC, &QLineEdit::textChanged, this, [this](const QString& t) {
-    if (FDac && !FAtualizando) FDac->Descricao = ReduceToAnsi(t);
+    if (FDac && !FAtualizando) {
+      FDac->Descricao = ReduceToAnsi(t);
+      emit DocumentoAlterado();
+    }
   });
   connect(cbMenuInicial, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (FDac && !FAtualizando && i >= 0) FDac->MenuInicial = cbMenuInicial->itemText(i);
+    if (FDac && !FAtualizando && i >= 0) {
+      FDac->MenuInicial = cbMenuInicial->itemText(i);
+      emit DocumentoAlterado();
+    }
   });
   connect(cbTipoUra, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (!FDac || FAtualizando || i < 0 || i > 2) return;
     FDac->TipoUra = QString::fromLatin1(kTiposUra[i]);
     AplicaRegrasTipoUra();
+    emit DocumentoAlterado();
   });
   connect(cbTipoAtendimento, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (FDac && !FAtualizando && i >= 0) FDac->TipoAtendimento = cbTipoAtendimento->itemText(i);
+    if (FDac && !FAtualizando && i >= 0) {
+      FDac->TipoAtendimento = cbTipoAtendimento->itemText(i);
+      emit DocumentoAlterado();
+    }
   });
   connect(CheckBoxPriMsgComoOpcao, &QCheckBox::toggled, this, [this](bool b) {
-    if (FDac && !FAtualizando) FDac->PriMsgEhOpcao = b;
+    if (FDac && !FAtualizando) {
+      FDac->PriMsgEhOpcao = b;
+      emit DocumentoAlterado();
+    }
   });
 }
 
@@ -486,6 +502,7 @@ void TfrmMain::AtualizaListaMenus() {
     AplicaRegrasTipoUra();
   }
   FAtualizando = false;
+  emit DocumentoAlterado();
 }
 
 // ---- Name field keyboard filter --------------------------------------------------------
@@ -554,6 +571,7 @@ void TfrmMain::mnuNovoClick() {
   FDac->VersaoXML = 2;
   TiraSnapshot();
   HabilitaMenus();
+  emit DocumentoAlterado();
 }
 
 void TfrmMain::mnuAbrirClick() {

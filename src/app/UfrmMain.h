@@ -160,6 +160,12 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   void ProximoBlocoAudio() override;
   void AudioOcioso() override;
 
+ signals:
+  // The open document changed here: opened, created, closed, a header field
+  // edited or the menu list rebuilt. Windows that follow the document ask for
+  // it again (DacAtual()) instead of keeping pointers into it.
+  void DocumentoAlterado();
+
  protected:
   void closeEvent(QCloseEvent* Evento) override;
   void dragEnterEvent(QDragEnterEvent* Evento) override;

@@ -1,5 +1,5 @@
 #pragma once
-// Helpers shared by the model tests.
+// Helpers shared by the tests of the model and of the whole-document analyses.
 #include <gtest/gtest.h>
 
 #include <QString>
