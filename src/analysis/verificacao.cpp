@@ -16,6 +16,13 @@
 #include "secoes.h"
 #include "texto.h"
 
+QString VerificaTamanhosOpcaoChat(int Minimo, int Maximo) {
+  // The matcher accepts no text at all when the maximum lies below the minimum.
+  if (Maximo > 0 && Maximo < Minimo)
+    return QStringLiteral("O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto é aceito");
+  return QString();
+}
+
 namespace {
 
 QString Aspas(const QString& s) { return u'"' + s + u'"'; }
@@ -146,12 +153,7 @@ QString VerificaOpcaoChat(const TMUOpcao& O) {
     return QStringLiteral("O tamanho mínimo do texto tem que ser maior ou igual à ") + QString::number(maior);
   if (O.QtdeMaxOpcaoValida > 0 && O.QtdeMaxOpcaoValida < maior)
     return QStringLiteral("O tamanho máximo do texto tem que ser maior ou igual à ") + QString::number(maior);
-  // The editor never compares the two sizes, but the matcher then accepts no text.
-  if (O.QtdeMaxOpcaoValida > 0 && O.QtdeMaxOpcaoValida < O.QtdeMinOpcaoValida)
-    return QStringLiteral(
-        "O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto "
-        "é aceito");
-  return QString();
+  return VerificaTamanhosOpcaoChat(O.QtdeMinOpcaoValida, O.QtdeMaxOpcaoValida);
 }
 
 // One position of a fixed-length key pattern, as the matcher reads it: a set of
@@ -228,6 +230,11 @@ bool ChatCobre(const TMUOpcao& A, const TMUOpcao& B) {
   }
   return false;
 }
+
+// What the menu editor's name field lets the user type, besides control keys;
+// blanks have a rule of their own.
+bool CaractereNomeMenu(QChar c) { return IsAsciiLetter(c) || IsAsciiDigit(c) || c == u' ' || c == u'-' || c == u'_'; }
+constexpr int kTamanhoNomeMenu = 30;
 
 bool MensagemVazia(const TMUMensagem* M) { return !M || (M->ArquivosCount() == 0 && M->MensagensChatCount() == 0); }
 
@@ -375,6 +382,7 @@ class TVerificador {
       Erro(QString(), "menu-duplicado",
            QStringLiteral("Outro menu, antes deste, tem o mesmo nome; o menu inicial e as ações "
                           "\"Vai para menu\" levam sempre ao primeiro"));
+    VerificaNomeMenu(m.Nome);
     if (!Alcancado)
       Aviso(QString(), "menu-inalcancavel",
             QStringLiteral("Nenhum caminho de ações \"Vai para menu\" leva do menu inicial a este "
@@ -392,6 +400,7 @@ class TVerificador {
       const QString secao = SecaoCondicao(i);
       VerificaCondicao(c, secao);
       VerificaMensagem(c.Mensagem.get(), secao);
+      VerificaAcoes(*c.ListaAcao, secao, nullptr);
     }
     VerificaMensagem(m.MensagemMenu.get(), QStringLiteral("Mensagem"));
     VerificaMenuLista(m);
@@ -409,6 +418,28 @@ class TVerificador {
                 QStringLiteral(" segundos: a resposta nunca chega a tempo"));
     VerificaMensagem(m.Final->Mensagem.get(), QStringLiteral("Final"));
     VerificaAcoes(*m.Final->ListaAcao, QStringLiteral("Final"), nullptr);
+  }
+
+  // A name read from a file or pasted may hold what the menu editor's name
+  // field never lets the user type.
+  void VerificaNomeMenu(const QString& Nome) {
+    if (Nome.isEmpty()) return;
+    QStringList recusados;
+    for (const char32_t c : Nome.toUcs4()) {
+      const QString letra = Aspas(QString::fromUcs4(&c, 1));
+      if ((c > 0xFFFF || !CaractereNomeMenu(QChar(c))) && !recusados.contains(letra)) recusados << letra;
+    }
+    QString problema;
+    if (!recusados.isEmpty())
+      problema = QStringLiteral("O nome tem caracteres que o editor de menus não aceita: ") +
+                 recusados.join(QStringLiteral(", "));
+    else if (Nome.startsWith(u' ') || Nome.endsWith(u' ') || Nome.contains(QStringLiteral("  ")))
+      problema = QStringLiteral(
+          "O nome começa ou termina com espaço, ou tem dois espaços seguidos, o que o editor de menus não aceita");
+    else if (Nome.size() > kTamanhoNomeMenu)
+      problema = QStringLiteral("O nome tem ") + QString::number(Nome.size()) +
+                 QStringLiteral(" caracteres; o editor de menus aceita até ") + QString::number(kTamanhoNomeMenu);
+    if (!problema.isEmpty()) Aviso(QString(), "menu-nome-invalido", problema);
   }
 
   static bool MenuVazio(const TMenuUra& M) {
@@ -753,7 +784,8 @@ const QStringList& CodigosVerificacao() {
                                       QStringLiteral("audio-fora-catalogo"), QStringLiteral("audio-ausente-servidor"),
                                       QStringLiteral("tentativas-zero"),     QStringLiteral("tempo-zero"),
                                       QStringLiteral("data-final-ignorada"), QStringLiteral("hora-ignorada")};
-  return codigos;
+  static const QStringList todos = codigos + QStringList{QStringLiteral("menu-nome-invalido")};
+  return todos;
 }
 
 int ContaErros(const std::vector<TAchado>& Achados) {

@@ -61,3 +61,7 @@ const QStringList& CodigosVerificacao();
 // The catalogue entries marked as present on the server (ArquivoExiste), as the
 // server list for VerificaURA.
 QStringList ArquivosPresentes(const TMUListaDescricaoMensagem& Catalogo);
+
+// The check of a chat option's sizes that the option editor makes too: the
+// message when the maximum (0: none) lies below the minimum, else empty.
+QString VerificaTamanhosOpcaoChat(int Minimo, int Maximo);

@@ -32,7 +32,7 @@ class Sorteio {
   std::mt19937 rng;
 };
 
-const std::vector<QString> kNomes = {"A", "B", "C", "", "a"};
+const std::vector<QString> kNomes = {"A", "B", "C", "", "a", "á b"};
 const std::vector<QString> kCodigos = {"INICIO",      "OPCOES",     "INVALIDA", "FINAL",   "VAIPARA",   "DISCA",
                                        "DISCAF",      "DISCAG",     "DISCAR",   "DISCAU",  "DISCAC",    "DISCAS",
                                        "FALADIGITOS", "FALANUMERO", "DISCAOP",  "DESLIGA", "DESLIGAFH", "COMANDO",
