@@ -113,6 +113,8 @@ TfrmCadAcao::TfrmCadAcao(const TContextoEditor& Ctx, QWidget* parent)
   connect(ui->cbAcao, &QComboBox::currentIndexChanged, this, &TfrmCadAcao::cbAcaoChange);
   connect(ui->cbValorAcao, &QComboBox::currentTextChanged, this, [this] { cbValorAcaoChange(); });
   connect(ui->cbVariavelComando, &QComboBox::currentTextChanged, this, [this] { cbVariavelComandoChange(); });
+  // Choosing the entry already shown is a choice too (the lowest priority).
+  connect(ui->cbVariavelComando, &QComboBox::activated, this, [this] { cbVariavelComandoChange(); });
   connect(ui->btMsg, &QToolButton::clicked, this, &TfrmCadAcao::btMsgClick);
   connect(ui->btOK, &QPushButton::clicked, this, [this] {
     if (Verifica()) accept();
@@ -394,10 +396,10 @@ void TfrmCadAcao::btMsgClick() {
 
 bool TfrmCadAcao::Verifica() {
   cbValorAcaoChange();
+  // The section or priority is written only when the user changes it: one
+  // never chosen stays empty, and a stored one (even one that is no number)
+  // stays as the file has it.
   const QString& tipo = Acao->Tipo;
-  // A section or priority shown for a stored value that is no number is the
-  // one kept, not the stored text.
-  if ((tipo == u"VAIPARA" || tipo == u"DISCAF") && !ui->cbVariavelComando->isHidden()) cbVariavelComandoChange();
   QString erro;
   auto exige = [&](const QString& Valor, const QString& Mensagem) {
     if (TrimBlanks(Valor).isEmpty()) erro = Mensagem;

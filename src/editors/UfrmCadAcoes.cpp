@@ -7,6 +7,7 @@
 
 #include "UfrmCadAcao.h"
 #include "acao.h"
+#include "apoiomenu.h"
 #include "configuracao.h"
 #include "plataforma.h"
 #include "posicao.h"
@@ -39,6 +40,7 @@ TfrmCadAcoes::TfrmCadAcoes(const TContextoEditor& Ctx, QWidget* parent)
   connect(ui->btAdicionarVar, &QPushButton::clicked, this, &TfrmCadAcoes::Adicionar);
   connect(ui->btEditarVar, &QPushButton::clicked, this, &TfrmCadAcoes::Editar);
   connect(ui->ListViewAcoes, &QTreeWidget::itemDoubleClicked, this, &TfrmCadAcoes::Editar);
+  EnterEditaLinha(ui->ListViewAcoes, [this](int) { Editar(); });
   connect(ui->btRemoverVar, &QPushButton::clicked, this, &TfrmCadAcoes::Remover);
   connect(ui->btUpCondicao, &QToolButton::clicked, this, [this] { Move(true); });
   connect(ui->btDownCondicao, &QToolButton::clicked, this, [this] { Move(false); });

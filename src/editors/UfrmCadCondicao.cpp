@@ -7,6 +7,7 @@
 #include "USubEditores.h"
 #include "UfrmCadCondicaoVar.h"
 #include "acao.h"
+#include "apoiomenu.h"
 #include "condicao.h"
 #include "configuracao.h"
 #include "infoauxiliar.h"
@@ -78,6 +79,7 @@ TfrmCadCondicao::TfrmCadCondicao(const TContextoEditor& Ctx, QWidget* parent)
   connect(ui->btAdicionarVar, &QPushButton::clicked, this, &TfrmCadCondicao::AdicionarVariavel);
   connect(ui->btEditarVar, &QPushButton::clicked, this, &TfrmCadCondicao::EditarVariavel);
   connect(ui->ListViewVariaveis, &QTreeWidget::itemDoubleClicked, this, &TfrmCadCondicao::EditarVariavel);
+  EnterEditaLinha(ui->ListViewVariaveis, [this](int) { EditarVariavel(); });
   connect(ui->btRemoverVar, &QPushButton::clicked, this, &TfrmCadCondicao::RemoverVariavel);
   connect(ui->btMsg, &QPushButton::clicked, this, &TfrmCadCondicao::EditarMensagem);
   connect(ui->btAcao, &QPushButton::clicked, this, &TfrmCadCondicao::EditarAcao);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QTreeWidget>
@@ -70,6 +71,7 @@ TfrmCadMensagem::TfrmCadMensagem(const TContextoEditor& Ctx, QWidget* parent)
     lista->header()->setStretchLastSection(false);
   ui->ListViewDisponiveis->header()->setSectionsClickable(true);
   ui->ListViewDisponiveis->viewport()->installEventFilter(this);
+  ui->edFiltro->installEventFilter(this);
 
   connect(ui->edFiltro, &QLineEdit::textChanged, this, &TfrmCadMensagem::CarregaListaMensagens);
   connect(ui->ListViewDisponiveis->header(), &QHeaderView::sectionClicked, this, &TfrmCadMensagem::ClicaColuna);
@@ -304,6 +306,19 @@ bool TfrmCadMensagem::eventFilter(QObject* obj, QEvent* ev) {
   if (obj == ui->ListViewDisponiveis->viewport() && ev->type() == QEvent::MouseButtonRelease) {
     const auto* me = static_cast<QMouseEvent*>(ev);
     if (!ui->ListViewDisponiveis->itemAt(me->position().toPoint())) indiceEditarMsg = -1;
+  }
+  // Enter in the filter, typed to narrow the list, must not close the dialog
+  // with OK: it goes on to the rows it left.
+  if (obj == ui->edFiltro && ev->type() == QEvent::KeyPress) {
+    const int tecla = static_cast<QKeyEvent*>(ev)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+      QTreeWidget* lista = ui->ListViewDisponiveis;
+      if (lista->topLevelItemCount() > 0) {
+        if (!lista->currentItem()) lista->setCurrentItem(lista->topLevelItem(0));
+        lista->setFocus();
+      }
+      return true;
+    }
   }
   return QDialog::eventFilter(obj, ev);
 }

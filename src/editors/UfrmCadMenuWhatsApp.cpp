@@ -48,6 +48,7 @@ TfrmCadMenuWhatsApp::TfrmCadMenuWhatsApp(const TContextoEditor& Ctx, QWidget* pa
   connect(ui->btAdicionar, &QPushButton::clicked, this, &TfrmCadMenuWhatsApp::AdicionaItem);
   connect(ui->btEditar, &QPushButton::clicked, this, &TfrmCadMenuWhatsApp::EditaItem);
   connect(ui->ListViewOpcoes, &QTreeWidget::itemDoubleClicked, this, &TfrmCadMenuWhatsApp::EditaItem);
+  EnterEditaLinha(ui->ListViewOpcoes, [this](int) { EditaItem(); });
   connect(ui->btRemover, &QPushButton::clicked, this, &TfrmCadMenuWhatsApp::RemoveItem);
   connect(ui->btUpItem, &QToolButton::clicked, this, [this] { MoveItem(-1); });
   connect(ui->btDownItem, &QToolButton::clicked, this, [this] { MoveItem(1); });

@@ -9,6 +9,7 @@
 #include "plataforma.h"
 #include "texto.h"
 #include "ui_UfrmCadOpcaoChat.h"
+#include "verificacao.h"
 
 namespace {
 
@@ -284,6 +285,9 @@ bool TfrmCadOpcaoChat::VerificaOpcao() {
   if (maximo > 0 && maximo < maior)
     return Recusa(QStringLiteral("O tamanho máximo do texto tem que ser maior ou igual à ") + QString::number(maior),
                   ui->edTamMaximo);
+  // What the URA check calls an error is refused here too.
+  const QString tamanhos = VerificaTamanhosOpcaoChat(minimo, maximo);
+  if (!tamanhos.isEmpty()) return Recusa(tamanhos, ui->edTamMaximo);
   return true;
 }
 

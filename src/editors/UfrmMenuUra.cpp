@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QSplitter>
+#include <algorithm>
 
 #include "USubEditores.h"
 #include "UfrmCadCondicao.h"
@@ -24,6 +25,7 @@ const QString kTitulo = QStringLiteral("Cadastro de menu");
 const QString kSecao = QStringLiteral("TelaMenuUra");
 const int kColunasCondicao[] = {200, 300, 300};
 const int kColunasOpcao[] = {70, 300, 300};
+constexpr int kTamanhoNome = 30;
 
 // Both option editors share the interface the menu editor uses.
 template <class TEditorOpcao>
@@ -90,10 +92,12 @@ TfrmMenuUra::TfrmMenuUra(const TContextoEditor& Ctx, QWidget* parent)
   connect(ui->btDownCondicao, &QToolButton::clicked, this, [this] { MoveCondicao(1); });
   connect(ui->ListViewCondicoes, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { EditaCondicao(ui->ListViewCondicoes->indexOfTopLevelItem(item)); });
+  EnterEditaLinha(ui->ListViewCondicoes, [this](int Linha) { EditaCondicao(Linha); });
   connect(ui->btAddOpcao, &QToolButton::clicked, this, &TfrmMenuUra::AdicionaOpcao);
   connect(ui->btRemoveOpcao, &QToolButton::clicked, this, &TfrmMenuUra::RemoveOpcao);
   connect(ui->ListViewOpcoes, &QTreeWidget::itemDoubleClicked, this,
           [this](QTreeWidgetItem* item) { EditaOpcao(ui->ListViewOpcoes->indexOfTopLevelItem(item)); });
+  EnterEditaLinha(ui->ListViewOpcoes, [this](int Linha) { EditaOpcao(Linha); });
   connect(ui->cbTipoMenuOpcoes, &QComboBox::currentIndexChanged, this, &TfrmMenuUra::MostraMensagemMenu);
   connect(ui->btMsgMenu, &QToolButton::clicked, this, &TfrmMenuUra::EditaMensagemMenu);
 
@@ -192,6 +196,9 @@ void TfrmMenuUra::CarregaMenu(const TMenuUra* Menu) {
 }
 
 void TfrmMenuUra::RefreshTelaMenu() {
+  // A longer name read from a file is shown whole: cut to the field's limit,
+  // OK would rename the menu away from the actions that lead to it.
+  ui->edNomeMenu->setMaxLength(std::max(kTamanhoNome, static_cast<int>(MenuUra->Nome.size())));
   ui->edNomeMenu->setText(MenuUra->Nome);
   ui->edDescricao->setText(MenuUra->Descricao);
   RefreshCondicoesTelaMenu();

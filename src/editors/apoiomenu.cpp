@@ -1,6 +1,7 @@
 #include "apoiomenu.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStyle>
@@ -18,6 +19,30 @@ QIcon Sinal(bool Mais) {
   if (Mais) p.drawLine(8, 3, 8, 13);
   return QIcon(pix);
 }
+
+class TFiltroEnter : public QObject {
+ public:
+  TFiltroEnter(QTreeWidget* Lista, std::function<void(int)> Edita)
+      : QObject(Lista), FLista(Lista), FEdita(std::move(Edita)) {}
+
+ protected:
+  bool eventFilter(QObject* Objeto, QEvent* Evento) override {
+    if (Evento->type() == QEvent::KeyPress) {
+      const auto* tecla = static_cast<QKeyEvent*>(Evento);
+      const bool enter = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+      const int linha = LinhaSelecionada(FLista);
+      if (enter && (tecla->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && linha >= 0) {
+        FEdita(linha);
+        return true;
+      }
+    }
+    return QObject::eventFilter(Objeto, Evento);
+  }
+
+ private:
+  QTreeWidget* FLista;
+  std::function<void(int)> FEdita;
+};
 }  // namespace
 
 QIcon IconeSecao(TIconeSecao Tipo) {
@@ -54,4 +79,8 @@ void SelecionaLinha(QTreeWidget* Lista, int Linha) {
   Lista->setCurrentItem(item);
   item->setSelected(true);
   Lista->scrollToItem(item);
+}
+
+void EnterEditaLinha(QTreeWidget* Lista, std::function<void(int)> Edita) {
+  Lista->installEventFilter(new TFiltroEnter(Lista, std::move(Edita)));
 }

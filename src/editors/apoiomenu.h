@@ -1,7 +1,7 @@
 #pragma once
 // Small pieces the menu editor and the list-menu editors share: the section
-// button pictures and in-place refresh of report rows (opening the message and
-// action-list editors is in USubEditores.h).
+// button pictures, in-place refresh of report rows and Enter on a row (opening
+// the message and action-list editors is in USubEditores.h).
 #include <QIcon>
 #include <QString>
 #include <QStringList>
@@ -22,6 +22,10 @@ void AtualizaLinhas(QTreeWidget* Lista, int Quantidade, const std::function<QStr
 int LinhaSelecionada(const QTreeWidget* Lista);
 // Selects row Linha and scrolls it into view.
 void SelecionaLinha(QTreeWidget* Lista, int Linha);
+// Enter on a list with a selected row edits that row (Edita gets the row)
+// instead of pressing the dialog's default button; with no row selected
+// Enter keeps its usual meaning.
+void EnterEditaLinha(QTreeWidget* Lista, std::function<void(int)> Edita);
 
 // Moves the item of row Linha one place up (Sentido -1) or down (+1) in a
 // list with UpItem/DownItem; returns its new row, or -1 when nothing moved

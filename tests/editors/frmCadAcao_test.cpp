@@ -150,13 +150,122 @@ TEST_F(TfrmCadAcaoTeste, QueueListStoresIdsAndVariablesAndRefusesTheSeparator) {
   EXPECT_EQ(f.Acao->ValorNumero, "${cliente}");
   Segundo(f)->setCurrentIndex(1);
   EXPECT_EQ(f.Acao->Variavel, "1");
+}
 
-  // A priority that is no number shows and keeps the lowest.
-  TfrmCadAcao outra(Ctx());
-  Carrega(outra, "DISCAF", "12", "alta");
-  EXPECT_EQ(Segundo(outra)->currentText(), "Baixa");
-  Filho<QPushButton>(outra, "btOK")->click();
-  EXPECT_EQ(outra.Acao->Variavel, "0");
+// The second combo of a go-to or a queue transfer shows a number; only the
+// user's choice writes it, so what was stored (or nothing) survives OK.
+struct TCasoSegundo {
+  const char* Caso;
+  const char* Tipo;
+  const char* Guardado;  // nullptr: a new action, its type chosen in the editor
+  int Escolha;           // -1: the second combo left alone
+  const char* Esperado;
+  const char* Descricao;
+};
+
+TEST_F(TfrmCadAcaoTeste, SecondComboIsWrittenOnlyWhenChosen) {
+  auto fila = std::make_unique<TMUFila>("12");
+  fila->NomeFila = "Vendas";
+  MenuUraInfoAuxiliar.ListaDeFilasVoz.Add(std::move(fila));
+  TListaMenuUra menus;
+  menus.Add(std::make_unique<TMenuUra>(&Dac, "Suporte"));
+  const TCasoSegundo casos[] = {
+      {"new queue transfer", "DISCAF", nullptr, -1, "", "Transfere para fila: 12 - Vendas"},
+      {"new queue transfer, priority chosen", "DISCAF", nullptr, 1, "1",
+       "Transfere para fila: 12 - Vendas (Prioridade Média)"},
+      {"stored empty priority", "DISCAF", "", -1, "", "Transfere para fila: 12 - Vendas"},
+      {"stored priority that is no number", "DISCAF", "alta", -1, "alta", "Transfere para fila: 12 - Vendas"},
+      {"stored priority changed", "DISCAF", "alta", 2, "2", "Transfere para fila: 12 - Vendas (Prioridade alta)"},
+      {"new go-to", "VAIPARA", nullptr, -1, "", "Vai para o menu: Suporte"},
+      {"stored section that is no number", "VAIPARA", "x", -1, "x", "Vai para o menu: Suporte"},
+      {"stored section changed", "VAIPARA", "", 3, "3", "Vai para o menu: Suporte (Timeout)"},
+  };
+  for (const TCasoSegundo& c : casos) {
+    SCOPED_TRACE(c.Caso);
+    TfrmCadAcao f(Ctx());
+    f.lstMenuUra = &menus;
+    const QString tipo = QString::fromLatin1(c.Tipo);
+    if (c.Guardado) {
+      TMUAcao a(&Dac, tipo);
+      a.SetValor(tipo == u"VAIPARA" ? QStringLiteral("Suporte") : QStringLiteral("12"));
+      a.Variavel = QString::fromLatin1(c.Guardado);
+      f.CarregaAcao(&a);
+    } else {
+      f.CarregaAcao(nullptr);
+      Escolhe(f, tipo);
+      Valor(f)->setCurrentIndex(0);
+    }
+    if (c.Escolha >= 0) Segundo(f)->setCurrentIndex(c.Escolha);
+    Filho<QPushButton>(f, "btOK")->click();
+    ASSERT_EQ(f.result(), QDialog::Accepted);
+    EXPECT_EQ(f.Acao->Variavel, QString::fromLatin1(c.Esperado));
+    EXPECT_EQ(f.Acao->GetStrAcao(), QString::fromUtf8(c.Descricao));
+  }
+}
+
+TEST_F(TfrmCadAcaoTeste, GroupAndUraListsStoreTheChosenEntry) {
+  auto grupo = std::make_unique<TMUGrupo>("3");
+  grupo->NomeGrupo = "Suporte";
+  MenuUraInfoAuxiliar.ListaDeGrupos.Add(std::move(grupo));
+  MenuUraInfoAuxiliar.ListaDeGrupos.Add(std::make_unique<TMUGrupo>("5"));
+  MenuUraInfoAuxiliar.ListaDeUrasChat << "vendas"
+                                      << "cobranca";
+  TfrmCadAcao grupos(Ctx());
+  Carrega(grupos, "DISCAG", "5");
+  EXPECT_FALSE(Valor(grupos)->isEditable());
+  EXPECT_EQ(Valor(grupos)->currentText(), "5");
+  EXPECT_EQ(Filho<QLabel>(grupos, "LabelValorAcao")->text(), "Grupo");
+  Valor(grupos)->setCurrentIndex(Valor(grupos)->findText("3 - Suporte"));
+  Filho<QPushButton>(grupos, "btOK")->click();
+  EXPECT_EQ(grupos.Acao->ValorNumero, "3");
+
+  // Only chat URAs choose the URA from a list; a voice URA types it.
+  TfrmCadAcao voz(Ctx());
+  Carrega(voz, "DISCAU", "outra");
+  EXPECT_TRUE(Valor(voz)->isEditable());
+  EXPECT_EQ(Valor(voz)->currentText(), "outra");
+  Dac.TipoUra = "chat";
+  TfrmCadAcao chat(Ctx());
+  Carrega(chat, "DISCAU", "cobranca");
+  EXPECT_FALSE(Valor(chat)->isEditable());
+  EXPECT_EQ(Valor(chat)->count(), 2);
+  EXPECT_EQ(Valor(chat)->currentText(), "cobranca");
+  EXPECT_EQ(Filho<QLabel>(chat, "LabelValorAcao")->text(), "Ura");
+  Valor(chat)->setCurrentIndex(0);
+  Filho<QPushButton>(chat, "btOK")->click();
+  EXPECT_EQ(chat.Acao->ValorNumero, "vendas");
+}
+
+struct TCasoComando {
+  const char* Comando;
+  const char* Variavel;
+  const char* Erro;  // empty: accepted
+};
+
+TEST_F(TfrmCadAcaoTeste, CommandChecksTheCommandBeforeItsVariable) {
+  const TCasoComando casos[] = {
+      {"", "9x", "Informe o nome do comando a ser executado"},
+      {"   ", "", "Informe o nome do comando a ser executado"},
+      {"/opt/backup.sh", "9x", "Comando inválido"},
+      {"backup.sh; ls", "", "Comando inválido"},
+      {"backup.sh", "9x", "Nome da variável deve iniciar com letra"},
+      {"backup.sh", "", ""},
+      {"backup.sh a", "retorno", ""},
+  };
+  for (const TCasoComando& c : casos) {
+    SCOPED_TRACE(std::string(c.Comando) + " / " + c.Variavel);
+    P().Caixas.clear();
+    TfrmCadAcao f(Ctx());
+    TMUAcao a(&Dac, "COMANDO");
+    a.ValorComando = QString::fromUtf8(c.Comando);
+    a.Variavel = QString::fromUtf8(c.Variavel);
+    f.CarregaAcao(&a);
+    Filho<QPushButton>(f, "btOK")->click();
+    EXPECT_EQ(P().UltimoTexto(), QString::fromUtf8(c.Erro));
+    EXPECT_EQ(f.result() == QDialog::Accepted, !*c.Erro);
+  }
+  // Only an accepted, named result variable is offered to later actions.
+  EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeVariaveis.Lista(), QStringList{"retorno"});
 }
 
 struct TCasoOK {

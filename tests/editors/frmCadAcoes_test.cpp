@@ -97,8 +97,16 @@ TEST_F(TfrmCadAcoesTeste, MovingKeepsTheMovedRowSelectedAndStopsAtTheEnds) {
   Clica(f, "btDownCondicao");
   EXPECT_EQ(Codigos(*f.ListaAcoes), (QStringList{"COMANDO", "DESLIGA", "SETVAR"}));
   EXPECT_EQ(Linhas(f)->indexOfTopLevelItem(Linhas(f)->currentItem()), 2);
-  Clica(f, "btDownCondicao");
-  EXPECT_EQ(Codigos(*f.ListaAcoes), (QStringList{"COMANDO", "DESLIGA", "SETVAR"}));
+  // Down on the last row and up on the first change nothing and keep the row selected.
+  for (const auto& [linha, botao] : {std::pair{2, "btDownCondicao"}, std::pair{0, "btUpCondicao"}}) {
+    SelecionaLinha(f, linha);
+    Clica(f, botao);
+    EXPECT_EQ(Codigos(*f.ListaAcoes), (QStringList{"COMANDO", "DESLIGA", "SETVAR"}));
+    QTreeWidgetItem* atual = Linhas(f)->currentItem();
+    ASSERT_NE(atual, nullptr) << botao;
+    EXPECT_EQ(Linhas(f)->indexOfTopLevelItem(atual), linha) << botao;
+    EXPECT_TRUE(atual->isSelected()) << botao;
+  }
   EXPECT_EQ(f.indexUltimaAcao, 1);
 }
 

@@ -66,6 +66,38 @@ TEST_F(TesteCondicao, MonthEnablesYearAndClearingItRemovesTheYear) {
   EXPECT_EQ(dlg.Condicao->AnoIni, -1);
 }
 
+TEST_F(TesteCondicao, EachDayAndTimeComboWritesItsOwnField) {
+  const std::pair<const char*, qint32 TMUCondicao::*> combos[] = {
+      {"ComboBoxDiaDtIni", &TMUCondicao::DiaIni},
+      {"ComboBoxDiaDtFim", &TMUCondicao::DiaFim},
+      {"ComboBoxHoraIniPeriodo", &TMUCondicao::HoraIniPeriodo},
+      {"ComboBoxMinutoIniPeriodo", &TMUCondicao::MinutoIniPeriodo},
+      {"ComboBoxHoraFimPeriodo", &TMUCondicao::HoraFimPeriodo},
+      {"ComboBoxMinutoFimPeriodo", &TMUCondicao::MinutoFimPeriodo},
+      {"ComboBoxHoraIni", &TMUCondicao::HoraIni},
+      {"ComboBoxMinutoIni", &TMUCondicao::MinutoIni},
+      {"ComboBoxHoraFim", &TMUCondicao::HoraFim},
+      {"ComboBoxMinutoFim", &TMUCondicao::MinutoFim},
+  };
+  for (const auto& [nome, campo] : combos) {
+    SCOPED_TRACE(nome);
+    TfrmCadCondicao dlg(Ctx());
+    const TMUCondicao antes(&Dac);
+    auto* combo = Filho<QComboBox>(dlg, nome);
+    combo->setCurrentIndex(combo->findText(QStringLiteral("17")));
+    EXPECT_EQ(dlg.Condicao.get()->*campo, 17);
+    // No other field moved.
+    for (const auto& [outro, outroCampo] : combos) {
+      if (outroCampo != campo) {
+        EXPECT_EQ(dlg.Condicao.get()->*outroCampo, antes.*outroCampo) << outro;
+      }
+    }
+    EXPECT_EQ(Filho<QPlainTextEdit>(dlg, "MemoDescricaoCondicao")->toPlainText(), dlg.Condicao->GetStrCondicao());
+    combo->setCurrentIndex(0);
+    EXPECT_EQ(dlg.Condicao.get()->*campo, -1);
+  }
+}
+
 TEST_F(TesteCondicao, LoadingShowsStoredValuesAndKeepsAYearWithoutMonth) {
   TMUCondicao origem(&Dac);
   origem.DiaIni = 5;

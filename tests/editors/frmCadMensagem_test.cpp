@@ -218,6 +218,19 @@ TEST_F(TesteMensagem, SecondClickEditsTheTextAndCancelKeepsNewTextsButNotTheMess
   EXPECT_EQ(dlg.indiceEditarMsg, -1);
   EXPECT_TRUE(P().Caixas.empty()) << P().UltimoTexto().toStdString();
 
+  // Changing one text into another's is refused, and both stay.
+  P().Usuario.push_back([](QDialog* d) {
+    Filho<QPlainTextEdit>(*d, "Memo1")->setPlainText(QStringLiteral("Bom dia"));
+    Filho<QPushButton>(*d, "btOK")->click();
+    return d->result();
+  });
+  QTest::mouseClick(disp->viewport(), Qt::LeftButton, {}, ponto, 1000);
+  QTest::mouseClick(disp->viewport(), Qt::LeftButton, {}, ponto, 1000);
+  EXPECT_EQ(P().UltimoTexto(), QStringLiteral("Mensagem já existe"));
+  EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeMensagensChat.Count(), 2);
+  EXPECT_GE(MenuUraInfoAuxiliar.ListaDeMensagensChat.IndexOf(QStringLiteral("Oi&#xD;&#xA;tudo bem")), 0);
+  P().Caixas.clear();
+
   // Case differs only: the catalogue would silently drop it, so it is refused.
   P().Usuario.push_back(EscreveTexto(QStringLiteral("BOM DIA"), false));
   P().Usuario.push_back(EscreveTexto(QStringLiteral("Novo texto"), false));

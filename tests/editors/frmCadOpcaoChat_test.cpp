@@ -95,6 +95,19 @@ TEST_F(TfrmCadOpcaoChatTeste, ChecksRefuseBadOptionsInOrder) {
        "O tamanho mínimo do texto tem que ser maior ou igual à 4"},
       {"minimum not a number", alfa({"CheckBoxMinusculas"}, "", "", "", "x"), "Tamanho mínimo inválido"},
       {"negative minimum", alfa({"CheckBoxMinusculas"}, "", "", "", "-3"), "Tamanho mínimo inválido"},
+      {"free text whose maximum is below its minimum",
+       [&](TfrmCadOpcaoChat& f) {
+         Tipo(f)->setCurrentIndex(2);
+         Ed(f, "edTamMinimo")->setText("3");
+         Ed(f, "edTamMaximo")->setText("2");
+       },
+       "O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto é aceito"},
+      {"free text with no maximum",
+       [&](TfrmCadOpcaoChat& f) {
+         Tipo(f)->setCurrentIndex(2);
+         Ed(f, "edTamMinimo")->setText("3");
+       },
+       ""},
       {"ignore case without both cases",
        [&](TfrmCadOpcaoChat& f) {
          alfa({"CheckBoxMinusculas"}, "", "", "", "")(f);
@@ -111,7 +124,7 @@ TEST_F(TfrmCadOpcaoChatTeste, ChecksRefuseBadOptionsInOrder) {
     const QString erro = QString::fromUtf8(c.Erro);
     EXPECT_EQ(P().UltimoTexto(), erro);
     EXPECT_EQ(f.result() == QDialog::Accepted, erro.isEmpty());
-    if (!erro.isEmpty()) {
+    if (!erro.isEmpty() && !P().Caixas.empty()) {
       EXPECT_EQ(P().Caixas.back().Titulo, "Cadastro de opções");
     }
   }

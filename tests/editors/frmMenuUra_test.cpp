@@ -126,6 +126,25 @@ TEST_F(MenuUraTeste, OKRefusesAndConfirmsInOrder) {
        {kFinal, kInvalida, kTimeout},
        false},
       {"every action present", tudoComAcao, "Atual", {}, {}, true},
+      {"only the invalid-option section has an action",
+       [&](TMenuUra& m) {
+         comOpcao(m);
+         AddAcao(*m.OpcaoInvalida->ListaAcao, QStringLiteral("DESLIGA"));
+       },
+       "Atual",
+       {},
+       {kFinal, kTimeout},
+       true},
+      {"only the timeout section has an action",
+       [&](TMenuUra& m) {
+         comOpcao(m);
+         AddAcao(*m.Final->ListaAcao, QStringLiteral("DESLIGA"));
+         AddAcao(*m.OpcaoTimeout->ListaAcao, QStringLiteral("DESLIGA"));
+       },
+       "Atual",
+       {},
+       {kInvalida},
+       true},
   };
   for (const TCasoOK& c : casos) {
     SCOPED_TRACE(c.Caso);
@@ -170,6 +189,21 @@ TEST_F(MenuUraTeste, StoresTrimmedTextsAndDefaultsForBadNumbers) {
   EXPECT_EQ(Janela->MenuUra->OpcaoInvalida->Tentativas, 3);
   EXPECT_EQ(Janela->MenuUra->OpcaoTimeout->Tentativas, 4);
   EXPECT_EQ(Janela->MenuUra->OpcaoTimeout->Tempo, 5);
+}
+
+TEST_F(MenuUraTeste, ANameLongerThanTheFieldSurvivesOK) {
+  const QString longo = QStringLiteral("Um nome de menu com mais de trinta letras");
+  TMenuUra* m = NovoMenu(longo);
+  AddAcao(*m->Final->ListaAcao, QStringLiteral("DESLIGA"));
+  Abre(m);
+  EXPECT_EQ(W<QLineEdit>("edNomeMenu")->text(), longo);
+  Clica("btOK");
+  ASSERT_EQ(Janela->result(), QDialog::Accepted);
+  EXPECT_EQ(Janela->MenuUra->Nome, longo);
+  // A new menu's name still stops at 30 characters.
+  Abre(nullptr);
+  W<QLineEdit>("edNomeMenu")->setText(longo);
+  EXPECT_EQ(W<QLineEdit>("edNomeMenu")->text(), longo.left(30));
 }
 
 TEST_F(MenuUraTeste, NameKeyFilter) {
