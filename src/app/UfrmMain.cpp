@@ -25,6 +25,7 @@
 #include "configuracao.h"
 #include "editores.h"
 #include "erros.h"
+#include "pastamensagens.h"
 #include "plataforma.h"
 #include "posicao.h"
 #include "relatorio.h"
@@ -299,6 +300,7 @@ void TfrmMain::CarregaListaDeMensagens() {
   TXMLDocument doc;
   // A catalogue that cannot be read is passed over.
   XMLDac.LerXMLMensagens(doc, nullptr, nomeArquivoMensagensRORIRO);
+  MarcaArquivosDaPasta(MenuUraInfoAuxiliar.ListaDeMensagens, dirArquivosMensagens);
 }
 
 // ---- State ---------------------------------------------------------------------------
@@ -981,6 +983,7 @@ void TfrmMain::GuardaCatalogo() {
     QString erro;
     if (!SalvaLinhas(linhas, nomeArquivoMensagensRORIRO, &erro))
       throw EInOutError(erro.isEmpty() ? nomeArquivoMensagensRORIRO : erro);
+    MarcaArquivosDaPasta(MenuUraInfoAuxiliar.ListaDeMensagens, dirArquivosMensagens);
   } else {
     Sessao->EnviaXmlMensagensParaServidor(QString());
   }

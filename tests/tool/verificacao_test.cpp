@@ -47,10 +47,19 @@ TEST(VerificacaoTest, EachCaseGivesItsFindingsAndEveryCodeHasACase) {
 }
 
 TEST(VerificacaoTest, ExamplesHaveNoFinding) {
-  for (const char* nome : {"atendimento-voz.xml", "atendimento-chat.xml"}) {
-    const ResultadoTool r =
-        RodaTool({QStringLiteral("check"), Exemplo(QString::fromLatin1(nome)), QStringLiteral("--catalogue"),
-                  Exemplo(QStringLiteral("mensagens/mensagens.xml"))});
+  // The server's examples, and those of local mode read as the local service's.
+  const std::pair<const char*, const char*> exemplos[] = {
+      {"atendimento-voz.xml", "mensagens/mensagens.xml"},
+      {"atendimento-chat.xml", "mensagens/mensagens.xml"},
+      {"local/atendimento-voz.xml", "local/mensagens/mensagens.xml"},
+      {"local/atendimento-chat.xml", "local/mensagens/mensagens.xml"},
+  };
+  for (const auto& [nome, catalogo] : exemplos) {
+    const QString arquivo = QString::fromLatin1(nome);
+    QStringList argumentos{QStringLiteral("check"), Exemplo(arquivo), QStringLiteral("--catalogue"),
+                           Exemplo(QString::fromLatin1(catalogo))};
+    if (arquivo.startsWith(u"local/")) argumentos << QStringLiteral("--local-service");
+    const ResultadoTool r = RodaTool(argumentos);
     EXPECT_EQ(r.Codigo, 0) << nome;
     EXPECT_EQ(r.Linhas(), QStringList{QStringLiteral("0 erro(s), 0 aviso(s)")}) << nome;
   }
