@@ -30,10 +30,7 @@ TDicaInicial::TDicaInicial(QAbstractScrollArea* Lista, std::vector<QAction*> Com
   setWordWrap(true);
   setAttribute(Qt::WA_TransparentForMouseEvents);
   // Legible although the empty list it lies on is disabled.
-  QPalette p = palette();
-  for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-    p.setColor(g, QPalette::WindowText, QColor(0x30, 0x30, 0x30));
-  setPalette(p);
+  setStyleSheet(QStringLiteral("QLabel { color: #303030; }"));
   setGeometry(Lista->viewport()->rect());
   Lista->viewport()->installEventFilter(this);
 }
