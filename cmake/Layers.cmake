@@ -35,7 +35,8 @@ function(ura_subsystem name)
 endfunction()
 
 # ura_tests(NAME LIBS lib...): one GoogleTest binary from the calling folder,
-# with the shared test helpers and main of tests/support.
+# with the shared test helpers and main of tests/support. Every test case
+# gets 60 seconds: a hang fails fast instead of holding the suite.
 function(ura_tests name)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
@@ -47,5 +48,5 @@ function(ura_tests name)
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 60)
 endfunction()

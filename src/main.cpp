@@ -8,6 +8,15 @@
 #include "inicio.h"
 
 int main(int argc, char** argv) {
+  // "--help" and "--version" answer without a window (and without a display).
+  QStringList argumentos;
+  for (int i = 1; i < argc; ++i) argumentos << QString::fromLocal8Bit(argv[i]);
+  const TLinhaComando pedido = LeLinhaComando(argumentos);
+  if (pedido.Ajuda || pedido.Versao) {
+    const QString texto = pedido.Ajuda ? TextoAjuda() : QStringLiteral("configurador-ura ") + kVersaoPrograma + u'\n';
+    std::fputs(texto.toLocal8Bit().constData(), stdout);
+    return 0;
+  }
   if (!TemTela()) {
     std::fputs("configurador-ura: nenhuma tela disponível (DISPLAY vazio); use xvfb-run ou uma sessão gráfica.\n",
                stderr);

@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QValidator>
 
 #include "UfrmConectar.h"
 #include "UfrmSelecionarUra.h"
@@ -23,12 +24,14 @@
 #include "ambiente.h"
 #include "codepage.h"
 #include "configuracao.h"
+#include "dicainicial.h"
 #include "editores.h"
 #include "erros.h"
 #include "pastamensagens.h"
 #include "plataforma.h"
 #include "posicao.h"
 #include "relatorio.h"
+#include "teclas.h"
 #include "texto.h"
 #include "ui_UfrmMain.h"
 #include "verificacao.h"
@@ -50,6 +53,25 @@ double DataHora(const QDateTime& Momento) {
 
 // A date value the document cannot show as a date.
 bool DataInvalida(double Valor) { return Valor != Valor || Valor < 0; }
+
+// Characters of Texto that the 8-bit code page of the server cannot hold.
+qsizetype ForaDoCodigoDePagina(const QString& Texto) { return ReduceToAnsi(Texto).count(u'?') - Texto.count(u'?'); }
+
+// The description travels to the server through the 8-bit code page: a
+// character it cannot hold is refused when typed or pasted, never turned
+// into "?" behind the user's back. What a file already held stays.
+class TFiltroCodigoDePagina : public QValidator {
+ public:
+  explicit TFiltroCodigoDePagina(QLineEdit* Campo) : QValidator(Campo) {
+    connect(Campo, &QLineEdit::textChanged, this, [this](const QString& Texto) { FAceito = Texto; });
+  }
+  State validate(QString& Texto, int&) const override {
+    return ForaDoCodigoDePagina(Texto) > ForaDoCodigoDePagina(FAceito) ? Invalid : Acceptable;
+  }
+
+ private:
+  QString FAceito;  // the text before the change being validated
+};
 }  // namespace
 
 TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
@@ -122,6 +144,11 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
                  lista.color(QPalette::Active, QPalette::HighlightedText));
   ListView1->setPalette(lista);
   ListView1->setAlternatingRowColors(true);
+  // The description, not the counts, takes the width the window has to spare.
+  ListView1->header()->setStretchLastSection(false);
+  ListView1->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+  // Room for a few rows, and for the hint shown while no URA is open.
+  ListView1->setMinimumHeight(ListView1->fontMetrics().lineSpacing() * 9);
   // Read-only fields are not stops of the keyboard's way through the header.
   for (QLineEdit* e : {edArquivoUra, edArquivoMensagens, edCriadoEm, edCriadoPor, edModificadoEm, edModificadoPor,
                        edAtivadoEm, edAtivadoPor})
@@ -131,6 +158,9 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
   // Pasted text obeys the same characters as typed text.
   edNomeDAC->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z0-9 _-]*")), edNomeDAC));
+  edDescricaoDAC->setValidator(new TFiltroCodigoDePagina(edDescricaoDAC));
+  connect(edDescricaoDAC, &QLineEdit::inputRejected, this,
+          [this] { SetStatusBar(QStringLiteral("A descrição não aceita este caractere: o servidor não o guarda.")); });
   setAcceptDrops(true);
 
   TimerMensagem.setInterval(500);
@@ -156,6 +186,10 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
     AdaptaModoLocal();
   }
   ui->lbTituloTopo->setText(windowTitle());
+  // Server mode starts from the server; local mode from its folder.
+  FDica =
+      new TDicaInicial(ListView1, EhRorIROSonarea() ? std::vector<QAction*>{mnuNovo, mnuAbrir}
+                                                    : std::vector<QAction*>{mnuConectar, mnuAbrirDoServidor, mnuNovo});
   LeConfiguracao();
   if (EhRorIROSonarea()) CarregaListaDeMensagens();
   HabilitaMenus();
@@ -229,7 +263,7 @@ void TfrmMain::LigaComandos() {
   });
   connect(edDescricaoDAC, &QLineEdit::textChanged, this, [this](const QString& t) {
     if (FDac && !FAtualizando) {
-      FDac->Descricao = ReduceToAnsi(t);
+      FDac->Descricao = t;
       emit DocumentoAlterado();
     }
   });
@@ -242,7 +276,7 @@ void TfrmMain::LigaComandos() {
   connect(cbTipoUra, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (!FDac || FAtualizando || i < 0 || i > 2) return;
     FDac->TipoUra = QString::fromLatin1(kTiposUra[i]);
-    AplicaRegrasTipoUra();
+    HabilitaMenus();
     emit DocumentoAlterado();
   });
   connect(cbTipoAtendimento, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -420,6 +454,7 @@ void TfrmMain::HabilitaMenus() {
   QPalette pal = ListView1->palette();
   pal.setColor(QPalette::Base, FDac ? palette().color(QPalette::Active, QPalette::Base) : QColor(192, 192, 192));
   ListView1->setPalette(pal);
+  FDica->Atualiza(!FDac);
 }
 
 void TfrmMain::AplicaRegrasTipoUra() {
@@ -441,21 +476,7 @@ void TfrmMain::AtualizaDadosTelaDAC() {
     edModificadoPor->setText(FDac->ModificadoPor);
     edAtivadoEm->setText(FDac->GetAtivadoEmStr());
     edAtivadoPor->setText(FDac->AtivadoPor);
-    const bool vermelho =
-        DataInvalida(FDac->ModificadoEm) || DataInvalida(FDac->AtivadoEm) || FDac->ModificadoEm > FDac->AtivadoEm;
-    for (QWidget* w : std::initializer_list<QWidget*>{ui->lbAtivadoEm, edAtivadoEm, ui->lbAtivadoPor, edAtivadoPor}) {
-      QPalette pal = w->palette();
-      const QColor cor = vermelho ? QColor(Qt::red) : palette().color(QPalette::Text);
-      pal.setColor(QPalette::WindowText, cor);
-      pal.setColor(QPalette::Text, cor);
-      w->setPalette(pal);
-    }
-    int atendimento = cbTipoAtendimento->findText(FDac->TipoAtendimento, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-    if (atendimento < 0 && !EhRorIROSonarea()) {
-      atendimento = 0;
-      FDac->TipoAtendimento = cbTipoAtendimento->itemText(0);
-    }
-    cbTipoAtendimento->setCurrentIndex(atendimento);
+    AcertaTipoAtendimento();
     cbTipoUra->setCurrentIndex(FDac->TipoUra == u"chat" ? 1 : FDac->TipoUra == u"chattdd" ? 2 : 0);
     CheckBoxPriMsgComoOpcao->setChecked(FDac->PriMsgEhOpcao);
     AplicaRegrasTipoUra();
@@ -468,8 +489,30 @@ void TfrmMain::AtualizaDadosTelaDAC() {
     CheckBoxPriMsgComoOpcao->setChecked(false);
     CheckBoxPriMsgComoOpcao->setEnabled(false);
   }
+  // The activation row is red only while a document shows a stale activation.
+  const bool vermelho = FDac && (DataInvalida(FDac->ModificadoEm) || DataInvalida(FDac->AtivadoEm) ||
+                                 FDac->ModificadoEm > FDac->AtivadoEm);
+  for (QWidget* w : std::initializer_list<QWidget*>{ui->lbAtivadoEm, edAtivadoEm, ui->lbAtivadoPor, edAtivadoPor}) {
+    QPalette pal = w->palette();
+    const QColor cor = vermelho ? QColor(Qt::red) : palette().color(QPalette::Text);
+    pal.setColor(QPalette::WindowText, cor);
+    pal.setColor(QPalette::Text, cor);
+    w->setPalette(pal);
+  }
   FAtualizando = false;
   AtualizaListaMenus();
+}
+
+void TfrmMain::AcertaTipoAtendimento() {
+  const bool antes = FAtualizando;
+  FAtualizando = true;
+  int atendimento = cbTipoAtendimento->findText(FDac->TipoAtendimento, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+  if (atendimento < 0 && !EhRorIROSonarea()) {
+    atendimento = 0;
+    FDac->TipoAtendimento = cbTipoAtendimento->itemText(0);
+  }
+  cbTipoAtendimento->setCurrentIndex(atendimento);
+  FAtualizando = antes;
 }
 
 void TfrmMain::AtualizaListaMenus() {
@@ -510,14 +553,7 @@ void TfrmMain::AtualizaListaMenus() {
 // ---- Name field keyboard filter --------------------------------------------------------
 
 bool TfrmMain::FiltraTeclaNome(const QString& Texto) const {
-  if (Texto.isEmpty()) return false;
-  const QChar c = Texto.at(0);
-  if (c.unicode() < 31) return false;
-  if (c == u' ') {
-    const QString atual = edNomeDAC->text();
-    return atual.isEmpty() || atual.endsWith(u' ');
-  }
-  return !(IsAsciiLetter(c) || IsAsciiDigit(c) || c == u'-' || c == u'_');
+  return !Texto.isEmpty() && !TeclaNomeAceita(Texto.at(0), edNomeDAC->text());
 }
 
 bool TfrmMain::eventFilter(QObject* Objeto, QEvent* Evento) {
@@ -534,8 +570,14 @@ namespace {
 // Reads Caminho into a new document; null when it is no URA file, with the
 // reason in Motivo when the file could not be taken as text at all (not a
 // regular file, not UTF-8): the user must know why nothing was opened.
-std::unique_ptr<TDAC> LeDocumento(TXMLDac& Xml, const QString& Caminho, QString* Motivo) {
+std::unique_ptr<TDAC> LeDocumento(TXMLDac& Xml, const QString& Caminho, bool Roriro, QString* Motivo) {
+  if (!QFileInfo::exists(Caminho)) {
+    *Motivo = QStringLiteral("O arquivo não existe: ") + Caminho;
+    return nullptr;
+  }
   auto dac = std::make_unique<TDAC>();
+  // Set before the read: a local-mode file without audit block reads "<ERROR>".
+  dac->RORIRO = Roriro;
   TXMLDocument doc;
   if (!Xml.LerXML(doc, dac.get(), Caminho)) {
     if (!doc.ErroSintaxe()) *Motivo = doc.Erro();
@@ -547,7 +589,7 @@ std::unique_ptr<TDAC> LeDocumento(TXMLDac& Xml, const QString& Caminho, QString*
 
 bool TfrmMain::AbrirArquivoRORIroLocal(const QString& Caminho) {
   QString motivo;
-  std::unique_ptr<TDAC> dac = LeDocumento(XMLDac, Caminho, &motivo);
+  std::unique_ptr<TDAC> dac = LeDocumento(XMLDac, Caminho, EhRorIROSonarea(), &motivo);
   if (!dac) {
     MostraErro(this, motivo.isEmpty() ? kErroAbrir : kErroAbrir + u'\r' + motivo, QStringLiteral("Abrir arquivo URA"));
     FDac.reset();
@@ -555,7 +597,6 @@ bool TfrmMain::AbrirArquivoRORIroLocal(const QString& Caminho) {
     AtualizaDadosTelaDAC();
     return false;
   }
-  dac->RORIRO = EhRorIROSonarea();
   dac->Local = true;
   dac->Novo = false;
   dac->NomeArquivoLocal = Caminho;
@@ -571,8 +612,12 @@ void TfrmMain::mnuNovoClick() {
   FDac = std::make_unique<TDAC>();
   FDac->RORIRO = EhRorIROSonarea();
   FDac->VersaoXML = 2;
+  // What the header rules store into the document goes in before the
+  // snapshot, or a saved new document would still count as changed.
+  AcertaTipoAtendimento();
   TiraSnapshot();
   HabilitaMenus();
+  edNomeDAC->setFocus();
   emit DocumentoAlterado();
 }
 
@@ -651,11 +696,13 @@ bool TfrmMain::ChecaAntesDeSalvar() {
 namespace {
 // The save dialog, ".xml" appended unless the name already ends so (exact
 // case), and the overwrite question. Empty when cancelled; Existia tells
-// whether the file was there.
-QString PerguntaArquivoSalvar(QWidget* Pai, const QString& Titulo, const QString& Proposta, bool* Existia) {
+// whether the file was there. AntesDaPergunta runs once a name is chosen.
+QString PerguntaArquivoSalvar(QWidget* Pai, const QString& Titulo, const QString& Proposta, bool* Existia,
+                              const std::function<void()>& AntesDaPergunta = {}) {
   QString caminho = Plataforma().SalvarArquivo(Pai, Titulo, Proposta, kFiltroXml);
   if (caminho.isEmpty()) return QString();
   if (QFileInfo(caminho).suffix() != u"xml") caminho += QStringLiteral(".xml");
+  if (AntesDaPergunta) AntesDaPergunta();
   *Existia = QFileInfo::exists(caminho);
   if (*Existia &&
       !PerguntaSimNao(Pai, QStringLiteral("O arquivo já existe. Deseja sobrescrever?"), QStringLiteral("Salvar XML")))
@@ -664,11 +711,13 @@ QString PerguntaArquivoSalvar(QWidget* Pai, const QString& Titulo, const QString
 }
 }  // namespace
 
-QString TfrmMain::EscolheArquivoSalvar(bool PastaUsuario) {
+QString TfrmMain::EscolheArquivoSalvar(bool PastaUsuario, bool NovoAntesDaPergunta) {
   QString proposta = JuntaCaminho(Ambiente().PastaUsuario, FDac->Nome + QStringLiteral(".xml"));
   if (!PastaUsuario && !FDac->NomeArquivoLocal.isEmpty()) proposta = FDac->NomeArquivoLocal;
   bool existia = false;
-  const QString caminho = PerguntaArquivoSalvar(this, QStringLiteral("Salvar arquivo URA"), proposta, &existia);
+  const QString caminho = PerguntaArquivoSalvar(this, QStringLiteral("Salvar arquivo URA"), proposta, &existia, [&] {
+    if (NovoAntesDaPergunta) FDac->Novo = true;
+  });
   if (!caminho.isEmpty()) FDac->Novo = !existia;
   return caminho;
 }
@@ -698,7 +747,9 @@ void TfrmMain::mnuSalvarClick() {
   if (!caminho.isEmpty()) {
     FDac->Novo = false;
   } else {
-    caminho = EscolheArquivoSalvar(true);
+    // Without a file of its own the document counts as new even when the
+    // overwrite question is then answered No.
+    caminho = EscolheArquivoSalvar(true, true);
     if (caminho.isEmpty()) return;
   }
   GravaDacLocal(caminho);

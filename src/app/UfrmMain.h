@@ -24,6 +24,7 @@ class QMenu;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TDicaInicial;
 class TfrmConectar;
 
 namespace Ui {
@@ -183,8 +184,8 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   // The three checks every save starts with; false after their error box.
   bool ChecaAntesDeSalvar();
   // Asks for a file name to save to; empty when cancelled. Sets Novo as the
-  // overwrite question decides.
-  QString EscolheArquivoSalvar(bool PastaUsuario);
+  // overwrite question decides; NovoAntesDaPergunta marks it Novo first.
+  QString EscolheArquivoSalvar(bool PastaUsuario, bool NovoAntesDaPergunta = false);
   void GravaDacLocal(const QString& Caminho);
   std::vector<TAchado> VerificaDac() const;
   // Before the server gets the URA: with errors found, asks once whether to go on.
@@ -193,6 +194,9 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   void AbreSelecaoServidor();
   void MostraMensagemPendente();
   void AplicaRegrasTipoUra();
+  // "Tipo de atendimento" shows the document's; outside local mode an
+  // unknown one becomes the first item, stored into the document.
+  void AcertaTipoAtendimento();
   // The name field's keyboard filter; true when the character is discarded.
   bool FiltraTeclaNome(const QString& Texto) const;
   // The "Arquivo de mensagens" field follows the catalogue last opened.
@@ -201,6 +205,7 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   std::unique_ptr<Ui::TfrmMain> ui;
   std::unique_ptr<TDAC> FDac;
   QPointer<TfrmConectar> FfrmConectar;
+  TDicaInicial* FDica = nullptr;  // owned by the list's viewport
   QString FArquivoMensagensAberto;
   bool FAtualizando = false;  // the fields are being filled from the document
   bool FLocalAdaptado = false;

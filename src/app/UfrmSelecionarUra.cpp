@@ -45,6 +45,13 @@ TfrmSelecionarUra::TfrmSelecionarUra(bool Local, QWidget* parent)
   connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btCancelar, &QPushButton::clicked, this, &QDialog::reject);
   connect(ListViewUras, &QTreeWidget::itemDoubleClicked, this, &QDialog::accept);
+  // The row the keyboard stands on is the chosen one: focus or the first
+  // Down selects it, so Enter opens what the user sees marked.
+  connect(ListViewUras, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* Atual) {
+    if (Atual && !Atual->isSelected())
+      ListViewUras->selectionModel()->select(ListViewUras->currentIndex(),
+                                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  });
   LeConfiguracao();
 }
 

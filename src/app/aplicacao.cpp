@@ -1,12 +1,57 @@
 #include "aplicacao.h"
 
+#include <QLibraryInfo>
+#include <QPointer>
+#include <QTimer>
+#include <QTranslator>
+#include <QWidget>
+
 #include "erros.h"
 
-TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) {
-  setApplicationName(QStringLiteral("configurador-ura"));
-  setApplicationDisplayName(QStringLiteral("Configurador de URA"));
-  setApplicationVersion(QStringLiteral("1.1.11.3"));
-  setOrganizationName(QStringLiteral("Talvora"));
+TAplicacao::TAplicacao(int& argc, char** argv) : QApplication(argc, argv) { PreparaAplicacao(); }
+
+namespace {
+class TGuardaTamanho : public QObject {
+ public:
+  using QObject::QObject;
+
+ protected:
+  bool eventFilter(QObject* Objeto, QEvent* Evento) override {
+    if (Evento->type() == QEvent::Resize && Objeto->isWidgetType()) {
+      auto* janela = static_cast<QWidget*>(Objeto);
+      const QSize minimo = janela->minimumSize();
+      if (janela->isWindow() && !(janela->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) &&
+          (janela->width() < minimo.width() || janela->height() < minimo.height())) {
+        // After the event: the resize that caused it must finish first.
+        QTimer::singleShot(0, janela, [janela] { janela->resize(janela->size().expandedTo(janela->minimumSize())); });
+      }
+    }
+    return QObject::eventFilter(Objeto, Evento);
+  }
+};
+}  // namespace
+
+void GuardaTamanhoMinimo() {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app || app->findChild<TGuardaTamanho*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  app->installEventFilter(new TGuardaTamanho(app));
+}
+
+bool PreparaAplicacao() {
+  GuardaTamanhoMinimo();
+  QCoreApplication::setApplicationName(QStringLiteral("configurador-ura"));
+  QCoreApplication::setApplicationVersion(QStringLiteral("1.1.11.3"));
+  QCoreApplication::setOrganizationName(QStringLiteral("Talvora"));
+  // The desktop entry of the same name gives the window its icon and name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("configurador-ura"));
+
+  const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  for (const char* nome : {"qtbase_pt_BR", "qtbase_pt"}) {
+    auto* traducao = new QTranslator(QCoreApplication::instance());
+    if (traducao->load(QString::fromLatin1(nome), pasta) && QCoreApplication::installTranslator(traducao)) return true;
+    delete traducao;
+  }
+  return false;
 }
 
 bool TAplicacao::notify(QObject* Receptor, QEvent* Evento) {

@@ -9,5 +9,17 @@ class TAplicacao : public QApplication {
   bool notify(QObject* Receptor, QEvent* Evento) override;
 };
 
+// What the program sets on the running application before its first window:
+// its names, with no display name (Qt would append it to every caption, and
+// the windows show their captions exactly as given), and Qt's own texts in
+// Portuguese (standard buttons, file and folder dialogs). True when Qt's
+// Portuguese translation was found.
+bool PreparaAplicacao();
+
+// Every window that is made smaller than its minimum size (its layout's
+// need) grows back to it: window managers that ignore the minimum, or none
+// at all, would otherwise squeeze its controls away. Installed once.
+void GuardaTamanhoMinimo();
+
 // True when a windowing system is there to show the program on.
 bool TemTela();

@@ -43,6 +43,8 @@ TfrmCadMensagem::TfrmCadMensagem(const TContextoEditor& Ctx, QWidget* parent)
       ui(std::make_unique<Ui::TfrmCadMensagem>()),
       FCtx(Ctx) {
   ui->setupUi(this);
+  // Neither list may be squeezed away, by the user or by a small window.
+  ui->Splitter1->setChildrenCollapsible(false);
   EhUraChat = FCtx.Dac && FCtx.Dac->UraChat();
   EhUraChatTDD = FCtx.Dac && FCtx.Dac->TipoUra == QLatin1String("chattdd");
 
@@ -51,8 +53,9 @@ TfrmCadMensagem::TfrmCadMensagem(const TContextoEditor& Ctx, QWidget* parent)
   ui->btRemoveArquivo->setIcon(estilo->standardIcon(QStyle::SP_TrashIcon));
   ui->btUpCondicao->setIcon(estilo->standardIcon(QStyle::SP_ArrowUp));
   ui->btDownCondicao->setIcon(estilo->standardIcon(QStyle::SP_ArrowDown));
-  ui->PanelDisponiveis->setMinimumHeight(170);
-  ui->PanelSelecionados->setMinimumHeight(195);
+  // At least what their controls need, so a small window squeezes none.
+  ui->PanelDisponiveis->setMinimumHeight(std::max(170, ui->PanelDisponiveis->minimumSizeHint().height()));
+  ui->PanelSelecionados->setMinimumHeight(std::max(195, ui->PanelSelecionados->minimumSizeHint().height()));
 
   ui->btAdicionarMsgChat->setVisible(EhUraChat);
   if (EhUraChat) {

@@ -9,6 +9,7 @@
 #include "dac.h"
 #include "opcao.h"
 #include "plataforma.h"
+#include "teclas.h"
 #include "texto.h"
 #include "ui_UfrmCadOpcao.h"
 
@@ -29,7 +30,7 @@ class TFiltroTeclas : public QValidator {
     for (int i = 0; i < Texto.size(); ++i) {
       QChar c = Texto.at(i);
       if (c == u'x' || c == u'z' || c == u'n') c = c.toUpper();
-      if (c.unicode() > 30 && !FOpcao.IsValidKey(c)) {
+      if (!EhTeclaDeControle(c) && !FOpcao.IsValidKey(c)) {
         if (i < Pos) --pos;
         continue;
       }

@@ -18,6 +18,7 @@
 #include "menuura.h"
 #include "plataforma.h"
 #include "posicao.h"
+#include "teclas.h"
 #include "ui_UfrmMenuUra.h"
 
 namespace {
@@ -46,15 +47,6 @@ bool EditaOpcaoCom(TfrmMenuUra& Menu, const TContextoEditor& Ctx, TMUOpcao* Opca
   return true;
 }
 
-// Typed characters the menu name accepts; Atual is the text before the key.
-bool TeclaNomeAceita(QChar c, const QString& Atual) {
-  const ushort u = c.unicode();
-  if (u < 31 || u == 127) return true;  // control keys, including Delete
-  if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9')) return true;
-  if (u == '-' || u == '_') return true;
-  if (u == ' ') return !Atual.isEmpty() && !Atual.endsWith(u' ');
-  return false;
-}
 }  // namespace
 
 TfrmMenuUra::TfrmMenuUra(const TContextoEditor& Ctx, QWidget* parent)
@@ -82,6 +74,8 @@ TfrmMenuUra::TfrmMenuUra(const TContextoEditor& Ctx, QWidget* parent)
     b->setIcon(IconeSecao(TIconeSecao::Acao));
 
   ui->PanelInicio->setMinimumHeight(100);
+  // Neither section may be squeezed away, by the user or by a small window.
+  ui->Splitter1->setChildrenCollapsible(false);
   ui->Splitter1->setStretchFactor(0, 0);
   ui->Splitter1->setStretchFactor(1, 1);
   ui->edNomeMenu->installEventFilter(this);

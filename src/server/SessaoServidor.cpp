@@ -2,10 +2,10 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStringDecoder>
 
 #include "Requisicoes.h"
+#include "arquivoini.h"
 #include "codepage.h"
 #include "texto.h"
 #include "versao.h"
@@ -191,8 +191,8 @@ void TSessaoServidor::ConectaNoRORIROSonarea() {
     CMRORIROSonarea->Disconnect();
     return;
   }
-  QSettings ini(QDir(PastaUsuario).filePath(QStringLiteral("RORIROSonarea.ini")), QSettings::IniFormat);
-  const int porta = StrToIntDef(ini.value(QStringLiteral("Servico/PortaServerUsada")).toString(), 0);
+  const TArquivoIni ini = TArquivoIni::Carrega(QDir(PastaUsuario).filePath(QStringLiteral("RORIROSonarea.ini")));
+  const int porta = StrToIntDef(ini.Valor(QStringLiteral("Servico"), QStringLiteral("PortaServerUsada")), 0);
   if (porta > 0 && porta <= 65535) CMRORIROSonarea->Connect(QStringLiteral("127.0.0.1"), static_cast<quint16>(porta));
 }
 

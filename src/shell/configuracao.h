@@ -1,15 +1,22 @@
 #pragma once
 // One section of the per-user settings file (INI). Open it, read or write
-// some keys, let it go: nothing is kept in memory between uses. Integers are
-// decimal, booleans "1"/"0"; a missing or unreadable value gives the default.
-#include <QSettings>
+// some keys, let it go: nothing is kept in memory once no window uses the
+// file. Integers are decimal, booleans "1"/"0"; a missing or unreadable value
+// gives the default. Text values are written exactly as given (see
+// TArquivoIni); the file is written when the last user of it goes, and then
+// only the keys changed here replace those on disk.
 #include <QString>
+
+struct TIniAberto;
 
 class TConfiguracao {
  public:
   // The settings file of Ambiente().
   explicit TConfiguracao(const QString& Secao);
   TConfiguracao(const QString& Arquivo, const QString& Secao);
+  ~TConfiguracao();
+  TConfiguracao(const TConfiguracao&) = delete;
+  TConfiguracao& operator=(const TConfiguracao&) = delete;
 
   bool Existe(const QString& Chave) const;
   int LeInteiro(const QString& Chave, int Padrao) const;
@@ -21,7 +28,6 @@ class TConfiguracao {
   void GravaTexto(const QString& Chave, const QString& Valor);
 
  private:
-  QString Chave(const QString& Nome) const { return FSecao + u'/' + Nome; }
-  mutable QSettings FIni;
+  TIniAberto* FIni;
   QString FSecao;
 };

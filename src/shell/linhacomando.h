@@ -9,7 +9,14 @@ struct TLinhaComando {
   bool Local = false;      // "-S"
   QString PastaTrabalho;   // "-d"
   QString ArquivoInicial;  // "-A", relative to the working folder
+  // A path without a switch, as the desktop hands a file over.
+  QString ArquivoAberto;
+  bool Ajuda = false;   // "-h", "--help"
+  bool Versao = false;  // "--version"
 };
+
+// What "--help" prints.
+QString TextoAjuda();
 
 // Reads the arguments (without the program's own name) from the first to the
 // last; comparisons are case-sensitive.
@@ -21,5 +28,6 @@ bool ExisteMonitor(const QString& PastaPrograma);
 
 // Reads the command line, decides the mode (command line or monitor) and
 // installs the folders (DefineAmbiente). Returns what was read, with Local
-// set to the mode decided.
+// set to the mode decided. A file handed over (ArquivoAberto) is opened in
+// local mode with its folder as the working folder, as "-S -d FOLDER -A NAME".
 TLinhaComando IniciaAmbiente(const QStringList& Argumentos, const QString& PastaPrograma);

@@ -75,6 +75,28 @@ TEST_F(DialogosTest, ConnectionSettingsPasswordAndPort) {
   EXPECT_TRUE(d.btConectar->isEnabled());
 }
 
+TEST_F(DialogosTest, ConnectingWithoutSaveNeverWritesThePassword) {
+  {
+    TConfiguracao cfg(QStringLiteral("Conexao"));
+    cfg.GravaTexto(QStringLiteral("Senha"), QStringLiteral("antiga"));
+    cfg.GravaBool(QStringLiteral("SalvarSenha"), true);
+  }
+  TfrmConectar d;
+  d.LeConfiguracaoConexao();
+  ASSERT_EQ(d.lbedSenha->text(), QStringLiteral("antiga"));
+  d.CheckBox1->setChecked(false);
+  d.lbedSenha->setText(QStringLiteral("s3gr3d0"));
+  TCfgConexao usada;
+  d.Conectar = [&](const TCfgConexao& c) { usada = c; };
+  d.btConectar->click();
+  EXPECT_EQ(usada.Senha, QStringLiteral("s3gr3d0"));  // used to log in, not kept
+  const QByteArray arquivo = LeArquivo(Ambiente().ArquivoConfiguracao());
+  EXPECT_FALSE(arquivo.contains("s3gr3d0"));
+  EXPECT_FALSE(arquivo.contains("antiga"));
+  EXPECT_TRUE(arquivo.contains("\nSenha=\n"));
+  EXPECT_TRUE(arquivo.contains("\nSalvarSenha=0\n"));
+}
+
 TEST_F(DialogosTest, InformationLineColourAndShortening) {
   TfrmConectar d;
   d.show();

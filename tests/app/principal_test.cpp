@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTreeWidget>
@@ -387,3 +388,107 @@ TEST_F(JanelaTest, EditsTheFingerprintLeavesOutStillCountAsChanges) {
     EXPECT_NE(w->DacAtual(), nullptr);
   }
 }
+
+namespace {
+
+TEST_F(JanelaTest, LocalModeReadsAFileWithoutAuditBlockAsTampered) {
+  for (bool local : {true, false}) {
+    SCOPED_TRACE(local ? "local" : "servidor");
+    auto w = CriaComUra(kUraTeste, local);
+    const QString esperado = local ? QStringLiteral("<ERROR>") : QString();
+    EXPECT_EQ(w->edCriadoEm->text(), esperado);
+    EXPECT_EQ(w->edCriadoPor->text(), esperado);
+    EXPECT_EQ(w->edModificadoEm->text(), esperado);
+    EXPECT_EQ(w->edModificadoPor->text(), esperado);
+  }
+}
+
+TEST_F(JanelaTest, SaveWithoutALocalNameMarksTheDocumentNewBeforeAsking) {
+  struct Caso {
+    TResposta resposta;
+    bool novo, gravado;
+  } casos[] = {{TResposta::Nao, true, false}, {TResposta::Sim, false, true}};
+  const QString existente = Plat.Caminho(QStringLiteral("existente.xml"));
+  for (const Caso& c : casos) {
+    ASSERT_TRUE(GravaArquivo(existente, "antigo"));
+    auto w = CriaComUra();
+    w->DacAtual()->NomeArquivoLocal.clear();
+    w->DacAtual()->Novo = false;
+    P().Arquivos = {existente};
+    P().Respostas = {c.resposta};
+    w->mnuSalvarClick();
+    EXPECT_EQ(P().UltimoTexto(), QStringLiteral("O arquivo já existe. Deseja sobrescrever?"));
+    EXPECT_EQ(w->DacAtual()->Novo, c.novo);
+    EXPECT_EQ(LeArquivo(existente) != "antigo", c.gravado);
+  }
+}
+
+TEST_F(JanelaTest, DescriptionRefusesWhatTheServerCannotHoldAndKeepsWhatTheFileHad) {
+  auto w = Cria();
+  w->mnuNovoClick();
+  auto digita = [&](const QString& Texto) {
+    QKeyEvent tecla(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, Texto);
+    QApplication::sendEvent(w->edDescricaoDAC, &tecla);
+  };
+  digita(QStringLiteral("é"));
+  digita(QStringLiteral("😀"));
+  digita(QStringLiteral("→"));
+  digita(QStringLiteral("ç"));
+  EXPECT_EQ(w->edDescricaoDAC->text(), QStringLiteral("éç"));
+  EXPECT_EQ(w->DacAtual()->Descricao, QStringLiteral("éç"));
+  EXPECT_EQ(w->TextoStatus(), QStringLiteral("A descrição não aceita este caractere: o servidor não o guarda."));
+
+  // A description read from a file keeps its characters when edited.
+  QByteArray arquivo = kUraTeste;
+  arquivo.replace("Descricao=\"Teste\"", "Descricao=\"Olá 😀\"");
+  auto v = CriaComUra(arquivo);
+  v->edDescricaoDAC->end(false);
+  QKeyEvent tecla(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+  QApplication::sendEvent(v->edDescricaoDAC, &tecla);
+  EXPECT_EQ(v->DacAtual()->Descricao, QStringLiteral("Olá 😀x"));
+  v->mnuSalvarClick();
+  EXPECT_TRUE(QString::fromUtf8(LeArquivo(Plat.Caminho(QStringLiteral("teste.xml")))).contains(u"Olá 😀x"));
+}
+
+TEST_F(JanelaTest, HintOverTheEmptyListNamesWhatCanBeDoneNow) {
+  struct Caso {
+    bool local;
+    QStringList nomeados, ausentes;
+  } casos[] = {
+      {false,
+       {"Ferramentas > Conectar no servidor...", "Arquivo URA > Novo"},
+       {"Abrir do servidor", "Abrir...", "Salvar"}},
+      {true, {"Arquivo URA > Novo", "Arquivo URA > Abrir..."}, {"Conectar", "servidor"}},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.local ? "local" : "servidor");
+    auto w = Cria(c.local);
+    auto* dica = w->ListView1->viewport()->findChild<QLabel*>(QStringLiteral("lbDicaInicial"));
+    ASSERT_NE(dica, nullptr);
+    EXPECT_FALSE(dica->isHidden());
+    for (const QString& n : c.nomeados) EXPECT_TRUE(dica->text().contains(n)) << n.toStdString();
+    for (const QString& n : c.ausentes) EXPECT_FALSE(dica->text().contains(n)) << n.toStdString();
+    w->mnuNovoClick();
+    EXPECT_TRUE(dica->isHidden());
+    w->mnuFecharClick();
+    EXPECT_FALSE(dica->isHidden());
+  }
+}
+
+TEST_F(JanelaTest, ActivationRowIsNotRedWithoutADocument) {
+  auto w = CriaComUra();
+  w->DacAtual()->ModificadoEm = 46000.5;
+  w->DacAtual()->AtivadoEm = 46000.0;
+  w->AtualizaDadosTelaDAC();
+  ASSERT_EQ(w->edAtivadoEm->palette().color(QPalette::Text), QColor(Qt::red));
+  w->mnuFecharClick();
+  ASSERT_EQ(w->DacAtual(), nullptr);
+  for (QWidget* c : std::initializer_list<QWidget*>{w->edAtivadoEm, w->edAtivadoPor})
+    EXPECT_NE(c->palette().color(QPalette::Text), QColor(Qt::red));
+  for (const char* rotulo : {"lbAtivadoEm", "lbAtivadoPor"})
+    EXPECT_NE(w->findChild<QLabel*>(QString::fromLatin1(rotulo))->palette().color(QPalette::WindowText),
+              QColor(Qt::red))
+        << rotulo;
+}
+
+}  // namespace

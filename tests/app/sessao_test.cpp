@@ -3,6 +3,8 @@
 // save on the server, activate, disconnect.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -99,6 +101,50 @@ TEST_F(JanelaTest, WholeSessionAgainstTheSimulator) {
   ASSERT_TRUE(EsperaAte([&] { return w->TextoStatus() == QStringLiteral("Desconectado do Ondaris"); }));
   EXPECT_EQ(P().Caixas.size(), caixas);
   EXPECT_TRUE(w->mnuConectar->isEnabled());
+}
+
+TEST_F(JanelaTest, ChatUrasAreNeverActivatedAndANewOneSavedOnTheServerClosesQuietly) {
+  Simulador sim;
+  ASSERT_TRUE(sim.Inicia()) << sim.Erro().toStdString();
+  auto w = Cria();
+  w->Sessao->CfgConexao.Ip = QStringLiteral("127.0.0.1");
+  w->Sessao->CfgConexao.Porta = sim.Porta();
+  w->Sessao->CfgConexao.Usuario = QStringLiteral("admin");
+  w->Sessao->CfgConexao.Senha = QStringLiteral("admin");
+  w->Sessao->Conectar();
+  ASSERT_TRUE(EsperaAte([&] { return w->Sessao->ClientManager->Logged; }));
+  auto* dica = w->ListView1->viewport()->findChild<QLabel*>(QStringLiteral("lbDicaInicial"));
+  ASSERT_NE(dica, nullptr);
+  EXPECT_TRUE(dica->text().contains(QStringLiteral("Arquivo URA > Abrir do servidor")));
+  EXPECT_FALSE(dica->text().contains(QStringLiteral("Conectar")));
+
+  w->mnuNovoClick();
+  ASSERT_TRUE(w->DacAtual()->PermissaoW);
+  const struct {
+    int tipo;
+    bool ativar;
+  } tipos[] = {{0, true}, {1, false}, {2, false}, {0, true}, {1, false}};
+  for (const auto& t : tipos) {
+    w->cbTipoUra->setCurrentIndex(t.tipo);
+    EXPECT_EQ(w->mnuAtivarURA->isEnabled(), t.ativar) << t.tipo;
+  }
+
+  TDAC* dac = w->DacAtual();
+  dac->ListaMenus->Add(std::make_unique<TMenuUra>(dac, QStringLiteral("Inicio")));
+  w->AtualizaListaMenus();
+  w->cbMenuInicial->setCurrentIndex(0);
+  w->edNomeDAC->setText(QStringLiteral("conversa"));
+  EXPECT_FALSE(w->mnuAtivarURA->isEnabled());
+  w->mnuSalvarNoServidorClick();
+  ASSERT_TRUE(EsperaAte([&] { return P().Textos().contains(QStringLiteral("Arquivo salvo com sucesso.")); }));
+  // The server's header of the saved file arrives last.
+  ASSERT_TRUE(EsperaAte([&] { return !w->DacAtual()->Novo; }));
+  EXPECT_FALSE(w->DacAlterado());
+  EXPECT_FALSE(w->mnuAtivarURA->isEnabled());
+  const size_t caixas = P().Caixas.size();
+  w->mnuFecharClick();
+  EXPECT_EQ(w->DacAtual(), nullptr);
+  EXPECT_EQ(P().Caixas.size(), caixas);
 }
 
 }  // namespace

@@ -38,6 +38,62 @@ TEST_F(ShellTest, SettingsWriteDecimalAndOneZeroAndUnreadableValuesGiveTheDefaul
   EXPECT_EQ(TConfiguracao(QStringLiteral("OutraSecao")).LeInteiro(QStringLiteral("Width"), 12), 12);
 }
 
+TEST_F(ShellTest, SettingsKeepOtherSectionsAndValuesExactlyAsTyped) {
+  const QString arquivo = Ambiente().ArquivoConfiguracao();
+  const QByteArray outra = "[Outra]\nSenha=a,b;c\"\xC3\xA9 x \nIP=a, b\n";
+  ASSERT_TRUE(GravaArquivo(arquivo, outra));
+  {
+    TConfiguracao tela(QStringLiteral("TelaPrincipal"));
+    tela.GravaInteiro(QStringLiteral("Height"), 600);
+    // Another user of the file sees the write before it reaches the disk.
+    EXPECT_EQ(TConfiguracao(QStringLiteral("TelaPrincipal")).LeInteiro(QStringLiteral("Height"), 0), 600);
+    EXPECT_EQ(LeArquivo(arquivo), outra);
+  }
+  EXPECT_EQ(LeArquivo(arquivo), outra + "\n[TelaPrincipal]\nHeight=600\n");
+  {
+    const TConfiguracao lida(QStringLiteral("Outra"));
+    EXPECT_EQ(lida.LeTexto(QStringLiteral("Senha")), QStringLiteral("a,b;c\"é x "));
+    EXPECT_EQ(lida.LeTexto(QStringLiteral("IP")), QStringLiteral("a, b"));
+  }
+
+  for (const QString& valor : {QStringLiteral("x=\\y;z, \"w\" "), QStringLiteral("ção ✓")}) {
+    TConfiguracao(QStringLiteral("Conexao")).GravaTexto(QStringLiteral("Senha"), valor);
+    EXPECT_EQ(TConfiguracao(QStringLiteral("Conexao")).LeTexto(QStringLiteral("Senha")), valor);
+    EXPECT_TRUE(QString::fromUtf8(LeArquivo(arquivo)).contains(QStringLiteral("\nSenha=") + valor + u'\n'));
+  }
+}
+
+TEST_F(ShellTest, StoredPlaceOfAWindowWiderThanTall) {
+  P().Tela = QSize(1000, 800);
+  struct Caso {
+    const char* nome;
+    QByteArray ini;
+    QSize tamanho;
+    QPoint pos;
+    bool maximizada;
+  } casos[] = {
+      {"centrada", "", QSize(300, 200), QPoint(350, 300), false},
+      {"tamanho guardado", "Width=640\nHeight=480\n", QSize(640, 480), QPoint(180, 160), false},
+      {"estado 1 e normal", "WindowState=1\nWidth=640\nHeight=480\nTop=10\nLeft=20\n", QSize(640, 480), QPoint(20, 10),
+       false},
+      {"alem da tela", "Top=5000\nLeft=5000\n", QSize(300, 200), QPoint(1000 - 300, 800 - 200), false},
+      {"negativos", "Top=-5\nLeft=-7\n", QSize(300, 200), QPoint(0, 0), false},
+      {"maximizada", "WindowState=2\nWidth=640\nHeight=480\n", QSize(300, 200), QPoint(0, 0), true},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nome);
+    ASSERT_TRUE(GravaArquivo(Ambiente().ArquivoConfiguracao(), "[Tela]\n" + c.ini));
+    QWidget janela;
+    janela.resize(300, 200);
+    LePosicao(&janela, TConfiguracao(QStringLiteral("Tela")), TModoPosicao::Estado);
+    EXPECT_EQ(bool(janela.windowState() & Qt::WindowMaximized), c.maximizada);
+    EXPECT_EQ(janela.size(), c.tamanho);
+    if (!c.maximizada) {
+      EXPECT_EQ(janela.pos(), c.pos);
+    }
+  }
+}
+
 TEST_F(ShellTest, PlacementCorrectsOffScreenValues) {
   P().Tela = QSize(1000, 800);
   struct Caso {
@@ -98,6 +154,12 @@ TEST_F(ShellTest, FoldersFallBackInOrderAndLocalModeUsesTheWorkingFolder) {
   EXPECT_EQ(a.ArquivoConfiguracao(), base + QStringLiteral("/appdata/RORIROSonarea/Talvora.ini"));
   EXPECT_EQ(a.PastaTemporaria, QStringLiteral("/t1"));
   EXPECT_EQ(LeInformacoesUsuario(true, QStringLiteral("/prog")).PastaUsuario, QStringLiteral("/prog"));
+
+  // Only LOCALAPPDATA names a folder.
+  P().Ambiente = {{QStringLiteral("LOCALAPPDATA"), base + QStringLiteral("/local")}};
+  a = LeInformacoesUsuario(false, QStringLiteral("/prog"));
+  EXPECT_EQ(a.PastaConfiguracao, base + QStringLiteral("/local/Talvora"));
+  EXPECT_TRUE(QDir(a.PastaConfiguracao).exists());
 
   P().Ambiente.clear();
   P().Login.clear();

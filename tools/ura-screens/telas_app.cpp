@@ -72,6 +72,12 @@ std::unique_ptr<TDAC> Cabecalho(const QString& Arquivo, const QString& Nome, con
 const bool registradas[] = {
     RegistraTela(QStringLiteral("frmMain"), [] { return std::unique_ptr<QWidget>(Principal(false)); }),
     RegistraTela(QStringLiteral("frmMainLocal"), [] { return std::unique_ptr<QWidget>(Principal(true)); }),
+    // The first start: no document yet, the hint over the empty list.
+    RegistraTela(QStringLiteral("frmMainInicio"),
+                 [] {
+                   DefinePastas(false);
+                   return std::unique_ptr<QWidget>(std::make_unique<TfrmMain>());
+                 }),
     RegistraTela(QStringLiteral("frmConectar"),
                  [] {
                    DefinePastas(false);
