@@ -1,6 +1,7 @@
 #include "simulacao.h"
 
 #include <QJsonArray>
+#include <QSet>
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -572,6 +573,54 @@ TSimulacao::TSimulacao(const TDAC& Dac) : FDac(Dac) {
 int TSimulacao::IndiceMenu(const QString& Nome) const { return Nome.isEmpty() ? -1 : FIndice.value(Nome, -1); }
 
 TResultadoSimulacao TSimulacao::Executa(const TCenario& Cenario) const { return TChamada(FDac, *this, Cenario).Roda(); }
+
+// ---- Variables of a document ------------------------------------------------------
+
+QStringList VariaveisDoDocumento(const TDAC& Dac) {
+  QSet<QString> nomes;
+  auto referencias = [&nomes](const QString& Texto) {
+    for (qsizetype i = Texto.indexOf(u"${"); i >= 0; i = Texto.indexOf(u"${", i + 2)) {
+      const qsizetype fim = Texto.indexOf(u'}', i + 2);
+      if (fim < 0) break;
+      nomes.insert(Texto.mid(i + 2, fim - i - 2));
+    }
+  };
+  auto mensagem = [&](const TMUMensagem& M) {
+    for (int i = 0; i < M.ArquivosCount(); ++i) {
+      const QString a = M.GetArquivo(i, true);
+      if (a.size() > 2 && a.startsWith(u'{') && a.endsWith(u'}')) nomes.insert(a.mid(1, a.size() - 2));
+    }
+    for (int i = 0; i < M.MensagensChatCount(); ++i) referencias(M.GetMensagemChat(i, QString()));
+  };
+  auto acoes = [&](const TMUListaAcao& L) {
+    for (const auto& a : L.Items()) {
+      referencias(a->GetValor());
+      if (a->Tipo == u"SETVAR" || a->Tipo == u"COMANDO" || a->Tipo == u"MENSAGEM")
+        nomes.insert(NomeVariavel(a->Variavel));
+    }
+  };
+  for (const auto& m : Dac.ListaMenus->Items()) {
+    for (const auto& c : m->ListaCondicoes->Items()) {
+      for (const auto& cv : c->ListaCondicaoVar->Items()) nomes.insert(NomeVariavel(cv->Variavel));
+      mensagem(*c->Mensagem);
+      acoes(*c->ListaAcao);
+    }
+    mensagem(*m->MensagemMenu);
+    for (const auto& o : m->ListaOpcoes->Items()) {
+      mensagem(*o->Mensagem);
+      acoes(*o->ListaAcao);
+    }
+    for (const auto* s : {m->OpcaoInvalida->Mensagem.get(), m->OpcaoTimeout->Mensagem.get(), m->Final->Mensagem.get()})
+      mensagem(*s);
+    for (const auto* l :
+         {m->OpcaoInvalida->ListaAcao.get(), m->OpcaoTimeout->ListaAcao.get(), m->Final->ListaAcao.get()})
+      acoes(*l);
+  }
+  nomes.remove(QString());
+  QStringList lista(nomes.cbegin(), nomes.cend());
+  lista.sort(Qt::CaseInsensitive);
+  return lista;
+}
 
 // ---- Loops that need no answer ------------------------------------------------------
 

@@ -111,6 +111,11 @@ class TSimulacao {
   QHash<QString, int> FIndice;
 };
 
+// The variable names a document uses: compared in conditions, set by actions,
+// referenced as '${x}' in values and texts or '{X}' in audio entries; sorted,
+// each once.
+QStringList VariaveisDoDocumento(const TDAC& Dac);
+
 // A path of sections that, once entered, runs for ever without awaiting an
 // answer whatever the date, holidays and variables (found with the
 // simulator's own rules; a loop that only some conditions close is not one).

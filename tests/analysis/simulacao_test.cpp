@@ -184,6 +184,14 @@ TEST(SimulacaoTest, LoopsThatNeedNoAnswerAreFoundWithoutRunning) {
   EXPECT_TRUE(LacosSemEntrada(*LeURA(Exemplo(QStringLiteral("atendimento-voz.xml")))).empty());
 }
 
+TEST(SimulacaoTest, VariablesADocumentUses) {
+  TInfoAuxiliarLimpa limpa;
+  EXPECT_EQ(VariaveisDoDocumento(*LeURA(Exemplo(QStringLiteral("atendimento-voz.xml")))),
+            (QStringList{"CALLERID", "consumo", "periodo", "saudacao", "servico"}));
+  EXPECT_EQ(VariaveisDoDocumento(*LeURA(Cenarios(QStringLiteral("acoes.xml")))),
+            (QStringList{"CALLERID", "conta", "fila", "lista", "ret", "vazia", "x"}));
+}
+
 // Any document and answers: the call ends, within the bound, the same way
 // twice, and what it reports is consistent.
 TEST(SimulacaoTest, RandomDocumentsAlwaysEndWithinTheBound) {
