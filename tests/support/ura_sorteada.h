@@ -46,6 +46,7 @@ struct TFormaURA {
   int Opcoes = 4;
   int Acoes = 3;
   bool Exato = false;
+  const char* TipoUra = nullptr;  // "", "chat", "chattdd"; null: drawn
 };
 
 namespace ura_sorteada {
@@ -135,7 +136,7 @@ inline std::unique_ptr<TMUCondicao> Condicao(TSorteio& S, TDAC* Dac, int Menus, 
 // Fills an empty document: voice or chat, menus "M0"... with "M0" initial.
 inline void SorteiaURA(TSorteio& S, TDAC& Dac, const TFormaURA& F = {}) {
   using namespace ura_sorteada;
-  Dac.TipoUra = S.Um({"", "", "chat", "chattdd"});
+  Dac.TipoUra = F.TipoUra ? QString::fromLatin1(F.TipoUra) : S.Um({"", "", "chat", "chattdd"});
   const bool chat = Dac.UraChat();
   const int menus = F.Exato ? F.Menus : S.Entre(1, F.Menus);
   Dac.MenuInicial = S.Moeda(20) ? QStringLiteral("Nenhum") : NomeMenu(0);
