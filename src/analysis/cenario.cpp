@@ -59,7 +59,8 @@ class TLeitor {
 
   bool Le(const QJsonObject& O, TCenario& C) {
     for (const QString& chave : O.keys())
-      if (!QStringList{"nome", "quando", "feriado", "variaveis", "entradas", "limite", "espera"}.contains(chave))
+      if (!QStringList{"nome", "quando", "feriado", "variaveis", "entradas", "limite", "servicoLocal", "espera"}
+               .contains(chave))
         return Falha(QStringLiteral("membro desconhecido ") + Aspas(chave));
     if (!O.value(QStringLiteral("nome")).isString() || O.value(QStringLiteral("nome")).toString().isEmpty())
       return Falha(QStringLiteral("\"nome\" deve ser um texto não vazio"));
@@ -68,10 +69,11 @@ class TLeitor {
       C.Quando = LeDataHoraCenario(O.value(QStringLiteral("quando")).toString());
       if (!C.Quando.isValid()) return Falha(QStringLiteral("\"quando\" deve ser \"dd/mm/aaaa hh:mm\""));
     }
-    if (O.contains(QStringLiteral("feriado"))) {
-      if (!O.value(QStringLiteral("feriado")).isBool())
-        return Falha(QStringLiteral("\"feriado\" deve ser true ou false"));
-      C.Feriado = O.value(QStringLiteral("feriado")).toBool();
+    for (const auto& [nome, campo] : {std::pair{"feriado", &C.Feriado}, std::pair{"servicoLocal", &C.ServicoLocal}}) {
+      const QJsonValue v = O.value(QString::fromLatin1(nome));
+      if (v.isUndefined()) continue;
+      if (!v.isBool()) return Falha(Aspas(QString::fromLatin1(nome)) + QStringLiteral(" deve ser true ou false"));
+      *campo = v.toBool();
     }
     if (O.contains(QStringLiteral("variaveis"))) {
       if (!O.value(QStringLiteral("variaveis")).isObject())
@@ -156,6 +158,7 @@ QJsonObject TCenario::ParaJson() const {
   for (const auto& e : Entradas) entradas.append(e ? QJsonValue(*e) : QJsonValue());
   o.insert(QStringLiteral("entradas"), entradas);
   if (LimitePassos != kLimitePassosPadrao) o.insert(QStringLiteral("limite"), LimitePassos);
+  if (ServicoLocal) o.insert(QStringLiteral("servicoLocal"), true);
   QJsonObject espera;
   if (Espera.Fim) espera.insert(QStringLiteral("fim"), *Espera.Fim);
   if (Espera.Codigo) espera.insert(QStringLiteral("codigo"), *Espera.Codigo);

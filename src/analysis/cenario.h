@@ -11,7 +11,7 @@
 //                "menus": ["Inicio", "Principal"], "mensagens": ["menu_principal"]}}]
 //
 // "quando" ("dd/mm/aaaa hh:mm"), "feriado", "variaveis", "entradas", "limite"
-// (the step bound) and every member of "espera" are optional.
+// (the step bound), "servicoLocal" and every member of "espera" are optional.
 #include <QByteArray>
 #include <QDateTime>
 #include <QJsonObject>
@@ -42,6 +42,9 @@ struct TCenario {
   // keypad): when they choose nothing yet, the call awaits more keys.
   bool UltimaIncompleta = false;
   int LimitePassos = kLimitePassosPadrao;
+  // Played on a document of the local service ("servicoLocal"), whose action
+  // descriptions differ: whoever runs the scenario sets the document's RORIRO.
+  bool ServicoLocal = false;
   TEsperaCenario Espera;
 
   QJsonObject ParaJson() const;

@@ -170,6 +170,7 @@ TCenario TfrmTestarUra::Cenario() const {
       c.Variaveis.insert(nome->text().trimmed(), valor ? valor->text() : QString());
   }
   c.Entradas = FRespostas;
+  if (const TDAC* dac = FDocumento ? FDocumento() : nullptr) c.ServicoLocal = dac->RORIRO;
   c.Nome = ui->edNomeCenario->text().trimmed();
   if (c.Nome.isEmpty()) {
     QStringList respostas;
@@ -313,7 +314,14 @@ void TfrmTestarUra::MostraEntrada(const TDAC* Dac) {
 
 // The answers of a chat list menu as buttons, while the call awaits one.
 void TfrmTestarUra::MostraRespostasLista(const TDAC* Dac) {
-  qDeleteAll(ui->pnRespostasLista->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly));
+  // The button clicked may be one of them: it goes once its signal is over.
+  for (const QPointer<QPushButton>& b : FBotoesLista)
+    if (b) {
+      ui->pnRespostasLista->layout()->removeWidget(b);
+      b->hide();
+      b->deleteLater();
+    }
+  FBotoesLista.clear();
   const TMenuUra* menu = Dac->ListaMenus->GetItem(FResultado.Fim.IndiceMenu);
   const bool mostra = FChat && Aguarda(FResultado) && !FResultado.AguardaMaisTeclas && menu &&
                       Dac->TipoUra != u"chattdd" && !menu->GetTipoMenuOpcoesWA().isEmpty() &&
@@ -328,6 +336,7 @@ void TfrmTestarUra::MostraRespostasLista(const TDAC* Dac) {
     const QString resposta = item->Resposta;
     connect(b, &QPushButton::clicked, this, [this, resposta] { EnviaTexto(resposta); });
     ui->pnRespostasLista->layout()->addWidget(b);
+    FBotoesLista.emplace_back(b);
   }
 }
 

@@ -7,6 +7,7 @@
 // as a test scenario. It follows the document: after a change the same
 // answers run again; it never keeps a pointer into the document.
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "simulacao.h"
 
 class QListWidgetItem;
+class QPushButton;
 class TDAC;
 
 namespace Ui {
@@ -93,6 +95,7 @@ class TfrmTestarUra : public QDialog {
   TResultadoSimulacao FResultado;
   bool FChat = false;
   bool FPreenchendo = false;
+  std::vector<QPointer<QPushButton>> FBotoesLista;  // the answers of a chat list menu
   // Audio: the queue of files, the device and when the file playing ends.
   QStringList FFila;
   std::unique_ptr<IDispositivoAudio> FDispositivo;

@@ -120,6 +120,7 @@ TEST(SimulacaoTest, ScenariosAreAppendedToTheirFile) {
   c.Variaveis = {{QStringLiteral("x"), QStringLiteral("1")}};
   c.Entradas = {QStringLiteral("12"), std::nullopt};
   c.LimitePassos = 50;
+  c.ServicoLocal = true;
   c.Espera.Fim = QStringLiteral("fim");
   c.Espera.Codigo = QString();
   c.Espera.Menus = {QStringLiteral("A")};

@@ -188,6 +188,7 @@ TEST_F(TestarUraTest, SavedScenariosRepeatTheCall) {
   ASSERT_TRUE(j->SalvaCenario());
   EXPECT_FALSE(j->SalvaCenario());  // cancelled
   Filho<QLineEdit>(*j, "edNomeCenario")->setText(QStringLiteral("Segundo"));
+  dac->RORIRO = true;  // the local service's descriptions: the scenario says so
   P().Arquivos = {arquivo + QStringLiteral(".json")};
   ASSERT_TRUE(j->SalvaCenario());
   EXPECT_EQ(P().Caixas.back().Tipo, TTipoMensagem::Informacao);
@@ -198,6 +199,9 @@ TEST_F(TestarUraTest, SavedScenariosRepeatTheCall) {
   ASSERT_EQ(lidos.size(), 2u);
   EXPECT_EQ(lidos[0].Nome, u"Chamada de 09/12/2026 10:00: 3, *");
   EXPECT_EQ(lidos[1].Nome, u"Segundo");
+  EXPECT_FALSE(lidos[0].ServicoLocal);
+  EXPECT_TRUE(lidos[1].ServicoLocal);
+  dac->RORIRO = false;
   EXPECT_EQ(*lidos[0].Espera.Fim, j->Resultado().Fim.Texto);
   // The saved call passes against the document, and fails once it changes.
   const TSimulacao sim(*dac);

@@ -100,14 +100,17 @@ TEST(SimulacaoToolTest, TestRunsEveryScenarioAndFailsWhenOneFails) {
   QTemporaryDir pasta;
   const QString arquivo = GravaArquivo(pasta, QStringLiteral("c.json"), R"([
     {"nome": "passa", "quando": "09/12/2026 10:00", "entradas": ["1"], "espera": {"codigo": "DISCAF"}},
-    {"nome": "falha", "quando": "09/12/2026 10:00", "entradas": ["2"], "espera": {"fim": "fila: 99"}}])");
+    {"nome": "falha", "quando": "09/12/2026 10:00", "entradas": ["2"], "espera": {"fim": "fila: 99"}},
+    {"nome": "local", "servicoLocal": true, "quando": "09/12/2026 10:00", "entradas": ["1"],
+     "espera": {"fim": "Principal: Transfere para: 10 [acao]"}}])");
   const ResultadoTool r = RodaTool({QStringLiteral("test"), kVoz, arquivo});
   EXPECT_EQ(r.Codigo, 1);
-  ASSERT_EQ(r.Linhas().size(), 3);
+  ASSERT_EQ(r.Linhas().size(), 4);
   EXPECT_EQ(r.Linhas()[0], u"ok passa");
   EXPECT_TRUE(r.Linhas()[1].startsWith(QStringLiteral("FALHOU falha: o fim não contém \"fila: 99\"")))
       << r.Linhas()[1].toStdString();
-  EXPECT_EQ(r.Linhas()[2], u"1 passed, 1 failed");
+  EXPECT_EQ(r.Linhas()[2], u"ok local");  // described as the local service does
+  EXPECT_EQ(r.Linhas()[3], u"2 passed, 1 failed");
 }
 
 TEST(SimulacaoToolTest, ExitCodes) {

@@ -20,7 +20,9 @@ const QString kOpcaoJson = QStringLiteral("--json");
 const QString kOpcaoServicoLocal = QStringLiteral("--local-service");
 
 const OpcaoComando kServicoLocal{kOpcaoServicoLocal, QString(),
-                                 QStringLiteral("Lê o arquivo como documento do serviço local (RORIRO)")};
+                                 QStringLiteral("Lê o arquivo como documento do serviço local (RORIRO); no test, "
+                                                "vale para todos os cenários, além dos marcados com "
+                                                "\"servicoLocal\"")};
 
 void CarregaDocumento(const Argumentos& A, TDAC& Dac) {
   Dac.RORIRO = A.Tem(kOpcaoServicoLocal);
@@ -77,7 +79,9 @@ int ExecutaTest(const Argumentos& A) {
   const TSimulacao sim(dac);
   QStringList linhas;
   int falhas = 0;
+  const bool servicoLocal = dac.RORIRO;
   for (const TCenario& c : cenarios) {
+    dac.RORIRO = servicoLocal || c.ServicoLocal;  // descriptions follow it as the call runs
     const QStringList problemas = c.Confere(sim.Executa(c));
     falhas += !problemas.isEmpty();
     linhas << (problemas.isEmpty()
