@@ -96,7 +96,7 @@ QString NomeVariavel(const QString& Nome) {
 }
 
 // A description for every action, also where the model has none.
-QString DescricaoAcao(const TMUAcao& A) {
+QString DescreveAcao(const TMUAcao& A) {
   const QString d = A.GetStrAcao();
   if (!d.isEmpty()) return d;
   if (A.Tipo.isEmpty()) return QStringLiteral("Ação sem tipo");
@@ -150,6 +150,7 @@ class TChamada {
     FMomento.Variavel = [this](const QString& Nome) { return FVars.value(NomeVariavel(Nome)); };
     for (auto it = FC.Variaveis.cbegin(); it != FC.Variaveis.cend(); ++it) FVars.insert(NomeVariavel(it.key()), *it);
     FLimite = std::max(FC.LimitePassos, 1);
+    FR.Passos.reserve(size_t(std::min(FLimite, 64)));
     try {
       Corre();
     } catch (const TLimite&) {
@@ -246,7 +247,7 @@ class TChamada {
       FSecao = QStringLiteral("Início, condição ") + QString::number(i + 1);
       QString motivo;
       const bool vale = c.Atende(FMomento, &motivo);
-      const QString desc = c.GetStrCondicao();
+      const QString desc = FSim.DescricaoCondicao(c);
       Passo(TTipoPasso::Condicao, QStringLiteral("Condição ") + QString::number(i + 1) +
                                       (desc.isEmpty() ? QString() : QStringLiteral(" (") + desc + u')') +
                                       (vale ? QStringLiteral(": vale") : QStringLiteral(": não vale")) +
@@ -352,7 +353,7 @@ class TChamada {
       const TMUAcao& a = *Lista.GetItem(i);
       const QString bruto = a.GetValor();
       const QString valor = Resolve(bruto);
-      QString texto = DescricaoAcao(a);
+      QString texto = FSim.DescricaoAcao(a);
       if (valor != bruto) texto += kSeta + valor;
       if (a.Tipo == u"COMANDO") texto += QStringLiteral(" (não executado na simulação)");
       if (a.Tipo == u"DISCAS") texto += QStringLiteral(" (o contexto não é executado na simulação; a chamada segue)");
@@ -366,7 +367,7 @@ class TChamada {
       if (a.Tipo == u"VAIPARA")
         return Termina(MotivoFim::MenuInexistente,
                        QStringLiteral("O menu \"") + a.ValorMenu + QStringLiteral("\" não existe"), &a, a.ValorMenu);
-      return Termina(MotivoFim::Acao, DescricaoAcao(a), &a, a.Tipo == u"DISCAOP" ? FDigitado : valor,
+      return Termina(MotivoFim::Acao, FSim.DescricaoAcao(a), &a, a.Tipo == u"DISCAOP" ? FDigitado : valor,
                      a.Tipo == u"DISCAOP" || valor != bruto);
     }
     return TDestino{};
@@ -571,6 +572,19 @@ TSimulacao::TSimulacao(const TDAC& Dac) : FDac(Dac) {
 }
 
 int TSimulacao::IndiceMenu(const QString& Nome) const { return Nome.isEmpty() ? -1 : FIndice.value(Nome, -1); }
+
+QString TSimulacao::DescricaoAcao(const TMUAcao& A) const {
+  QHash<const TMUAcao*, QString>& cache = FAcoes[FDac.RORIRO ? 1 : 0];
+  auto it = cache.constFind(&A);
+  if (it == cache.cend()) it = cache.insert(&A, DescreveAcao(A));
+  return *it;
+}
+
+QString TSimulacao::DescricaoCondicao(const TMUCondicao& C) const {
+  auto it = FCondicoes.constFind(&C);
+  if (it == FCondicoes.cend()) it = FCondicoes.insert(&C, C.GetStrCondicao());
+  return *it;
+}
 
 TResultadoSimulacao TSimulacao::Executa(const TCenario& Cenario) const { return TChamada(FDac, *this, Cenario).Roda(); }
 

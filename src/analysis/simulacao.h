@@ -15,7 +15,8 @@
 // GetStrAcao). Where the model leaves the run-time meaning open, the choices
 // are written in docs/simulacao.md and kept in simulacao.cpp, under "Rules".
 // A run is deterministic: the same document and scenario give the same steps.
-// The document is only read, and must outlive the TSimulacao.
+// The document is only read; it must outlive the TSimulacao and not change
+// while it is used (make a new one after a change).
 #include <QHash>
 #include <QJsonObject>
 #include <QString>
@@ -23,6 +24,8 @@
 #include <vector>
 
 class TDAC;
+class TMUAcao;
+class TMUCondicao;
 struct TCenario;
 
 // The sections of a menu in the order a call runs them.
@@ -105,10 +108,16 @@ class TSimulacao {
 
   // Index of the first menu of that name; -1 for an empty or unknown name.
   int IndiceMenu(const QString& Nome) const;
+  // The descriptions of a condition and of an action (for either value of
+  // the document's RORIRO), kept from the first time they are asked for.
+  QString DescricaoCondicao(const TMUCondicao& C) const;
+  QString DescricaoAcao(const TMUAcao& A) const;
 
  private:
   const TDAC& FDac;
   QHash<QString, int> FIndice;
+  mutable QHash<const TMUCondicao*, QString> FCondicoes;
+  mutable QHash<const TMUAcao*, QString> FAcoes[2];
 };
 
 // The variable names a document uses: compared in conditions, set by actions,

@@ -29,9 +29,15 @@ qint64 ValorDataDoDia(const QDate& D, int Tipo) {
 
 int MinutoDoDia(const QTime& T) { return T.hour() * 100 + T.minute(); }
 
+// "dd/mm/aaaa" and "hh:mm" (the calendar's own formatting is far slower).
+QString Digitos(int Valor, int Quantos) { return QString::number(Valor).rightJustified(Quantos, u'0'); }
+QString TextoData(const QDate& D) {
+  return Digitos(D.day(), 2) + u'/' + Digitos(D.month(), 2) + u'/' + Digitos(D.year(), 4);
+}
+QString TextoHora(const QTime& T) { return Digitos(T.hour(), 2) + u':' + Digitos(T.minute(), 2); }
+
 QString TextoMomento(const TMomentoChamada& M) {
-  return TMUCondicao::NomeDiaSemana(M.Data.dayOfWeek()) + u' ' + M.Data.toString(QStringLiteral("dd/MM/yyyy")) + u' ' +
-         M.Hora.toString(QStringLiteral("HH:mm"));
+  return TMUCondicao::NomeDiaSemana(M.Data.dayOfWeek()) + u' ' + TextoData(M.Data) + u' ' + TextoHora(M.Hora);
 }
 
 }  // namespace
@@ -94,7 +100,6 @@ bool TMUCondicao::Atende(const TMomentoChamada& M, QString* Motivo) const {
   const qint64 hoje = ValorDataDoDia(M.Data, tipo);
   const qint64 ini = GetValorDataInicial(), fim = GetValorDataFinal();
   const int agora = MinutoDoDia(M.Hora);
-  const QString data = QStringLiteral("data ") + M.Data.toString(QStringLiteral("dd/MM/yyyy"));
 
   if (UsaPeriodo()) {
     // The date range (or the one day) from the period's start time to its
@@ -117,7 +122,7 @@ bool TMUCondicao::Atende(const TMomentoChamada& M, QString* Motivo) const {
         ok = hoje >= ini || hoje <= fim;
       else
         ok = hoje >= ini && hoje <= fim;
-      if (!ok) return falha(data);
+      if (!ok) return falha(QStringLiteral("data ") + TextoData(M.Data));
     }
     bool algumDia = false;
     for (int d = 1; d <= 7; ++d) algumDia = algumDia || DiaSemanaIsSet(d);
@@ -140,7 +145,7 @@ bool TMUCondicao::Atende(const TMomentoChamada& M, QString* Motivo) const {
         ok = agora >= hi && agora < hf;
       else  // over midnight
         ok = agora >= hi || agora < hf;
-      if (!ok) return falha(QStringLiteral("hora ") + M.Hora.toString(QStringLiteral("HH:mm")));
+      if (!ok) return falha(QStringLiteral("hora ") + TextoHora(M.Hora));
     }
   }
   if (Motivo) *Motivo = TextoMomento(M) + (M.Feriado ? QStringLiteral(", feriado") : QString());
