@@ -14,6 +14,7 @@
 #include "menuura.h"
 #include "opcao.h"
 #include "secoes.h"
+#include "simulacao.h"
 #include "texto.h"
 
 QString VerificaTamanhosOpcaoChat(int Minimo, int Maximo) {
@@ -30,11 +31,7 @@ QString Aspas(const QString& s) { return u'"' + s + u'"'; }
 // The codes that keep the call inside the running sequence of a section; any
 // other code (a jump, a transfer, a hang-up, an empty code) ends it, so the
 // actions after it never run. The action list editor greys them the same way.
-bool SaiDaSequencia(const QString& Tipo) {
-  static const QSet<QString> continuam = {QStringLiteral("COMANDO"), QStringLiteral("SETVAR"), QStringLiteral("DISCAS"),
-                                          QStringLiteral("MENSAGEM"), QStringLiteral("MIDIA")};
-  return !continuam.contains(Tipo) && !Tipo.startsWith(QStringLiteral("FALA"));
-}
+bool SaiDaSequencia(const QString& Tipo) { return !TMUAcao::ContinuaSequencia(Tipo); }
 
 // How many actions of the list run: up to and including the first that leaves.
 int AcoesExecutadas(const TMUListaAcao& Lista) {
@@ -286,6 +283,7 @@ class TVerificador {
 
   std::vector<TAchado> Executa() {
     VerificaDocumento();
+    FLacos = LacosSemEntrada(FDac);
     const auto& menus = FDac.ListaMenus->Items();
     const std::vector<bool> alcancados = Alcancados();
     for (int i = 0; i < int(menus.size()); ++i) {
@@ -387,6 +385,10 @@ class TVerificador {
       Aviso(QString(), "menu-inalcancavel",
             QStringLiteral("Nenhum caminho de ações \"Vai para menu\" leva do menu inicial a este "
                            "menu"));
+    for (const TLacoSemEntrada& l : FLacos)
+      if (l.IndiceMenu == FIndiceMenu)
+        Erro(QString(), "laco-sem-entrada",
+             QStringLiteral("A chamada fica presa num laço sem esperar resposta: ") + l.Caminho);
     const bool inicial = !FDac.MenuInicial.isEmpty() && IndiceMenu(FDac.MenuInicial) == FIndiceMenu;
     if (MenuVazio(m) && inicial)
       Erro(QString(), "menu-inicial-vazio",
@@ -744,6 +746,7 @@ class TVerificador {
   const TMenuUra* FMenu = nullptr;
   int FIndiceMenu = -1;
   std::vector<TAchado> FAchados;
+  std::vector<TLacoSemEntrada> FLacos;
 };
 
 }  // namespace
@@ -784,7 +787,9 @@ const QStringList& CodigosVerificacao() {
                                       QStringLiteral("audio-fora-catalogo"), QStringLiteral("audio-ausente-servidor"),
                                       QStringLiteral("tentativas-zero"),     QStringLiteral("tempo-zero"),
                                       QStringLiteral("data-final-ignorada"), QStringLiteral("hora-ignorada")};
-  static const QStringList todos = codigos + QStringList{QStringLiteral("menu-nome-invalido")};
+  // Loops found with the simulator's rules are errors too (errors come first).
+  static const QStringList todos =
+      QStringList{QStringLiteral("laco-sem-entrada")} + codigos + QStringList{QStringLiteral("menu-nome-invalido")};
   return todos;
 }
 

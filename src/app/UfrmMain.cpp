@@ -23,6 +23,7 @@
 #include "UfrmVerificarUra.h"
 #include "ambiente.h"
 #include "codepage.h"
+#include "comandos_simulacao.h"
 #include "configuracao.h"
 #include "dicainicial.h"
 #include "editores.h"
@@ -194,6 +195,7 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
   if (EhRorIROSonarea()) CarregaListaDeMensagens();
   HabilitaMenus();
   AtualizaDadosTelaDAC();
+  LigaTestarUra(*this);
   if (EhRorIROSonarea() && !Inicio.ArquivoInicial.isEmpty())
     AbrirArquivoRORIroLocal(JuntaCaminho(Ambiente().PastaUsuario, Inicio.ArquivoInicial));
 }

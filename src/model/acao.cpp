@@ -72,6 +72,11 @@ void TMUAcao::CopyFrom(const TMUAcao* ptrAcao) {
   Variavel = ptrAcao->Variavel;
 }
 
+bool TMUAcao::ContinuaSequencia(const QString& Tipo) {
+  return Tipo == u"COMANDO" || Tipo == u"SETVAR" || Tipo == u"DISCAS" || Tipo == u"MENSAGEM" || Tipo == u"MIDIA" ||
+         Tipo.startsWith(u"FALA");
+}
+
 QString TMUAcao::GetStrAcao() const {
   const bool roriro = Roriro(DAC);
   const QString semAcao = QStringLiteral("Sem ação");

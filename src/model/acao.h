@@ -23,6 +23,10 @@ class TMUAcao {
   void SetValor(const QString& Valor);
 
   void CopyFrom(const TMUAcao* ptrAcao);
+  // Codes after which the actions of a section go on running (variables,
+  // commands, messages, media, spoken digits, a context run and back); any
+  // other code, also an empty or unknown one, ends the section's actions.
+  static bool ContinuaSequencia(const QString& Tipo);
   QString GetStrAcao() const;
   QString GetStrAcaoVaiPara() const;
   QString GetStrAcaoMensagem() const;

@@ -247,6 +247,10 @@ QString TMUCondicao::GetStrDiasSemana() const {
                          [](int d) { return QString::fromUtf16(NomesDias[d]); });
 }
 
+QString TMUCondicao::NomeDiaSemana(int Dia) {
+  return Dia >= 1 && Dia <= 7 ? QString::fromUtf16(NomesDias[Dia]) : QString();
+}
+
 int TMUCondicao::GetCondicaoDataInicial() const { return TipoData(DiaIni, MesIni, AnoIni); }
 int TMUCondicao::GetCondicaoDataFinal() const { return TipoData(DiaFim, MesFim, AnoFim); }
 int TMUCondicao::GetValorDataInicial() const { return ValorData(DiaIni, MesIni, AnoIni); }
@@ -274,17 +278,32 @@ QString TMUCondicao::GetStrHorario() const {
   return QStringLiteral("A partir das ") + GetStrHoraIni();
 }
 
+bool TMUCondicao::UsaComparacoes() const {
+  return ListaCondicaoVar && ListaCondicaoVar->Count() > 0 && ListaCondicaoVar->Tipo > 0;
+}
+
+bool TMUCondicao::TemIntervalo() const {
+  const int tipoIni = GetCondicaoDataInicial();
+  if (tipoIni == 0 || GetCondicaoDataFinal() != tipoIni) return false;
+  // Month ranges may wrap over the year end, so any other month counts.
+  if (tipoIni == 4) return MesFim != MesIni;
+  return GetValorDataFinal() > GetValorDataInicial();
+}
+
+bool TMUCondicao::UsaPeriodo() const {
+  const int tipoIni = GetCondicaoDataInicial();
+  return tipoIni >= 1 && tipoIni <= 3 && HoraDefinida(HoraIniPeriodo);
+}
+
 QString TMUCondicao::GetStrCondicao() const {
-  if (ListaCondicaoVar && ListaCondicaoVar->Count() > 0 && ListaCondicaoVar->Tipo > 0)
-    return ListaCondicaoVar->GetStrCondicaoVar();
+  if (UsaComparacoes()) return ListaCondicaoVar->GetStrCondicaoVar();
 
   QString texto;
   bool periodo = false;
   const int tipoIni = GetCondicaoDataInicial();
-  const int tipoFim = GetCondicaoDataFinal();
   const QString ini = GetStrDataIni();
   const QString fim = GetStrDataFim();
-  const bool intervalo = tipoFim == tipoIni && GetValorDataFinal() > GetValorDataInicial();
+  const bool intervalo = TemIntervalo();
 
   switch (tipoIni) {
     case 1:
@@ -304,7 +323,7 @@ QString TMUCondicao::GetStrCondicao() const {
         } else {
           texto = QStringLiteral("Do dia ") + ini + QStringLiteral(" ao dia ") + fim;
         }
-      } else if (HoraDefinida(HoraIniPeriodo)) {
+      } else if (UsaPeriodo()) {
         if (GetValorHoraFimPeriodo() > GetValorHoraIniPeriodo())
           texto = QStringLiteral("No dia ") + ini + QStringLiteral(" das ") + ps + QStringLiteral(" as ") + pe;
         else
@@ -314,8 +333,7 @@ QString TMUCondicao::GetStrCondicao() const {
       break;
     }
     case 4:
-      // Month ranges may wrap over the year end, so any other month counts.
-      if (tipoFim == 4 && MesFim != MesIni)
+      if (intervalo)
         texto =
             QStringLiteral("Do mês ") + QString::number(MesIni) + QStringLiteral(" ao mês ") + QString::number(MesFim);
       else

@@ -1,6 +1,9 @@
 #pragma once
+#include <QDate>
 #include <QString>
+#include <QTime>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "acao.h"
@@ -8,6 +11,16 @@
 #include "mensagem.h"
 
 class TDAC;
+
+// The call a condition is tested against at run time: the moment (which does
+// not move while the call runs), whether the day is a holiday, and the call's
+// variables (an unset variable reads as the empty text).
+struct TMomentoChamada {
+  QDate Data;
+  QTime Hora;
+  bool Feriado = false;
+  std::function<QString(const QString&)> Variavel;
+};
 
 // One comparison of a URA variable with a value.
 class TMUCondicaoVar {
@@ -19,6 +32,9 @@ class TMUCondicaoVar {
   void CopyFrom(const TMUCondicaoVar* ptrCondicaoVar);
   QString GetStrTipo() const;
   QString GetStrCondicaoVar() const;
+  // The comparison with the variable's value: numbers compare as numbers when
+  // both sides are numbers, otherwise as text; an unknown operator never holds.
+  bool Confere(const QString& ValorVariavel) const;
 };
 
 class TMUListaCondicaoVar : public TListaBase<TMUCondicaoVar> {
@@ -28,6 +44,9 @@ class TMUListaCondicaoVar : public TListaBase<TMUCondicaoVar> {
   bool DeleteCondicaoVar(TMUCondicaoVar* Item) { return DestroiItem(Item); }
   QString GetStrCondicaoVar() const;
   void CopyFrom(const TMUListaCondicaoVar* ptrLista);
+  // AND (Tipo 1) or OR (any other positive Tipo) of the comparisons; Motivo
+  // gets the values of the variables compared.
+  bool Confere(const std::function<QString(const QString&)>& Variavel, QString* Motivo = nullptr) const;
 };
 
 // One condition of a menu's first section. Integers use -1 for "not set".
@@ -54,6 +73,8 @@ class TMUCondicao {
   QString GetDiasSemana() const;
   void SetDiasSemana(const QString& Texto);
   QString GetStrDiasSemana() const;
+  // Short name of a weekday, 1 (Monday, "Seg") to 7; empty outside.
+  static QString NomeDiaSemana(int Dia);
 
   // Date kinds (0 to 6) and date values of the start and end dates.
   int GetCondicaoDataInicial() const;
@@ -78,6 +99,18 @@ class TMUCondicao {
 
   QString GetStrHorario() const;
   QString GetStrCondicao() const;
+
+  // Which parts of the condition count, for its description and at run time:
+  // combined comparisons (Tipo > 0) alone; otherwise the dates, and with a
+  // period start time on a day date only the dates and period times.
+  bool UsaComparacoes() const;
+  bool TemIntervalo() const;  // the start and end dates form a range
+  bool UsaPeriodo() const;
+  // Whether the condition holds for the call; Motivo gets the call's facts
+  // that decided (the first part that failed, or what matched).
+  bool Atende(const TMomentoChamada& Momento, QString* Motivo = nullptr) const;
+  // No part restricts the condition: it holds in every call.
+  bool SempreAtende() const;
   QString GetStrMensagem() const;
   QString GetStrAcao() const;
 

@@ -90,3 +90,6 @@ int ExecutaActivate(const Argumentos& A);
 
 // wav-check (comandos_wav.cpp).
 Comando ComandoWavCheck();
+
+// simulate and test (comandos_simulacao.cpp).
+std::vector<Comando> ComandosSimulacao();
