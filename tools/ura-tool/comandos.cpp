@@ -114,6 +114,7 @@ std::vector<Comando> MontaTabela() {
                                      "descrição.\n"),
                       ExecutaCatalogue});
   t.push_back(ComandoCheck());
+  t.push_back(ComandoDiff());
   t.push_back(Comando{QStringLiteral("list"), QStringLiteral("Lista os arquivos URA do servidor"), QString(), 0, 0,
                       OpcoesServidor({}),
                       QStringLiteral("Uma linha por arquivo, campos separados por \" | \":\n"

@@ -90,3 +90,7 @@ int ExecutaActivate(const Argumentos& A);
 
 // wav-check (comandos_wav.cpp).
 Comando ComandoWavCheck();
+
+// diff (comandos_diferencas.cpp).
+Comando ComandoDiff();
+int ExecutaDiff(const Argumentos& A);
