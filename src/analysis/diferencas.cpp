@@ -457,3 +457,5 @@ QStringList TDiferencas::Linhas() const {
   for (const TDiferenca& d : FLista) linhas << d.GetStrLinha();
   return linhas;
 }
+
+bool MesmoSignificado(const TMenuUra& A, const TMenuUra& B) { return MenusIguais(A, B); }

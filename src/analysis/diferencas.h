@@ -21,6 +21,7 @@
 #include <vector>
 
 class TDAC;
+class TMenuUra;
 
 enum class TTipoDiferenca { Adicionado, Removido, Alterado, Movido };
 
@@ -57,3 +58,6 @@ class TDiferencas {
  private:
   std::vector<TDiferenca> FLista;
 };
+
+// Two menus that TDiferencas would find nothing different in (their names aside).
+bool MesmoSignificado(const TMenuUra& A, const TMenuUra& B);

@@ -23,6 +23,7 @@
 #include "ambiente.h"
 #include "codepage.h"
 #include "configuracao.h"
+#include "edicao.h"
 #include "editores.h"
 #include "erros.h"
 #include "plataforma.h"
@@ -141,6 +142,7 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
   connect(&TimerAtivaSelUra, &QTimer::timeout, this,
           [this] { ExecutaComando(this, [this] { AbreSelecaoServidor(); }); });
   LigaComandos();
+  Edicao = std::make_unique<TEdicaoDocumento>(this);
 
   // Creation steps: version caption, mode and folders (decided before the
   // window by the start-up), settings, catalogue, state, "-A".
@@ -329,7 +331,10 @@ bool TfrmMain::DacAlterado() const {
   return atual != CfgInicialDac;
 }
 
-void TfrmMain::TiraSnapshot() { ConteudoDac(&CfgInicialDac); }
+void TfrmMain::TiraSnapshot() {
+  ConteudoDac(&CfgInicialDac);
+  if (Edicao) Edicao->Salvo();
+}
 
 TContextoEditor TfrmMain::Contexto() {
   TContextoEditor c;
@@ -869,8 +874,7 @@ void TfrmMain::btCriarMenuClick() {
   }
   std::unique_ptr<TMenuUra> novo = CriaMenuNoEditor(this, Contexto(), FDac->ListaMenus.get());
   if (!novo) return;
-  FDac->ListaMenus->Add(std::move(novo));
-  AtualizaListaMenus();
+  Edicao->CriaMenu(std::move(novo));
   ListView1->setCurrentItem(ListView1->topLevelItem(ListView1->topLevelItemCount() - 1));
 }
 
@@ -878,8 +882,7 @@ bool TfrmMain::EditaMenu(int Indice) {
   if (!FDac) return false;
   TMenuUra* menu = FDac->ListaMenus->GetItem(Indice);
   if (!menu) return false;
-  if (!EditaMenuNoEditor(this, Contexto(), FDac->ListaMenus.get(), menu)) return false;
-  AtualizaListaMenus();
+  if (!Edicao->EditaMenu(Indice)) return false;
   ListView1->setCurrentItem(ListView1->topLevelItem(Indice));
   return true;
 }
@@ -918,8 +921,7 @@ void TfrmMain::btRemoverMenuClick() {
     return;
   }
   if (!PerguntaSimNao(this, QStringLiteral("Tem certeza que deseja remover este menu?"), titulo)) return;
-  FDac->ListaMenus->DeleteMenu(menu);
-  AtualizaListaMenus();
+  Edicao->RemoveMenu(linha);
 }
 
 // ---- Report and check ----------------------------------------------------------------

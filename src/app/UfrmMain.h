@@ -25,6 +25,7 @@ class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TfrmConectar;
+class TEdicaoDocumento;
 
 namespace Ui {
 class TfrmMain;
@@ -86,6 +87,8 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   // The session: connections, server information, connection settings,
   // text-to-speech settings and the server's URA list.
   std::unique_ptr<TSessaoServidor> Sessao;
+  // Undo and redo, find, recovery, versions and comparison (edicao.h).
+  std::unique_ptr<TEdicaoDocumento> Edicao;
   TXMLDac XMLDac;
   QStringList CfgInicialDac;  // the content snapshot
   QString StrMensagem;
