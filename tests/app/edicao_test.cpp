@@ -21,6 +21,7 @@
 #include "edicao.h"
 #include "janela.h"
 #include "menuura.h"
+#include "simulador.h"
 
 namespace {
 
@@ -331,6 +332,39 @@ TEST_F(JanelaTest, ComparisonWithAFileGroupsByMenuAndFollowsTheDocument) {
   w->edDescricaoDAC->setText(QStringLiteral("Outra"));
   ASSERT_TRUE(EsperaAte([&] { return c->Diferencas().Count() == 3; }));
   EXPECT_EQ(c->lbResumo->text(), QStringLiteral("3 diferença(s)."));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(JanelaTest, TheServersCopyIsComparedAndASaveThereKeepsWhatItReplaced) {
+  const QByteArray voz = LeArquivo(QStringLiteral(URA_EXAMPLES_DIR "/atendimento-voz.xml"));
+  Simulador sim;
+  ASSERT_TRUE(sim.Grava(QStringLiteral("atendimento-voz.xml"), voz));
+  ASSERT_TRUE(sim.Inicia(
+      {QStringLiteral("--user"), QStringLiteral("ana"), QStringLiteral("--password"), QStringLiteral("s3nha")}))
+      << sim.Erro().toStdString();
+  auto w = Cria();
+  w->Sessao->CfgConexao =
+      TCfgConexao{QStringLiteral("127.0.0.1"), sim.Porta(), QStringLiteral("ana"), QStringLiteral("s3nha"), false};
+  w->Sessao->Conectar();
+  ASSERT_TRUE(EsperaAte([&] { return w->Sessao->DownloadsDoLoginConcluidos(); }));
+  w->Sessao->EscolheUraServidor(QStringLiteral("atendimento-voz.xml"));
+  ASSERT_TRUE(EsperaAte([&] { return w->DacAtual() != nullptr; }));
+  w->edDescricaoDAC->setText(QStringLiteral("Revista"));
+
+  w->Edicao->mnuCompararServidor->trigger();
+  ASSERT_TRUE(EsperaAte([&] { return w->Edicao->JanelaComparacao() != nullptr; }));
+  EXPECT_EQ(w->Edicao->JanelaComparacao()->Diferencas().Linhas(),
+            QStringList{"URA: Descrição: alterado: \"Central de atendimento por telefone\" -> \"Revista\""});
+  EXPECT_EQ(w->DacAtual()->Descricao, QStringLiteral("Revista"));  // the open document stays open
+
+  w->mnuSalvarNoServidorClick();
+  ASSERT_TRUE(EsperaAte([&] { return !w->DacAlterado(); }));
+  const std::vector<TVersaoUra> versoes = w->Edicao->Versoes().Lista(w->DacAtual()->Nome);
+  ASSERT_EQ(versoes.size(), 1u);
+  EXPECT_TRUE(LeArquivo(versoes[0].Arquivo).contains("Descricao=\"Central de atendimento por telefone\""));
 }
 
 }  // namespace
