@@ -1,6 +1,7 @@
 #include "busca.h"
 
 #include <QSet>
+#include <QStringMatcher>
 
 #include "UTKRDACFuncoes.h"
 #include "dac.h"
@@ -42,7 +43,7 @@ bool LinhaDeTexto(const QString& Valor, const QString& Texto) {
 class TLocalizador {
  public:
   TLocalizador(const TDAC& Dac, const QString& Procura, const TMUListaDescricaoMensagem* Catalogo)
-      : FDac(Dac), FProcura(Procura) {
+      : FDac(Dac), FProcura(Procura, Qt::CaseInsensitive) {
     // The catalogue is searched once: which files its matching descriptions name.
     if (Catalogo)
       for (const auto& e : Catalogo->Items()) {
@@ -60,7 +61,7 @@ class TLocalizador {
   }
 
  private:
-  bool Contem(const QString& Texto) const { return Texto.contains(FProcura, Qt::CaseInsensitive); }
+  bool Contem(QStringView Texto) const { return FProcura.indexIn(Texto) >= 0; }
 
   void Adiciona(int Menu, const QString& Secao, const QString& Campo, const QString& Texto) {
     FLugares.push_back(Lugar(FDac, Menu, Secao, Campo, Texto));
@@ -102,21 +103,32 @@ class TLocalizador {
   template <class F>
   void ProcuraMensagem(const TMUMensagem& M, F&& Acha) {
     for (int k = 0; k < M.ArquivosCount(); ++k) {
-      const QString arquivo = M.GetArquivo(k, false);
-      if (Contem(arquivo) || FArquivosDescritos.contains(M.GetArquivo(k, true))) {
+      const QString guardado = M.GetArquivo(k, true);
+      // A variable reference '{X}' reads 'Mensagem(X)'; built in a reused buffer.
+      QStringView mostrado = guardado;
+      if (guardado.size() > 1 && guardado.startsWith(u'{') && guardado.endsWith(u'}')) {
+        FBuffer.resize(0);
+        FBuffer.append(u"Mensagem(").append(QStringView(guardado).mid(1, guardado.size() - 2)).append(u')');
+        mostrado = FBuffer;
+      }
+      if (Contem(mostrado) || FArquivosDescritos.contains(guardado)) {
+        const QString arquivo = mostrado.toString();
         const QString descricao = FCatalogo ? FCatalogo->GetDescricao(arquivo) : QString();
         Acha(QStringLiteral("Mensagem"),
              descricao.isEmpty() ? arquivo : arquivo + QStringLiteral(" (") + descricao + u')');
       }
     }
+    // A chat text is searched as it reads; its stored form (line breaks
+    // escaped) holds every match that stays within a line, so it sifts first.
     for (int k = 0; k < M.MensagensChatCount(); ++k)
-      if (Contem(M.GetMensagemChat(k, QStringLiteral("\n"))))
+      if (Contem(M.GetMensagemChat(k, QString())) && Contem(M.GetMensagemChat(k, QStringLiteral("\n"))))
         Acha(QStringLiteral("Mensagem"), M.GetMensagemChat(k, kSetaLinha));
   }
 
   const TDAC& FDac;
-  const QString FProcura;
+  const QStringMatcher FProcura;
   const TMUListaDescricaoMensagem* FCatalogo = nullptr;
+  QString FBuffer;
   QSet<QString> FArquivosDescritos;
   std::vector<TLugar> FLugares;
 };

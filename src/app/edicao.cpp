@@ -347,9 +347,21 @@ bool TEdicaoDocumento::RestauraVersao(const QString& Arquivo) {
     MostraErro(W, kErroAbrir, QStringLiteral("Versões anteriores"));
     return false;
   }
+  // Only the menus that differ are replaced: the step keeps what it
+  // replaced, and a version close to the document costs little memory.
   auto passo = NovoPasso(QStringLiteral("Restaurar versão"));
-  for (int i = dac->ListaMenus->Count() - 1; i >= 0; --i) passo->MenuRemovido(i, dac->ListaMenus->Delete(i));
-  for (const auto& m : versao->ListaMenus->Items()) passo->MenuInserido(dac->ListaMenus->Add(CopiaMenu(dac, *m)));
+  TListaMenuUra& menus = *dac->ListaMenus;
+  const TListaMenuUra& antigos = *versao->ListaMenus;
+  for (int i = 0; i < std::min(menus.Count(), antigos.Count()); ++i) {
+    TMenuUra* m = menus.GetItem(i);
+    const TMenuUra* v = antigos.GetItem(i);
+    if (m->Nome == v->Nome && MesmoSignificado(*m, *v)) continue;
+    passo->GuardaMenu(i);
+    m->CopyFrom(v);
+  }
+  for (int i = menus.Count() - 1; i >= antigos.Count(); --i) passo->MenuRemovido(i, menus.Delete(i));
+  for (int i = menus.Count(); i < antigos.Count(); ++i)
+    passo->MenuInserido(menus.Add(CopiaMenu(dac, *antigos.GetItem(i))));
   TCabecalhoUra::De(*versao).Aplica(*dac);
   Conclui(std::move(passo));
   W->HabilitaMenus();
