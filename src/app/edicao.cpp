@@ -157,6 +157,7 @@ void TEdicaoDocumento::CriaComandos() {
     for (QAction* a : {mnuLocalizar, mnuOndeUsado, mnuVersoes}) a->setEnabled(documento);
     comparar->setEnabled(documento);
     mnuCompararServidor->setEnabled(documento && W->Sessao->ClientManager->Logged);
+    mnuCompararServidor->setVisible(!W->EhRorIROSonarea());
   };
   connect(W, &TfrmMain::DocumentoAlterado, this, habilita);
   if (arquivo) connect(arquivo, &QMenu::aboutToShow, this, habilita);
@@ -455,7 +456,15 @@ void TEdicaoDocumento::Salvo() {
 // ---- Recovery ----------------------------------------------------------------------
 
 void TEdicaoDocumento::AgendaRecuperacao() {
-  if (!Dac() || FTimerRecuperacao.isActive()) return;
+  if (!Dac()) return;
+  // Undone back to what was saved: nothing left to recover.
+  if (FPilha->isClean()) {
+    FTimerRecuperacao.stop();
+    if (FCopiaGravada) FRecuperacao->Remove();
+    FCopiaGravada = false;
+    return;
+  }
+  if (FTimerRecuperacao.isActive()) return;
   const qint64 intervalo = qint64(IntervaloRecuperacao()) * 1000;
   qint64 espera = std::min(kPrimeiraCopiaMs, intervalo);
   if (FUltimaRecuperacao.isValid()) espera = std::max(espera, intervalo - FUltimaRecuperacao.elapsed());
@@ -518,8 +527,10 @@ void TEdicaoDocumento::AbreProximaRecuperada() {
   sobra.Origem.AplicaEm(*dac);
   const QByteArray original = LeBytes(sobra.Origem.ArquivoLocal);
   W->RecebeDac(std::move(dac));
-  // Changed against where it came from, whose content the next save keeps.
+  // Changed against where it came from, whose content the next save keeps;
+  // no undo leads back to a saved state.
   W->CfgInicialDac.clear();
+  FPilha->resetClean();
   FForcaVersao = true;
   if (!original.isEmpty()) FTextoSalvo = original;
   W->HabilitaMenus();
