@@ -447,7 +447,9 @@ void TEdicaoDocumento::Salvo() {
         !FVersoes.Guarda(dac->Nome, FTextoSalvo, Plataforma().Agora(), Ambiente().NomeUsuario, MaximoVersoes()))
       W->SetStatusBar(QStringLiteral("Não foi possível guardar a versão anterior em ") +
                       FVersoes.PastaDaUra(dac->Nome));
-    FTextoSalvo = TextoAtual();
+    // A local save just wrote the file: its bytes are the new content.
+    const QByteArray gravado = dac->Local && !dac->Servidor ? LeBytes(dac->NomeArquivoLocal) : QByteArray();
+    FTextoSalvo = gravado.isEmpty() ? TextoAtual() : gravado;
   }
   FConteudoSalvo = W->CfgInicialDac;
   FForcaVersao = false;
@@ -473,16 +475,17 @@ void TEdicaoDocumento::AgendaRecuperacao() {
 
 void TEdicaoDocumento::GravaRecuperacao() {
   const TDAC* dac = Dac();
-  if (!dac || !W->DacAlterado()) {
+  // Every change made here is a step: a clean stack is the saved content.
+  if (!dac || FPilha->isClean()) {
     if (FCopiaGravada) FRecuperacao->Remove();
     FCopiaGravada = false;
     return;
   }
-  QStringList linhas;
-  W->XMLDac.DACToXMLStringList(dac, linhas);
   const TCfgConexao& cfg = W->Sessao->CfgConexao;
   const QString servidor = dac->Servidor ? QStringLiteral("%1:%2").arg(cfg.Ip).arg(cfg.Porta) : QString();
-  FRecuperacao->Grava(linhas, TOrigemUra::De(*dac, servidor, Plataforma().Agora()));
+  // A copy here (quick), the writer and the disk on the writing thread.
+  FRecuperacao->Grava(std::shared_ptr<const TDAC>(CopiaDocumento(*dac)),
+                      TOrigemUra::De(*dac, servidor, Plataforma().Agora()));
   FCopiaGravada = true;
   FUltimaRecuperacao.start();
 }

@@ -40,6 +40,19 @@ std::unique_ptr<TMenuUra> CopiaMenu(TDAC* Dac, const TMenuUra& Menu) {
   return copia;
 }
 
+std::unique_ptr<TDAC> CopiaDocumento(const TDAC& Dac) {
+  auto copia = std::make_unique<TDAC>();
+  TCabecalhoUra::De(Dac).Aplica(*copia);
+  copia->VersaoXML = Dac.VersaoXML;
+  copia->RORIRO = Dac.RORIRO;
+  copia->CriadoEm = Dac.CriadoEm;
+  copia->CriadoPor = Dac.CriadoPor;
+  copia->ModificadoEm = Dac.ModificadoEm;
+  copia->ModificadoPor = Dac.ModificadoPor;
+  for (const auto& m : Dac.ListaMenus->Items()) copia->ListaMenus->Add(CopiaMenu(copia.get(), *m));
+  return copia;
+}
+
 TPassoUra::TPassoUra(std::function<TDAC*()> Documento, const QString& Texto, const TCabecalhoUra& Antes)
     : QUndoCommand(Texto), FDocumento(std::move(Documento)), FAntes(Antes), FDepois(Antes) {}
 

@@ -42,6 +42,9 @@ struct TCabecalhoUra {
 
 // A deep copy of Menu bound to Dac.
 std::unique_ptr<TMenuUra> CopiaMenu(TDAC* Dac, const TMenuUra& Menu);
+// A deep copy of everything the writer writes of Dac (header, audit fields,
+// menus), sharing nothing with it: another thread may write it out.
+std::unique_ptr<TDAC> CopiaDocumento(const TDAC& Dac);
 
 class TPassoUra : public QUndoCommand {
  public:

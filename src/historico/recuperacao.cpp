@@ -93,14 +93,28 @@ TRecuperacao::~TRecuperacao() { Espera(); }
 
 QString TRecuperacao::ArquivoXml() const { return QDir(FPasta).filePath(FSessao + QStringLiteral(".xml")); }
 
+namespace {
+// The document first: a copy without its origin still opens as a new URA.
+void GravaCopia(const QString& Xml, const QStringList& Linhas, const QByteArray& Origem) {
+  if (!SalvaLinhas(Linhas, Xml)) return;
+  QSaveFile f(Json(Xml));
+  if (f.open(QIODevice::WriteOnly) && f.write(Origem) == Origem.size()) f.commit();
+}
+}  // namespace
+
 void TRecuperacao::Grava(const QStringList& Linhas, const TOrigemUra& Origem) {
   const QString xml = ArquivoXml();
   const QByteArray json = QJsonDocument(Origem.ParaJson()).toJson();
-  FEscrita.start([xml, Linhas, json] {
-    // The document first: a copy without its origin still opens as a new URA.
-    if (!SalvaLinhas(Linhas, xml)) return;
-    QSaveFile f(Json(xml));
-    if (f.open(QIODevice::WriteOnly) && f.write(json) == json.size()) f.commit();
+  FEscrita.start([xml, Linhas, json] { GravaCopia(xml, Linhas, json); });
+}
+
+void TRecuperacao::Grava(std::shared_ptr<const TDAC> Documento, const TOrigemUra& Origem) {
+  const QString xml = ArquivoXml();
+  const QByteArray json = QJsonDocument(Origem.ParaJson()).toJson();
+  FEscrita.start([xml, Documento, json] {
+    QStringList linhas;
+    TXMLDac().DACToXMLStringList(Documento.get(), linhas);
+    GravaCopia(xml, linhas, json);
   });
 }
 

@@ -60,6 +60,9 @@ class TRecuperacao {
   // Writes the document's lines and origin as this session's copy, on the
   // writing thread, replacing the previous copy whole.
   void Grava(const QStringList& Linhas, const TOrigemUra& Origem);
+  // The same for a document of its own (a copy nothing else touches): the
+  // writer runs on the writing thread too.
+  void Grava(std::shared_ptr<const TDAC> Documento, const TOrigemUra& Origem);
   // Removes this session's copy (after the writes before it).
   void Remove();
   // Waits until every write and removal asked for is done.
