@@ -20,6 +20,7 @@
 #include "UfrmMain.h"
 #include "ambiente.h"
 #include "infoauxiliar.h"
+#include "principal_qt.h"
 
 #ifndef URA_PROGRAMA
 #error "URA_PROGRAMA must name the configurador-ura binary"
@@ -155,10 +156,5 @@ int main(int argc, char** argv) {
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RodaBenchmarksQt(argc, argv);
 }

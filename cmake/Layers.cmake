@@ -9,7 +9,9 @@ set(URA_LAYER_urashell  "uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixm
 set(URA_LAYER_uraaudio   "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 set(URA_LAYER_uraeditors "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
 set(URA_LAYER_urasimulacao "uraaudio;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
-set(URA_LAYER_uraapp     "urasimulacao;uraaudio;uraeditors;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
+# Undo steps, recovery, version history and the comparison and find windows.
+set(URA_LAYER_urahistorico "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
+set(URA_LAYER_uraapp     "urasimulacao;uraaudio;uraeditors;urahistorico;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 
 # ura_subsystem(NAME DEPENDS dep...)
 # Builds the sources and Designer forms (*.ui) of the calling folder into the

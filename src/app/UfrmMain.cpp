@@ -26,6 +26,7 @@
 #include "comandos_simulacao.h"
 #include "configuracao.h"
 #include "dicainicial.h"
+#include "edicao.h"
 #include "editores.h"
 #include "erros.h"
 #include "pastamensagens.h"
@@ -173,6 +174,7 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
   connect(&TimerAtivaSelUra, &QTimer::timeout, this,
           [this] { ExecutaComando(this, [this] { AbreSelecaoServidor(); }); });
   LigaComandos();
+  Edicao = std::make_unique<TEdicaoDocumento>(this);
 
   // Creation steps: version caption, mode and folders (decided before the
   // window by the start-up), settings, catalogue, state, "-A".
@@ -367,7 +369,10 @@ bool TfrmMain::DacAlterado() const {
   return atual != CfgInicialDac;
 }
 
-void TfrmMain::TiraSnapshot() { ConteudoDac(&CfgInicialDac); }
+void TfrmMain::TiraSnapshot() {
+  ConteudoDac(&CfgInicialDac);
+  if (Edicao) Edicao->Salvo();
+}
 
 TContextoEditor TfrmMain::Contexto() {
   TContextoEditor c;
@@ -924,8 +929,7 @@ void TfrmMain::btCriarMenuClick() {
   }
   std::unique_ptr<TMenuUra> novo = CriaMenuNoEditor(this, Contexto(), FDac->ListaMenus.get());
   if (!novo) return;
-  FDac->ListaMenus->Add(std::move(novo));
-  AtualizaListaMenus();
+  Edicao->CriaMenu(std::move(novo));
   ListView1->setCurrentItem(ListView1->topLevelItem(ListView1->topLevelItemCount() - 1));
 }
 
@@ -933,8 +937,7 @@ bool TfrmMain::EditaMenu(int Indice) {
   if (!FDac) return false;
   TMenuUra* menu = FDac->ListaMenus->GetItem(Indice);
   if (!menu) return false;
-  if (!EditaMenuNoEditor(this, Contexto(), FDac->ListaMenus.get(), menu)) return false;
-  AtualizaListaMenus();
+  if (!Edicao->EditaMenu(Indice)) return false;
   ListView1->setCurrentItem(ListView1->topLevelItem(Indice));
   return true;
 }
@@ -973,8 +976,7 @@ void TfrmMain::btRemoverMenuClick() {
     return;
   }
   if (!PerguntaSimNao(this, QStringLiteral("Tem certeza que deseja remover este menu?"), titulo)) return;
-  FDac->ListaMenus->DeleteMenu(menu);
-  AtualizaListaMenus();
+  Edicao->RemoveMenu(linha);
 }
 
 // ---- Report and check ----------------------------------------------------------------

@@ -26,6 +26,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TDicaInicial;
 class TfrmConectar;
+class TEdicaoDocumento;
 
 namespace Ui {
 class TfrmMain;
@@ -87,6 +88,8 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   // The session: connections, server information, connection settings,
   // text-to-speech settings and the server's URA list.
   std::unique_ptr<TSessaoServidor> Sessao;
+  // Undo and redo, find, recovery, versions and comparison (edicao.h).
+  std::unique_ptr<TEdicaoDocumento> Edicao;
   TXMLDac XMLDac;
   QStringList CfgInicialDac;  // the content snapshot
   QString StrMensagem;

@@ -6,6 +6,7 @@
 #include "PlayGraficoArq.h"
 #include "UfrmEditaLista.h"
 #include "UfrmEnviarArquivo.h"
+#include "edicao.h"
 #include "editores.h"
 #include "infoauxiliar.h"
 #include "inicio.h"
@@ -41,6 +42,7 @@ void TerminaJanelasFixas() {
 bool EditaCatalogo(QWidget* Pai, const TContextoEditor& Ctx) {
   TfrmEditarLista dlg(Ctx, Pai);
   dlg.Carrega(MenuUraInfoAuxiliar.ListaDeMensagens);
+  DefineOndeUsadoCatalogo(dlg, Ctx.Dac);
   return ExecutaDialogo(&dlg) == QDialog::Accepted;
 }
 

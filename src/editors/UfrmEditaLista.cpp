@@ -1,5 +1,6 @@
 #include "UfrmEditaLista.h"
 
+#include <QAction>
 #include <QTreeWidget>
 
 #include "configuracao.h"
@@ -37,6 +38,18 @@ void TfrmEditarLista::AdicionaMensagem(TMUDescricaoMensagem* Item) {
 void TfrmEditarLista::Carrega(TMUListaDescricaoMensagem& Lista) {
   FLista = &Lista;
   for (const auto& item : Lista.Items()) AdicionaMensagem(item.get());
+}
+
+void TfrmEditarLista::DefineOndeUsado(std::function<void(const QString& Arquivo)> Mostra) {
+  QTreeWidget* lista = ui->ListViewArquivos;
+  auto* acao = new QAction(QStringLiteral("Onde é usado"), lista);
+  acao->setObjectName(QStringLiteral("mnuOndeUsado"));
+  connect(acao, &QAction::triggered, this, [lista, Mostra = std::move(Mostra)] {
+    const QTreeWidgetItem* linha = lista->currentItem();
+    if (linha && linha->isSelected()) Mostra(linha->text(0));
+  });
+  lista->addAction(acao);
+  lista->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void TfrmEditarLista::SelecionaLinha() {

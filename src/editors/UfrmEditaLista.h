@@ -6,6 +6,7 @@
 // left the list while the dialog was open are skipped; with AdicionaMensagem
 // the entries must outlive the dialog.
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "contexto.h"
@@ -27,6 +28,9 @@ class TfrmEditarLista : public QDialog {
   void AdicionaMensagem(TMUDescricaoMensagem* Item);
   // One row per entry of the catalogue, in order.
   void Carrega(TMUListaDescricaoMensagem& Lista);
+  // Offers "Onde é usado" in the list's context menu: Mostra gets the
+  // selected row's file name.
+  void DefineOndeUsado(std::function<void(const QString& Arquivo)> Mostra);
 
  public slots:
   void accept() override;

@@ -69,3 +69,16 @@ TMenuUra* TListaMenuUra::SearchMenuAcao(const QString& TipoAcao, const QString& 
     if (m->TemAcao(TipoAcao, ValorAcao)) return m.get();
   return nullptr;
 }
+
+int TListaMenuUra::InsertMenu(int Index, std::unique_ptr<TMenuUra> Item) {
+  if (!Item) return -1;
+  const int i = std::clamp(Index, 0, Count());
+  FLista.insert(FLista.begin() + i, std::move(Item));
+  return i;
+}
+
+std::unique_ptr<TMenuUra> TListaMenuUra::ReplaceMenu(int Index, std::unique_ptr<TMenuUra> Item) {
+  if (!Item || Index < 0 || Index >= Count()) return Item;
+  std::swap(FLista[static_cast<size_t>(Index)], Item);
+  return Item;
+}

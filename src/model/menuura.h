@@ -43,4 +43,10 @@ class TListaMenuUra : public TListaBase<TMenuUra> {
   bool DeleteMenu(TMenuUra* Item) { return DestroiItem(Item); }
   TMenuUra* SearchMenu(const QString& NomeMenu) const;
   TMenuUra* SearchMenuAcao(const QString& TipoAcao, const QString& ValorAcao) const;
+  // Puts the menu at Index (clamped to 0..Count), taking ownership; returns
+  // the index it got, -1 for a null menu. Undoing a removal needs it.
+  int InsertMenu(int Index, std::unique_ptr<TMenuUra> Item);
+  // Puts Item in the place of the menu at Index and hands that one back;
+  // out of range (or a null Item) changes nothing and returns Item.
+  std::unique_ptr<TMenuUra> ReplaceMenu(int Index, std::unique_ptr<TMenuUra> Item);
 };

@@ -121,11 +121,19 @@ void TSessaoServidor::SendStringLerXml(const QString& Nome) {
 
 void TSessaoServidor::EscolheUraServidor(const QString& NomeArquivo) {
   if (!NomeArquivo.isEmpty()) {
+    FDestinoLeitura = nullptr;
     ResetReceptor();
     FJanela->CursorOcupado(true);
     SendStringLerXml(NomeArquivo);
   }
   ListaDACsServidor.clear();
+}
+
+void TSessaoServidor::LeUraParaComparar(const QString& Nome, std::function<void(std::unique_ptr<TDAC>)> Destino) {
+  ResetReceptor();
+  FDestinoLeitura = std::move(Destino);
+  FJanela->CursorOcupado(true);
+  SendStringLerXml(Nome);
 }
 
 void TSessaoServidor::SalvarNoServidor() {
@@ -243,6 +251,7 @@ void TSessaoServidor::EncerraTransferencias(TClientManager* Sender) {
   FTimerEnvio.stop();
   ResetReceptor();
   FAguardandoUra = false;
+  FDestinoLeitura = nullptr;
   FAguardandoMensagens = 0;
   FAguardandoSalvarMensagens = 0;
   FEsperaInfo = FEsperaListaWav = false;
@@ -338,6 +347,7 @@ void TSessaoServidor::TrataResposta(const QString& Resposta, const TPacketManage
   } else if (ActionID == u"LerXml") {
     if (!sucesso) {
       FAguardandoUra = false;
+      FDestinoLeitura = nullptr;
       ResetReceptor();
       FJanela->CursorOcupado(false);
       FJanela->MensagemAdiada(erro, QStringLiteral("Ler arquivo URA"));
@@ -439,6 +449,7 @@ void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {
   const bool ok = parseOk && FXMLDac.CarregaDACdoXml(XMLDocument1, dac.get());
   ResetReceptor();
   if (!ok) {
+    FDestinoLeitura = nullptr;
     FJanela->MensagemImediata(QStringLiteral("Ocorreu um erro ao ler o arquivo do servidor."),
                               QStringLiteral("Ler arquivo URA"), true);
     return;
@@ -449,6 +460,10 @@ void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {
   dac->Novo = false;
   dac->NomeArquivoServidor = P.GetFieldValue(QStringLiteral("Filename"));
   dac->PermissaoW = StrToIntDef(P.GetFieldValue(QStringLiteral("PermissaoWrite")), 1) != 0;
+  if (FDestinoLeitura) {
+    std::exchange(FDestinoLeitura, nullptr)(std::move(dac));
+    return;
+  }
   FJanela->RecebeDac(std::move(dac));
   FJanela->HabilitaMenus();
 }

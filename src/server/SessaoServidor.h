@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -137,6 +138,9 @@ class TSessaoServidor : public QObject {
   void SendStringLerXml(const QString& Nome);
   // Answer of the URA selection: an empty name means cancelled.
   void EscolheUraServidor(const QString& NomeArquivo);
+  // Reads the server's file Nome without opening it: the document goes to
+  // Destino (not to the window); nothing arrives when the read fails.
+  void LeUraParaComparar(const QString& Nome, std::function<void(std::unique_ptr<TDAC>)> Destino);
   // "Salvar no servidor" and "Ativar URA" of the open document.
   void SalvarNoServidor();
   void AtivarUra();
@@ -202,4 +206,5 @@ class TSessaoServidor : public QObject {
   bool FEsperaInfo = false;
   bool FEsperaListaWav = false;
   QString FDacFileNameRORIRO;
+  std::function<void(std::unique_ptr<TDAC>)> FDestinoLeitura;  // a file asked for comparison
 };

@@ -115,6 +115,7 @@ std::vector<Comando> MontaTabela() {
                       ExecutaCatalogue});
   t.push_back(ComandoCheck());
   for (Comando& c : ComandosSimulacao()) t.push_back(std::move(c));
+  t.push_back(ComandoDiff());
   t.push_back(Comando{QStringLiteral("list"), QStringLiteral("Lista os arquivos URA do servidor"), QString(), 0, 0,
                       OpcoesServidor({}),
                       QStringLiteral("Uma linha por arquivo, campos separados por \" | \":\n"

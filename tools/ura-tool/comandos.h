@@ -93,3 +93,7 @@ Comando ComandoWavCheck();
 
 // simulate and test (comandos_simulacao.cpp).
 std::vector<Comando> ComandosSimulacao();
+
+// diff (comandos_diferencas.cpp).
+Comando ComandoDiff();
+int ExecutaDiff(const Argumentos& A);
