@@ -33,8 +33,12 @@ class TGuardaTamanho : public QObject {
 
 void GuardaTamanhoMinimo() {
   QCoreApplication* app = QCoreApplication::instance();
-  if (!app || app->findChild<TGuardaTamanho*>(QString(), Qt::FindDirectChildrenOnly)) return;
-  app->installEventFilter(new TGuardaTamanho(app));
+  // Found by name: the filter has no meta-object of its own to be found by type.
+  const QString nome = QStringLiteral("GuardaTamanhoMinimo");
+  if (!app || app->findChild<QObject*>(nome, Qt::FindDirectChildrenOnly)) return;
+  auto* guarda = new TGuardaTamanho(app);
+  guarda->setObjectName(nome);
+  app->installEventFilter(guarda);
 }
 
 bool PreparaAplicacao() {
