@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
+#include "EnvioAudio.h"
 #include "PlayGraficoArq.h"
 #include "SessaoServidor.h"
 #include "UfrmGravarAudio.h"
@@ -18,7 +20,8 @@
 
 namespace {
 const QString kSecao = QStringLiteral("TelaEnviarArquivo");
-}
+const QString kSemConexao = QStringLiteral("Sem conexão com o servidor");
+}  // namespace
 
 TfrmEnviarArquivo::TfrmEnviarArquivo(TSessaoServidor* Sessao, bool Local, QWidget* Pai)
     : QDialog(Pai), ui(std::make_unique<Ui::TfrmEnviarArquivo>()), FSessao(Sessao), FLocal(Local) {
@@ -46,6 +49,7 @@ TfrmEnviarArquivo::TfrmEnviarArquivo(TSessaoServidor* Sessao, bool Local, QWidge
   connect(ui->btSair, &QPushButton::clicked, this, &TfrmEnviarArquivo::btSairClick);
   connect(ui->btTTS, &QPushButton::clicked, this, &TfrmEnviarArquivo::btTTSClick);
   connect(ui->btGravar, &QPushButton::clicked, this, &TfrmEnviarArquivo::btGravarClick);
+  if (FSessao) connect(FSessao, &TSessaoServidor::ConexaoEncerrada, this, &TfrmEnviarArquivo::SemConexao);
   connect(ui->cbNomeArquivo, &QComboBox::currentIndexChanged, this, [this](int i) {
     ui->SpeedButtonPlay->setEnabled(i >= 0 && FEstado == TEstado::Ocioso);
     if (i >= 0) ui->edNomeArquivo->setText(ui->cbNomeArquivo->itemText(i));
@@ -164,6 +168,11 @@ void TfrmEnviarArquivo::btOkClick() {
   }
 
   if (!FSessao) return;
+  // Requests are not sent without a connection: nothing would answer.
+  if (!FSessao->ClientManager->Connected()) {
+    MostraMensagem(this, kSemConexao, titulo);
+    return;
+  }
   for (QWidget* w :
        std::initializer_list<QWidget*>{ui->cbNomeArquivo, ui->edNomeArquivo, ui->btOk, ui->SpeedButtonPlay, ui->btTTS})
     w->setEnabled(false);
@@ -174,28 +183,29 @@ void TfrmEnviarArquivo::btOkClick() {
 void TfrmEnviarArquivo::EnviaBlocoArquivo() {
   // After a cancel or an error the server may still ask: nothing is sent.
   if (FEstado == TEstado::Ocioso || !FSessao) return;
-  if (!HFile.isOpen()) {
-    HFile.setFileName(NomeArquivoEnviar);
-    if (!HFile.open(QIODevice::ReadOnly)) {
+  if (!FEnvio) {
+    FEnvio = TEnvioAudio::DoArquivo(FNomeEnvio, NomeArquivoEnviar);
+    if (!FEnvio) {
       EstadoOcioso();
       MostraMensagem(this, QStringLiteral("Não conseguiu abrir o arquivo para ") + strSalvarMinusculo + u'.',
                      strNomeSalvarArquivo);
       return;
     }
-    ui->ProgressBar1->setMaximum(int(qMin<qint64>(HFile.size(), INT_MAX)));
+    ui->ProgressBar1->setMaximum(int(qMin<qint64>(FEnvio->Tamanho(), INT_MAX)));
     ui->ProgressBar1->setValue(0);
     ui->ProgressBar1->show();
     ui->btSair->setText(QStringLiteral("Cancelar"));
     FEstado = TEstado::Enviando;
   }
-  const QByteArray bloco = HFile.read(250);
-  if (!bloco.isEmpty()) {
-    ui->ProgressBar1->setValue(ui->ProgressBar1->value() + int(bloco.size()));
-    FSessao->EnviaBlocoAudio(bloco);
+  if (!FEnvio->ProximoBloco(*FSessao)) {
+    // A file that cannot be read to its end is never reported as sent.
+    EstadoOcioso();
+    MostraMensagem(this, QStringLiteral("Não conseguiu ler o arquivo para ") + strSalvarMinusculo + u'.',
+                   strNomeSalvarArquivo);
     return;
   }
-  FSessao->FinalizaEnvioAudio(FNomeEnvio);
-  HFile.close();
+  ui->ProgressBar1->setValue(int(qMin<qint64>(FEnvio->Posicao(), INT_MAX)));
+  if (!FEnvio->Finalizado()) return;
   ArquivoEnviado = true;
   ArquivoSalvoOuEnviado(FNomeEnvio);
   EstadoOcioso();
@@ -204,8 +214,15 @@ void TfrmEnviarArquivo::EnviaBlocoArquivo() {
 
 void TfrmEnviarArquivo::ErroEnvioArquivo() { EstadoOcioso(); }
 
+void TfrmEnviarArquivo::SemConexao() {
+  if (FEstado == TEstado::Ocioso) return;
+  EstadoOcioso();
+  // Said after the network event that brought the news, never inside it.
+  QTimer::singleShot(0, this, [this] { MostraMensagem(this, kSemConexao, strNomeSalvarArquivo); });
+}
+
 void TfrmEnviarArquivo::EstadoOcioso() {
-  HFile.close();
+  FEnvio.reset();
   FEstado = TEstado::Ocioso;
   ui->ProgressBar1->hide();
   ui->btSair->setText(QStringLiteral("Sair"));
@@ -329,7 +346,7 @@ void TfrmEnviarArquivo::Fecha() {
   cfg.GravaInteiro(QStringLiteral("LeftPlay"), leftPlay);
   cfg.GravaInteiro(QStringLiteral("TopTTS"), topTTS);
   cfg.GravaInteiro(QStringLiteral("LeftTTS"), leftTTS);
-  HFile.close();
+  FEnvio.reset();
   FEstado = TEstado::Ocioso;
   done(ArquivoEnviado ? QDialog::Accepted : QDialog::Rejected);
 }

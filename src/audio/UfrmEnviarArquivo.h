@@ -15,7 +15,6 @@
 //  - local mode: the message folder (DefinePastaMensagens);
 //  - the player window created at start (DefinePlayer), optional.
 #include <QDialog>
-#include <QFile>
 #include <QStringList>
 #include <functional>
 #include <memory>
@@ -29,6 +28,7 @@ class TSessaoServidor;
 class TfrmPlayGraficoArq;
 class TfrmGravarAudio;
 class TfrmConverteTTSKR;
+class TEnvioAudio;
 
 class TfrmEnviarArquivo : public QDialog {
   Q_OBJECT
@@ -49,6 +49,8 @@ class TfrmEnviarArquivo : public QDialog {
   void EnviaBlocoArquivo();
   // An error reply for "SaveWavFile": back to idle.
   void ErroEnvioArquivo();
+  // The connection ended: a transfer in progress stops, and the user is told.
+  void SemConexao();
   // A finished file: catalogue entry, and out of the waiting list.
   void ArquivoSalvoOuEnviado(const QString& Nome);
   // The player's close notification.
@@ -96,7 +98,8 @@ class TfrmEnviarArquivo : public QDialog {
   TfrmPlayGraficoArq* FPlayer = nullptr;
   TFabricaDispositivo FFabrica;
   QString FPastaMensagens;
-  QFile HFile;
+  // The file being sent; null when idle.
+  std::unique_ptr<TEnvioAudio> FEnvio;
   QString strSalvarMaiusculo, strSalvarMinusculo, strNomeSalvarArquivo;
   bool FFechado = false;
 };

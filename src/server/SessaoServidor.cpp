@@ -247,6 +247,7 @@ void TSessaoServidor::EncerraTransferencias(TClientManager* Sender) {
   FAguardandoSalvarMensagens = 0;
   FEsperaInfo = FEsperaListaWav = false;
   FJanela->CursorOcupado(false);
+  emit ConexaoEncerrada();
 }
 
 void TSessaoServidor::OnClientManagerDisconnect(TClientManager* Sender) {

@@ -153,7 +153,9 @@ TEST_F(Envio, BlocosDe250ParaOServidorEDepoisOFim) {
   Campo(j, "edDescricao")->setText(QStringLiteral("Bem-vindo"));
   j.btOkClick();
   ASSERT_TRUE(EsperaAte([&] { return P().UltimoTexto() == QStringLiteral("Arquivo enviado com sucesso."); }));
-  ASSERT_TRUE(EsperaAte([&] { return sim.Le(QStringLiteral("boas-vindas.wav")) == LeArquivo(origem); }));
+  // The server's answer to the end, success or not, then the file it kept.
+  ASSERT_TRUE(EsperaAte([&] { return !sim.Respostas(QStringLiteral("Response: ")).filter(u"SaveWavFile").isEmpty(); }));
+  EXPECT_EQ(sim.Le(QStringLiteral("boas-vindas.wav")), LeArquivo(origem));
   // The log counts the hexadecimal digits: two per byte.
   QList<int> blocos;
   for (const QString& l : sim.Pedidos(QStringLiteral("WavFilePart")))
@@ -198,6 +200,44 @@ TEST_F(Envio, CancelarInterrompeEOPedidoSeguinteDoServidorNaoReabre) {
   EXPECT_FALSE(j.Enviando());
   EXPECT_EQ(sim.Pedidos(QStringLiteral("WavFilePart")).size(), partes);
   EXPECT_TRUE(j.findChild<QPushButton*>(QStringLiteral("btOk"))->isEnabled());
+}
+
+TEST_F(Envio, SemConexaoAJanelaDizEVoltaAoRepouso) {
+  const auto ociosa = [](TfrmEnviarArquivo& j) {
+    return !j.Enviando() && j.findChild<QPushButton*>(QStringLiteral("btOk"))->isEnabled() &&
+           j.findChild<QComboBox*>(QStringLiteral("cbNomeArquivo"))->isEnabled() &&
+           Campo(j, "edNomeArquivo")->isEnabled() &&
+           j.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->isHidden() &&
+           j.findChild<QPushButton*>(QStringLiteral("btSair"))->text() == QStringLiteral("Sair");
+  };
+  // "Enviar" before any connection: nothing would answer the request.
+  JanelaPrincipal principal;
+  TSessaoServidor desligada(&principal);
+  TfrmEnviarArquivo antes(&desligada, false);
+  Escolhe(antes, {ArquivoValido(QStringLiteral("a.wav"))});
+  Campo(antes, "edDescricao")->setText(QStringLiteral("d"));
+  antes.btOkClick();
+  EXPECT_EQ(P().UltimoTexto(), QStringLiteral("Sem conexão com o servidor"));
+  EXPECT_EQ(P().Caixas.back().Titulo, QStringLiteral("Enviar arquivo"));
+  EXPECT_TRUE(ociosa(antes));
+
+  // The connection drops in the middle of a transfer.
+  Simulador sim;
+  TSessaoServidor sessao(&principal);
+  ASSERT_TRUE(Entra(sim, sessao));
+  TfrmEnviarArquivo j(&sessao, false);
+  Escolhe(j, {ArquivoValido(QStringLiteral("grande.wav"), 4000)});
+  Campo(j, "edDescricao")->setText(QStringLiteral("d"));
+  j.btOkClick();
+  ASSERT_TRUE(EsperaAte([&] { return sim.Pedidos(QStringLiteral("SaveWavFile")).size() == 1; }));
+  j.EnviaBlocoArquivo();
+  ASSERT_TRUE(j.Enviando());
+  P().Caixas.clear();
+  sim.Para();
+  ASSERT_TRUE(EsperaAte([&] { return !P().Caixas.empty(); }));
+  EXPECT_EQ(P().Textos(), QStringList{QStringLiteral("Sem conexão com o servidor")});
+  EXPECT_TRUE(ociosa(j));
+  EXPECT_FALSE(j.ArquivoEnviado);
 }
 
 TEST_F(Envio, GravacaoSubstituiAListaEOTemporarioSaiQuandoCancelada) {
