@@ -53,6 +53,15 @@ class Envio : public TesteJanela {
     Sessao.Conectar();
     return EsperaAte([&] { return Sessao.ClientManager->Logged; });
   }
+  // "Enviar" of a 4000-byte file, up to its first block (the transfer is running).
+  void ComecaEnvio(TfrmEnviarArquivo& J, Simulador& Sim) {
+    Escolhe(J, {ArquivoValido(QStringLiteral("grande.wav"), 4000)});
+    Campo(J, "edDescricao")->setText(QStringLiteral("d"));
+    J.btOkClick();
+    ASSERT_TRUE(EsperaAte([&] { return Sim.Pedidos(QStringLiteral("SaveWavFile")).size() == 1; }));
+    J.EnviaBlocoArquivo();  // the first block opens the file
+    ASSERT_TRUE(J.Enviando());
+  }
   static QLineEdit* Campo(TfrmEnviarArquivo& J, const char* Nome) {
     return J.findChild<QLineEdit*>(QString::fromLatin1(Nome));
   }
@@ -185,12 +194,7 @@ TEST_F(Envio, CancelarInterrompeEOPedidoSeguinteDoServidorNaoReabre) {
   TSessaoServidor sessao(&principal);
   ASSERT_TRUE(Entra(sim, sessao));
   TfrmEnviarArquivo j(&sessao, false);
-  Escolhe(j, {ArquivoValido(QStringLiteral("grande.wav"), 4000)});
-  Campo(j, "edDescricao")->setText(QStringLiteral("d"));
-  j.btOkClick();
-  ASSERT_TRUE(EsperaAte([&] { return sim.Pedidos(QStringLiteral("SaveWavFile")).size() == 1; }));
-  j.EnviaBlocoArquivo();  // the first block opens the file
-  EXPECT_TRUE(j.Enviando());
+  ASSERT_NO_FATAL_FAILURE(ComecaEnvio(j, sim));
   EXPECT_EQ(j.findChild<QPushButton*>(QStringLiteral("btSair"))->text(), QStringLiteral("Cancelar"));
   j.btSairClick();
   EXPECT_FALSE(j.Enviando());
@@ -226,12 +230,7 @@ TEST_F(Envio, SemConexaoAJanelaDizEVoltaAoRepouso) {
   TSessaoServidor sessao(&principal);
   ASSERT_TRUE(Entra(sim, sessao));
   TfrmEnviarArquivo j(&sessao, false);
-  Escolhe(j, {ArquivoValido(QStringLiteral("grande.wav"), 4000)});
-  Campo(j, "edDescricao")->setText(QStringLiteral("d"));
-  j.btOkClick();
-  ASSERT_TRUE(EsperaAte([&] { return sim.Pedidos(QStringLiteral("SaveWavFile")).size() == 1; }));
-  j.EnviaBlocoArquivo();
-  ASSERT_TRUE(j.Enviando());
+  ASSERT_NO_FATAL_FAILURE(ComecaEnvio(j, sim));
   P().Caixas.clear();
   sim.Para();
   ASSERT_TRUE(EsperaAte([&] { return !P().Caixas.empty(); }));
