@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QTimer>
+#include <cstdio>
 
 #include "EnvioAudio.h"
 #include "PlayGraficoArq.h"
@@ -22,6 +24,27 @@ namespace {
 const QString kSecao = QStringLiteral("TelaEnviarArquivo");
 const QString kSemConexao = QStringLiteral("Sem conexão com o servidor");
 }  // namespace
+
+bool CopiaSubstituindo(const QString& Origem, const QString& Destino, const TRenomeia& Renomeia) {
+  QFile origem(Origem);
+  if (!origem.open(QIODevice::ReadOnly)) return false;
+  QTemporaryFile copia(Destino + QStringLiteral(".XXXXXX"));
+  if (!copia.open()) return false;
+  while (!origem.atEnd()) {
+    const QByteArray bloco = origem.read(64 * 1024);
+    if (bloco.isEmpty() || copia.write(bloco) != bloco.size()) return false;
+  }
+  if (!copia.flush() || !copia.setPermissions(origem.permissions())) return false;
+  copia.close();
+  // std::rename replaces an existing target in one step.
+  const auto renomeia = [](const QString& De, const QString& Para) {
+    return std::rename(QFile::encodeName(De).constData(), QFile::encodeName(Para).constData()) == 0;
+  };
+  // Until here the old file stood untouched; the rename replaces it at once.
+  if (!(Renomeia ? Renomeia : TRenomeia(renomeia))(copia.fileName(), Destino)) return false;
+  copia.setAutoRemove(false);
+  return true;
+}
 
 TfrmEnviarArquivo::TfrmEnviarArquivo(TSessaoServidor* Sessao, bool Local, QWidget* Pai)
     : QDialog(Pai), ui(std::make_unique<Ui::TfrmEnviarArquivo>()), FSessao(Sessao), FLocal(Local) {
@@ -151,14 +174,8 @@ void TfrmEnviarArquivo::btOkClick() {
     if (QFileInfo::exists(destino) &&
         !PerguntaSimNao(this, QStringLiteral("Já existe um arquivo com o mesmo nome. Deseja sobrescrever?"), titulo))
       return;
-    // Copied beside the target first, so a failed copy never costs the old file.
-    const QString temporario = destino + QStringLiteral(".tmp");
-    QFile::remove(temporario);
-    const bool ok = !FPastaMensagens.isEmpty() && QDir().mkpath(FPastaMensagens) &&
-                    QFile::copy(NomeArquivoEnviar, temporario) &&
-                    (!QFileInfo::exists(destino) || QFile::remove(destino)) && QFile::rename(temporario, destino);
-    if (!ok) {
-      QFile::remove(temporario);
+    if (FPastaMensagens.isEmpty() || !QDir().mkpath(FPastaMensagens) ||
+        !CopiaSubstituindo(NomeArquivoEnviar, destino)) {
       MostraMensagem(this, QStringLiteral("Não conseguiu salvar o arquivo."), titulo);
       return;
     }

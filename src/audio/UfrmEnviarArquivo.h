@@ -30,6 +30,13 @@ class TfrmGravarAudio;
 class TfrmConverteTTSKR;
 class TEnvioAudio;
 
+// Copies Origem to Destino so that Destino is at every moment either its old
+// content or the whole copy: the copy is written beside it and renamed over
+// it. Renomeia (the rename; the file system's when empty) lets a test make
+// that last step fail.
+using TRenomeia = std::function<bool(const QString& De, const QString& Para)>;
+bool CopiaSubstituindo(const QString& Origem, const QString& Destino, const TRenomeia& Renomeia = {});
+
 class TfrmEnviarArquivo : public QDialog {
   Q_OBJECT
  public:

@@ -145,6 +145,30 @@ TEST_F(Envio, CopiaLocalPerguntaAntesDeSobrescrever) {
   }
 }
 
+TEST_F(Envio, CopiaLocalSubstituiOAntigoSoComACopiaInteira) {
+  const QString pasta = Plat.Caminho(QStringLiteral("msgs"));
+  const QString destino = pasta + QStringLiteral("/m.wav");
+  const QString origem = ArquivoValido(QStringLiteral("nova.wav"));
+  const struct {
+    const char* Caso;
+    const char* Antes;  // nullptr: no old file
+    bool RenomeiaFalha;
+    bool Ok;
+  } casos[] = {{"sem arquivo antigo", nullptr, false, true},
+               {"substitui o antigo", "antigo", false, true},
+               {"a troca falha", "antigo", true, false}};
+  for (const auto& c : casos) {
+    QDir(pasta).removeRecursively();
+    QDir().mkpath(pasta);
+    if (c.Antes) GravaArquivo(destino, c.Antes);
+    const TRenomeia falha = [](const QString&, const QString&) { return false; };
+    EXPECT_EQ(CopiaSubstituindo(origem, destino, c.RenomeiaFalha ? falha : TRenomeia()), c.Ok) << c.Caso;
+    EXPECT_EQ(LeArquivo(destino), c.Ok ? LeArquivo(origem) : QByteArray(c.Antes)) << c.Caso;
+    // Nothing of the copy is left beside it.
+    EXPECT_EQ(QDir(pasta).entryList(QDir::Files), QStringList{QStringLiteral("m.wav")}) << c.Caso;
+  }
+}
+
 TEST_F(Envio, BlocosDe250ParaOServidorEDepoisOFim) {
   Simulador sim;
   JanelaPrincipal principal;
