@@ -10,6 +10,8 @@
 #include "SessaoServidor.h"
 #include "UfrmEnviarArquivo.h"
 #include "UfrmGravarAudio.h"
+#include "configuracao.h"
+#include "converteTTSKR.h"
 #include "infoauxiliar.h"
 #include "ondas.h"
 #include "simulador.h"
@@ -261,6 +263,101 @@ TEST_F(Envio, SemConexaoAJanelaDizEVoltaAoRepouso) {
   EXPECT_EQ(P().Textos(), QStringList{QStringLiteral("Sem conexão com o servidor")});
   EXPECT_TRUE(ociosa(j));
   EXPECT_FALSE(j.ArquivoEnviado);
+}
+
+TEST_F(Envio, TextoParaAudioEntregaAoClienteOsDadosDoServidor) {
+  JanelaPrincipal principal;
+  TSessaoServidor sessao(&principal);
+  sessao.bTemTTS = true;
+  TCfgTTSServidor& cfg = sessao.CfgTTSServ;
+  cfg = {QStringLiteral("conta"),
+         QStringLiteral("segredo"),
+         QStringLiteral("Empresa X"),
+         QStringLiteral("http://tts.invalid/api"),
+         8,
+         1,
+         8000,
+         QStringLiteral("mp3"),
+         QStringLiteral("voz")};
+  TfrmEnviarArquivo j(&sessao, false);
+  Campo(j, "edDescricao")->setText(QStringLiteral("Bem-Vindo À CENTRAL"));
+  // Each run: the format, what the service returns, the waiting list after.
+  const struct {
+    const char* Formato;
+    QByteArray Resultado;
+    QStringList Espera;
+  } casos[] = {{"mp3", "ID3", {}},
+               {"wav", MontaWave8kMono(Padrao(800)), {Plat.Caminho(QStringLiteral("20261209100000.wav"))}}};
+  for (const auto& c : casos) {
+    cfg.formato = QString::fromLatin1(c.Formato);
+    P().Usuario.push_back([&](QDialog* d) {
+      auto* t = qobject_cast<TfrmConverteTTSKR*>(d);
+      EXPECT_EQ(t->ttskrMsgConverte, QStringLiteral("bem-vindo à central"));
+      EXPECT_EQ(t->ttskrArquivoSaida, Plat.Caminho(QStringLiteral("20261209100000.") + cfg.formato));
+      const QStringList dados{
+          t->ttskrURL,       t->ttskrUsername,    t->ttskrPassword,       t->ttskrLocutora,
+          t->ttskrUserAgent, t->ttskrNomeCliente, t->ttskrFormatoArquivo, QString::number(t->ttskrNBits)};
+      EXPECT_EQ(dados,
+                (QStringList{cfg.EnderecoServ, cfg.Login, cfg.Senha, cfg.Locutor,
+                             QStringLiteral("Parlino Versão 1.0.0.1"), cfg.Empresa, cfg.formato, QStringLiteral("8")}));
+      EXPECT_TRUE(t->ttskrModoJSON);
+      GravaArquivo(t->ttskrArquivoSaida, c.Resultado);
+      t->ttskrResultado = true;
+      return int(QDialog::Accepted);
+    });
+    j.btTTSClick();
+    EXPECT_EQ(j.listaArquivos, c.Espera) << c.Formato;
+    EXPECT_TRUE(P().Caixas.empty()) << c.Formato;
+  }
+  EXPECT_EQ(Campo(j, "edNomeArquivo")->text(), QStringLiteral("20261209100000.wav"));
+}
+
+TEST_F(Envio, GravarETextoParaAudioPerguntamAntesDeSubstituirAEspera) {
+  JanelaPrincipal principal;
+  TSessaoServidor sessao(&principal);
+  sessao.bTemTTS = true;
+  sessao.CfgTTSServ.Login = QStringLiteral("conta");
+  sessao.CfgTTSServ.EnderecoServ = QStringLiteral("http://tts.invalid/api");
+  const struct {
+    void (TfrmEnviarArquivo::*Comando)();
+    const char* Janela;
+  } casos[] = {{&TfrmEnviarArquivo::btGravarClick, "TfrmGravarAudio"},
+               {&TfrmEnviarArquivo::btTTSClick, "TfrmConverteTTSKR"}};
+  for (const auto& c : casos) {
+    for (TResposta r : {TResposta::Nao, TResposta::Sim}) {
+      TfrmEnviarArquivo j(&sessao, false);
+      Escolhe(j, {ArquivoValido(QStringLiteral("a.wav"))});
+      Campo(j, "edDescricao")->setText(QStringLiteral("d"));
+      P().DialogosModais.clear();
+      P().Respostas.push_back(r);
+      (j.*c.Comando)();
+      EXPECT_EQ(P().Textos(), QStringList{QStringLiteral("Existem arquivos para enviar. Deseja continuar?")})
+          << c.Janela;
+      EXPECT_EQ(P().DialogosModais, r == TResposta::Sim ? QStringList{QString::fromLatin1(c.Janela)} : QStringList{});
+      // Cancelled in the dialog: the waiting file stays.
+      EXPECT_EQ(j.listaArquivos.size(), 1) << c.Janela;
+      P().Caixas.clear();
+    }
+  }
+}
+
+TEST_F(Envio, FecharGravaAsPosicoesQueAProximaJanelaLe) {
+  {
+    TfrmEnviarArquivo j(nullptr, true);
+    j.move(30, 40);
+    j.PlayGraficoClose(11, 22);
+    j.leftTTS = 55;
+    j.topTTS = 66;
+    j.btSairClick();
+  }
+  const TConfiguracao cfg(QStringLiteral("TelaEnviarArquivo"));
+  QList<int> gravado;
+  for (const char* chave : {"Left", "Top", "LeftPlay", "TopPlay", "LeftTTS", "TopTTS"})
+    gravado << cfg.LeInteiro(QString::fromLatin1(chave), -1);
+  EXPECT_EQ(gravado, (QList<int>{30, 40, 11, 22, 55, 66}));
+  TfrmEnviarArquivo k(nullptr, true);
+  EXPECT_EQ(k.pos(), QPoint(30, 40));
+  EXPECT_EQ(QList<int>({k.leftPlay, k.topPlay, k.leftTTS, k.topTTS}), (QList<int>{11, 22, 55, 66}));
 }
 
 TEST_F(Envio, GravacaoSubstituiAListaEOTemporarioSaiQuandoCancelada) {
