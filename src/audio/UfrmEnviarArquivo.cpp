@@ -10,9 +10,11 @@
 #include "EnvioAudio.h"
 #include "PlayGraficoArq.h"
 #include "SessaoServidor.h"
+#include "UfrmConverterAudio.h"
 #include "UfrmGravarAudio.h"
 #include "ambiente.h"
 #include "configuracao.h"
+#include "conversaoaudio.h"
 #include "converteTTSKR.h"
 #include "infoauxiliar.h"
 #include "plataforma.h"
@@ -112,19 +114,63 @@ void TfrmEnviarArquivo::AtualizaLista(int Selecionado) {
 }
 
 void TfrmEnviarArquivo::SpeedButton1Click() {
-  const QStringList escolhidos =
-      Plataforma().AbrirArquivos(this, windowTitle(), QString(), QStringLiteral("WAV files (*.wav)"));
+  QStringList outros;
+  for (const QString& e : ExtensoesConvertiveis()) outros << QStringLiteral("*.") + e;
+  const QStringList escolhidos = Plataforma().AbrirArquivos(
+      this, windowTitle(), QString(),
+      QStringLiteral("WAV files (*.wav);;Arquivos de áudio (*.wav ") + outros.join(u' ') + QStringLiteral(")"));
   if (escolhidos.isEmpty()) return;
   listaArquivos.clear();
   for (const QString& c : escolhidos) {
     const QFileInfo fi(c);
-    if (fi.suffix().toLower() != u"wav" || !fi.exists()) continue;
-    if (::ArquivoWaveValido(c))
+    const QString ext = fi.suffix().toLower();
+    const bool wav = ext == u"wav";
+    if ((!wav && !ExtensoesConvertiveis().contains(ext)) || !fi.exists()) continue;
+    if (wav && ::ArquivoWaveValido(c)) {
       listaArquivos << c;
-    else
-      MostraMensagem(this, TextoWaveInvalido(fi.fileName()), strNomeSalvarArquivo);
+      continue;
+    }
+    // Refused, or not WAV at all: a converted copy may take its place.
+    const QString motivo = wav ? TextoWaveInvalido(fi.fileName())
+                               : QStringLiteral("Arquivo \"") + fi.fileName() + QStringLiteral("\" não é WAV.");
+    if (!PerguntaSimNao(this, motivo + QStringLiteral("\rConverter para 8 kHz, 16 bits, mono?"), strNomeSalvarArquivo))
+      continue;
+    const QString convertido = Converte(c);
+    if (!convertido.isEmpty()) listaArquivos << convertido;
   }
   AtualizaLista(0);
+}
+
+QString TfrmEnviarArquivo::Converte(const QString& Origem) {
+  const QString nome = QFileInfo(Origem).fileName();
+  if (!FConvertidos)
+    FConvertidos =
+        std::make_unique<QTemporaryDir>(JuntaCaminho(Ambiente().PastaTemporaria, QStringLiteral("conversao-XXXXXX")));
+  // A folder per copy: two sources of one name keep it both.
+  const QString pasta = JuntaCaminho(FConvertidos->path(), QString::number(++FConversoes));
+  if (!FConvertidos->isValid() || !QDir().mkpath(pasta)) {
+    MostraMensagem(this,
+                   QStringLiteral("Não conseguiu converter o arquivo \"") + nome +
+                       QStringLiteral("\": a pasta temporária não pode ser criada."),
+                   strNomeSalvarArquivo);
+    return {};
+  }
+  const QString destino = JuntaCaminho(pasta, QFileInfo(Origem).completeBaseName() + QStringLiteral(".wav"));
+  TfrmConverterAudio dlg(this);
+  dlg.Inicia(Origem, destino);
+  const int r = ExecutaDialogo(&dlg);
+  if (!dlg.Erro().isEmpty()) {
+    MostraMensagem(this,
+                   QStringLiteral("Não conseguiu converter o arquivo \"") + nome + QStringLiteral("\": ") + dlg.Erro(),
+                   strNomeSalvarArquivo);
+    return {};
+  }
+  if (r != QDialog::Accepted || !dlg.Terminada()) return {};  // cancelled
+  if (!::ArquivoWaveValido(destino)) {
+    MostraMensagem(this, TextoWaveInvalido(QFileInfo(destino).fileName()), strNomeSalvarArquivo);
+    return {};
+  }
+  return destino;
 }
 
 void TfrmEnviarArquivo::SpeedButtonPlayClick() {

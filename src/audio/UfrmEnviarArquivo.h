@@ -16,6 +16,7 @@
 //  - the player window created at start (DefinePlayer), optional.
 #include <QDialog>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -96,6 +97,9 @@ class TfrmEnviarArquivo : public QDialog {
   bool PodeFechar();
   void Fecha();
   void AtualizaLista(int Selecionado);
+  // A converted copy of Origem in the window's temporary folder, checked;
+  // empty when cancelled or refused (a box said why).
+  QString Converte(const QString& Origem);
 
   std::unique_ptr<Ui::TfrmEnviarArquivo> ui;
   TSessaoServidor* FSessao;
@@ -109,4 +113,7 @@ class TfrmEnviarArquivo : public QDialog {
   std::unique_ptr<TEnvioAudio> FEnvio;
   QString strSalvarMaiusculo, strSalvarMinusculo, strNomeSalvarArquivo;
   bool FFechado = false;
+  // Converted copies live here while the window is open.
+  std::unique_ptr<QTemporaryDir> FConvertidos;
+  int FConversoes = 0;
 };

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <limits>
 
+#include "conversaoaudio.h"
 #include "wave.h"
 
 // ---- scripted device ----
@@ -256,4 +257,7 @@ class TDispositivoAudioQt : public IDispositivoAudio {
 
 }  // namespace
 
-std::unique_ptr<IDispositivoAudio> CriaDispositivoAudioQt() { return std::make_unique<TDispositivoAudioQt>(); }
+std::unique_ptr<IDispositivoAudio> CriaDispositivoAudioQt() {
+  EscolheBackendAudio();
+  return std::make_unique<TDispositivoAudioQt>();
+}

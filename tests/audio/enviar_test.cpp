@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "SessaoServidor.h"
+#include "UfrmConverterAudio.h"
 #include "UfrmEnviarArquivo.h"
 #include "UfrmGravarAudio.h"
 #include "configuracao.h"
@@ -75,11 +76,52 @@ TEST_F(Envio, EscolhaDeArquivosRecusaOsInvalidos) {
   GravaArquivo(ruim, Riff(Fmt(1, 2, 8000, 16) + Bloco("data", Padrao(8))));
   const QString texto = Plat.Caminho(QStringLiteral("leia.txt"));
   GravaArquivo(texto, "x");
+  P().Respostas.push_back(TResposta::Nao);  // no conversion
   Escolhe(j, {ArquivoValido(QStringLiteral("a.wav")), ruim, texto, ArquivoValido(QStringLiteral("b.wav"))});
   EXPECT_EQ(j.listaArquivos.size(), 2);
-  EXPECT_EQ(P().Textos(), QStringList{TextoWaveInvalido(QStringLiteral("ruim.wav"))});
+  EXPECT_EQ(P().Textos(), QStringList{TextoWaveInvalido(QStringLiteral("ruim.wav")) +
+                                      QStringLiteral("\rConverter para 8 kHz, 16 bits, mono?")});
+  EXPECT_TRUE(P().DialogosModais.isEmpty());
   EXPECT_EQ(P().Caixas.back().Titulo, QStringLiteral("Salvar arquivo"));
   EXPECT_EQ(Campo(j, "edNomeArquivo")->text(), QStringLiteral("a.wav"));
+}
+
+TEST_F(Envio, ArquivoRecusadoOuQueNaoEWavPodeSerConvertido) {
+  auto j = std::make_unique<TfrmEnviarArquivo>(nullptr, true);
+  QByteArray estereo;  // a second of 44.1 kHz stereo
+  for (int i = 0; i < 44100; ++i) estereo += U16(quint16(qint16(i % 100 < 50 ? 9000 : -9000))).repeated(2);
+  const QString estudio = Plat.Caminho(QStringLiteral("estudio.wav"));
+  GravaArquivo(estudio, Riff(Fmt(1, 2, 44100, 16) + Bloco("data", estereo)));
+  const QString quebrado = Plat.Caminho(QStringLiteral("quebrado.mp3"));
+  GravaArquivo(quebrado, QByteArray(4000, 'x'));
+  const QString outro = Plat.Caminho(QStringLiteral("outro.wav"));
+  QFile::copy(estudio, outro);
+  // The first two conversions run to their end; the third is cancelled.
+  const auto ateOFim = [](QDialog* d) {
+    auto* c = qobject_cast<TfrmConverterAudio*>(d);
+    EXPECT_TRUE(EsperaAte([c] { return c->Terminada(); }));
+    return c->result();
+  };
+  P().Usuario = {ateOFim, ateOFim};
+  Escolhe(*j, {estudio, quebrado, outro});
+  const QString pergunta = QStringLiteral("\rConverter para 8 kHz, 16 bits, mono?");
+  const QStringList textos = P().Textos();
+  ASSERT_EQ(textos.size(), 4);
+  EXPECT_EQ(textos[0], TextoWaveInvalido(QStringLiteral("estudio.wav")) + pergunta);
+  EXPECT_EQ(textos[1], QStringLiteral("Arquivo \"quebrado.mp3\" não é WAV.") + pergunta);
+  EXPECT_TRUE(textos[2].startsWith(QStringLiteral("Não conseguiu converter o arquivo \"quebrado.mp3\": ")));
+  EXPECT_EQ(textos[3], TextoWaveInvalido(QStringLiteral("outro.wav")) + pergunta);
+  EXPECT_EQ(P().DialogosModais, QStringList(3, QStringLiteral("TfrmConverterAudio")));
+  // The converted copy waits under the source's name, in a folder of the window's.
+  ASSERT_EQ(j->listaArquivos.size(), 1);
+  const QString copia = j->listaArquivos[0];
+  EXPECT_NE(copia, estudio);
+  EXPECT_EQ(QFileInfo(copia).fileName(), QStringLiteral("estudio.wav"));
+  EXPECT_TRUE(copia.startsWith(Plat.Pasta()));
+  EXPECT_TRUE(ArquivoWaveValido(copia));
+  EXPECT_EQ(Campo(*j, "edNomeArquivo")->text(), QStringLiteral("estudio.wav"));
+  j.reset();
+  EXPECT_FALSE(QFile::exists(copia));
 }
 
 TEST_F(Envio, RegrasDoNomeEDaDescricao) {
