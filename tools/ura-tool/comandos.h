@@ -88,5 +88,6 @@ int ExecutaPull(const Argumentos& A);
 int ExecutaPush(const Argumentos& A);
 int ExecutaActivate(const Argumentos& A);
 
-// wav-check (comandos_wav.cpp).
+// wav-check and wav-convert (comandos_wav.cpp).
 Comando ComandoWavCheck();
+Comando ComandoWavConvert();
