@@ -126,8 +126,9 @@ bool TfrmPlayGraficoArq::PlayFile(const QString& Caminho) {
   const qint32 cabecalho = GetMyWaveFormatHeader(FHPlay, f);
   Grafico.Formato = f;
   if (cabecalho == 0) {
+    // Shown all the same, with the cleared display: nothing plays.
     CursorNormal();
-    return false;
+    return true;
   }
   MontaTelaGraficaNew();
   Grafico.DesenhaArquivo(FHPlay);

@@ -26,10 +26,10 @@ class TfrmPlayGraficoArq : public QDialog {
   explicit TfrmPlayGraficoArq(QWidget* Pai = nullptr, TFabricaDispositivo Fabrica = {});
   ~TfrmPlayGraficoArq() override;
 
-  // Loads, draws and starts playing the whole file once. False when nothing
-  // plays (the file cannot be opened, its header is refused, or the device
-  // cannot open it; a box says why except for a refused header): the caller
-  // then does not show the window.
+  // Loads, draws and starts playing the whole file once. False when a box
+  // said why nothing plays (the file cannot be opened, or the device cannot
+  // play it): the caller then does not show the window. A refused header
+  // gives true: the window shows the cleared display and plays nothing.
   bool PlayFile(const QString& Caminho);
 
   // Told the window's place when it closes (set and cleared by the audio

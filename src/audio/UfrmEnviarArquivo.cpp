@@ -3,12 +3,18 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
+#include <QTimer>
+#include <cstdio>
 
+#include "EnvioAudio.h"
 #include "PlayGraficoArq.h"
 #include "SessaoServidor.h"
+#include "UfrmConverterAudio.h"
 #include "UfrmGravarAudio.h"
 #include "ambiente.h"
 #include "configuracao.h"
+#include "conversaoaudio.h"
 #include "converteTTSKR.h"
 #include "infoauxiliar.h"
 #include "plataforma.h"
@@ -18,6 +24,28 @@
 
 namespace {
 const QString kSecao = QStringLiteral("TelaEnviarArquivo");
+const QString kSemConexao = QStringLiteral("Sem conexão com o servidor");
+}  // namespace
+
+bool CopiaSubstituindo(const QString& Origem, const QString& Destino, const TRenomeia& Renomeia) {
+  QFile origem(Origem);
+  if (!origem.open(QIODevice::ReadOnly)) return false;
+  QTemporaryFile copia(Destino + QStringLiteral(".XXXXXX"));
+  if (!copia.open()) return false;
+  while (!origem.atEnd()) {
+    const QByteArray bloco = origem.read(64 * 1024);
+    if (bloco.isEmpty() || copia.write(bloco) != bloco.size()) return false;
+  }
+  if (!copia.flush() || !copia.setPermissions(origem.permissions())) return false;
+  copia.close();
+  // std::rename replaces an existing target in one step.
+  const auto renomeia = [](const QString& De, const QString& Para) {
+    return std::rename(QFile::encodeName(De).constData(), QFile::encodeName(Para).constData()) == 0;
+  };
+  // Until here the old file stood untouched; the rename replaces it at once.
+  if (!(Renomeia ? Renomeia : TRenomeia(renomeia))(copia.fileName(), Destino)) return false;
+  copia.setAutoRemove(false);
+  return true;
 }
 
 TfrmEnviarArquivo::TfrmEnviarArquivo(TSessaoServidor* Sessao, bool Local, QWidget* Pai)
@@ -46,6 +74,7 @@ TfrmEnviarArquivo::TfrmEnviarArquivo(TSessaoServidor* Sessao, bool Local, QWidge
   connect(ui->btSair, &QPushButton::clicked, this, &TfrmEnviarArquivo::btSairClick);
   connect(ui->btTTS, &QPushButton::clicked, this, &TfrmEnviarArquivo::btTTSClick);
   connect(ui->btGravar, &QPushButton::clicked, this, &TfrmEnviarArquivo::btGravarClick);
+  if (FSessao) connect(FSessao, &TSessaoServidor::ConexaoEncerrada, this, &TfrmEnviarArquivo::SemConexao);
   connect(ui->cbNomeArquivo, &QComboBox::currentIndexChanged, this, [this](int i) {
     ui->SpeedButtonPlay->setEnabled(i >= 0 && FEstado == TEstado::Ocioso);
     if (i >= 0) ui->edNomeArquivo->setText(ui->cbNomeArquivo->itemText(i));
@@ -85,19 +114,63 @@ void TfrmEnviarArquivo::AtualizaLista(int Selecionado) {
 }
 
 void TfrmEnviarArquivo::SpeedButton1Click() {
-  const QStringList escolhidos =
-      Plataforma().AbrirArquivos(this, windowTitle(), QString(), QStringLiteral("WAV files (*.wav)"));
+  QStringList outros;
+  for (const QString& e : ExtensoesConvertiveis()) outros << QStringLiteral("*.") + e;
+  const QStringList escolhidos = Plataforma().AbrirArquivos(
+      this, windowTitle(), QString(),
+      QStringLiteral("WAV files (*.wav);;Arquivos de áudio (*.wav ") + outros.join(u' ') + QStringLiteral(")"));
   if (escolhidos.isEmpty()) return;
   listaArquivos.clear();
   for (const QString& c : escolhidos) {
     const QFileInfo fi(c);
-    if (fi.suffix().toLower() != u"wav" || !fi.exists()) continue;
-    if (::ArquivoWaveValido(c))
+    const QString ext = fi.suffix().toLower();
+    const bool wav = ext == u"wav";
+    if ((!wav && !ExtensoesConvertiveis().contains(ext)) || !fi.exists()) continue;
+    if (wav && ::ArquivoWaveValido(c)) {
       listaArquivos << c;
-    else
-      MostraMensagem(this, TextoWaveInvalido(fi.fileName()), strNomeSalvarArquivo);
+      continue;
+    }
+    // Refused, or not WAV at all: a converted copy may take its place.
+    const QString motivo = wav ? TextoWaveInvalido(fi.fileName())
+                               : QStringLiteral("Arquivo \"") + fi.fileName() + QStringLiteral("\" não é WAV.");
+    if (!PerguntaSimNao(this, motivo + QStringLiteral("\rConverter para 8 kHz, 16 bits, mono?"), strNomeSalvarArquivo))
+      continue;
+    const QString convertido = Converte(c);
+    if (!convertido.isEmpty()) listaArquivos << convertido;
   }
   AtualizaLista(0);
+}
+
+QString TfrmEnviarArquivo::Converte(const QString& Origem) {
+  const QString nome = QFileInfo(Origem).fileName();
+  if (!FConvertidos)
+    FConvertidos =
+        std::make_unique<QTemporaryDir>(JuntaCaminho(Ambiente().PastaTemporaria, QStringLiteral("conversao-XXXXXX")));
+  // A folder per copy: two sources of one name keep it both.
+  const QString pasta = JuntaCaminho(FConvertidos->path(), QString::number(++FConversoes));
+  if (!FConvertidos->isValid() || !QDir().mkpath(pasta)) {
+    MostraMensagem(this,
+                   QStringLiteral("Não conseguiu converter o arquivo \"") + nome +
+                       QStringLiteral("\": a pasta temporária não pode ser criada."),
+                   strNomeSalvarArquivo);
+    return {};
+  }
+  const QString destino = JuntaCaminho(pasta, QFileInfo(Origem).completeBaseName() + QStringLiteral(".wav"));
+  TfrmConverterAudio dlg(this);
+  dlg.Inicia(Origem, destino);
+  const int r = ExecutaDialogo(&dlg);
+  if (!dlg.Erro().isEmpty()) {
+    MostraMensagem(this,
+                   QStringLiteral("Não conseguiu converter o arquivo \"") + nome + QStringLiteral("\": ") + dlg.Erro(),
+                   strNomeSalvarArquivo);
+    return {};
+  }
+  if (r != QDialog::Accepted || !dlg.Terminada()) return {};  // cancelled
+  if (!::ArquivoWaveValido(destino)) {
+    MostraMensagem(this, TextoWaveInvalido(QFileInfo(destino).fileName()), strNomeSalvarArquivo);
+    return {};
+  }
+  return destino;
 }
 
 void TfrmEnviarArquivo::SpeedButtonPlayClick() {
@@ -147,14 +220,8 @@ void TfrmEnviarArquivo::btOkClick() {
     if (QFileInfo::exists(destino) &&
         !PerguntaSimNao(this, QStringLiteral("Já existe um arquivo com o mesmo nome. Deseja sobrescrever?"), titulo))
       return;
-    // Copied beside the target first, so a failed copy never costs the old file.
-    const QString temporario = destino + QStringLiteral(".tmp");
-    QFile::remove(temporario);
-    const bool ok = !FPastaMensagens.isEmpty() && QDir().mkpath(FPastaMensagens) &&
-                    QFile::copy(NomeArquivoEnviar, temporario) &&
-                    (!QFileInfo::exists(destino) || QFile::remove(destino)) && QFile::rename(temporario, destino);
-    if (!ok) {
-      QFile::remove(temporario);
+    if (FPastaMensagens.isEmpty() || !QDir().mkpath(FPastaMensagens) ||
+        !CopiaSubstituindo(NomeArquivoEnviar, destino)) {
       MostraMensagem(this, QStringLiteral("Não conseguiu salvar o arquivo."), titulo);
       return;
     }
@@ -164,6 +231,11 @@ void TfrmEnviarArquivo::btOkClick() {
   }
 
   if (!FSessao) return;
+  // Requests are not sent without a connection: nothing would answer.
+  if (!FSessao->ClientManager->Connected()) {
+    MostraMensagem(this, kSemConexao, titulo);
+    return;
+  }
   for (QWidget* w :
        std::initializer_list<QWidget*>{ui->cbNomeArquivo, ui->edNomeArquivo, ui->btOk, ui->SpeedButtonPlay, ui->btTTS})
     w->setEnabled(false);
@@ -174,28 +246,29 @@ void TfrmEnviarArquivo::btOkClick() {
 void TfrmEnviarArquivo::EnviaBlocoArquivo() {
   // After a cancel or an error the server may still ask: nothing is sent.
   if (FEstado == TEstado::Ocioso || !FSessao) return;
-  if (!HFile.isOpen()) {
-    HFile.setFileName(NomeArquivoEnviar);
-    if (!HFile.open(QIODevice::ReadOnly)) {
+  if (!FEnvio) {
+    FEnvio = TEnvioAudio::DoArquivo(FNomeEnvio, NomeArquivoEnviar);
+    if (!FEnvio) {
       EstadoOcioso();
       MostraMensagem(this, QStringLiteral("Não conseguiu abrir o arquivo para ") + strSalvarMinusculo + u'.',
                      strNomeSalvarArquivo);
       return;
     }
-    ui->ProgressBar1->setMaximum(int(qMin<qint64>(HFile.size(), INT_MAX)));
+    ui->ProgressBar1->setMaximum(int(qMin<qint64>(FEnvio->Tamanho(), INT_MAX)));
     ui->ProgressBar1->setValue(0);
     ui->ProgressBar1->show();
     ui->btSair->setText(QStringLiteral("Cancelar"));
     FEstado = TEstado::Enviando;
   }
-  const QByteArray bloco = HFile.read(250);
-  if (!bloco.isEmpty()) {
-    ui->ProgressBar1->setValue(ui->ProgressBar1->value() + int(bloco.size()));
-    FSessao->EnviaBlocoAudio(bloco);
+  if (!FEnvio->ProximoBloco(*FSessao)) {
+    // A file that cannot be read to its end is never reported as sent.
+    EstadoOcioso();
+    MostraMensagem(this, QStringLiteral("Não conseguiu ler o arquivo para ") + strSalvarMinusculo + u'.',
+                   strNomeSalvarArquivo);
     return;
   }
-  FSessao->FinalizaEnvioAudio(FNomeEnvio);
-  HFile.close();
+  ui->ProgressBar1->setValue(int(qMin<qint64>(FEnvio->Posicao(), INT_MAX)));
+  if (!FEnvio->Finalizado()) return;
   ArquivoEnviado = true;
   ArquivoSalvoOuEnviado(FNomeEnvio);
   EstadoOcioso();
@@ -204,8 +277,15 @@ void TfrmEnviarArquivo::EnviaBlocoArquivo() {
 
 void TfrmEnviarArquivo::ErroEnvioArquivo() { EstadoOcioso(); }
 
+void TfrmEnviarArquivo::SemConexao() {
+  if (FEstado == TEstado::Ocioso) return;
+  EstadoOcioso();
+  // Said after the network event that brought the news, never inside it.
+  QTimer::singleShot(0, this, [this] { MostraMensagem(this, kSemConexao, strNomeSalvarArquivo); });
+}
+
 void TfrmEnviarArquivo::EstadoOcioso() {
-  HFile.close();
+  FEnvio.reset();
   FEstado = TEstado::Ocioso;
   ui->ProgressBar1->hide();
   ui->btSair->setText(QStringLiteral("Sair"));
@@ -329,7 +409,7 @@ void TfrmEnviarArquivo::Fecha() {
   cfg.GravaInteiro(QStringLiteral("LeftPlay"), leftPlay);
   cfg.GravaInteiro(QStringLiteral("TopTTS"), topTTS);
   cfg.GravaInteiro(QStringLiteral("LeftTTS"), leftTTS);
-  HFile.close();
+  FEnvio.reset();
   FEstado = TEstado::Ocioso;
   done(ArquivoEnviado ? QDialog::Accepted : QDialog::Rejected);
 }

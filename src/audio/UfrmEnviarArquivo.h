@@ -15,8 +15,8 @@
 //  - local mode: the message folder (DefinePastaMensagens);
 //  - the player window created at start (DefinePlayer), optional.
 #include <QDialog>
-#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 #include <memory>
 
@@ -29,6 +29,14 @@ class TSessaoServidor;
 class TfrmPlayGraficoArq;
 class TfrmGravarAudio;
 class TfrmConverteTTSKR;
+class TEnvioAudio;
+
+// Copies Origem to Destino so that Destino is at every moment either its old
+// content or the whole copy: the copy is written beside it and renamed over
+// it. Renomeia (the rename; the file system's when empty) lets a test make
+// that last step fail.
+using TRenomeia = std::function<bool(const QString& De, const QString& Para)>;
+bool CopiaSubstituindo(const QString& Origem, const QString& Destino, const TRenomeia& Renomeia = {});
 
 class TfrmEnviarArquivo : public QDialog {
   Q_OBJECT
@@ -49,6 +57,8 @@ class TfrmEnviarArquivo : public QDialog {
   void EnviaBlocoArquivo();
   // An error reply for "SaveWavFile": back to idle.
   void ErroEnvioArquivo();
+  // The connection ended: a transfer in progress stops, and the user is told.
+  void SemConexao();
   // A finished file: catalogue entry, and out of the waiting list.
   void ArquivoSalvoOuEnviado(const QString& Nome);
   // The player's close notification.
@@ -87,6 +97,9 @@ class TfrmEnviarArquivo : public QDialog {
   bool PodeFechar();
   void Fecha();
   void AtualizaLista(int Selecionado);
+  // A converted copy of Origem in the window's temporary folder, checked;
+  // empty when cancelled or refused (a box said why).
+  QString Converte(const QString& Origem);
 
   std::unique_ptr<Ui::TfrmEnviarArquivo> ui;
   TSessaoServidor* FSessao;
@@ -96,7 +109,11 @@ class TfrmEnviarArquivo : public QDialog {
   TfrmPlayGraficoArq* FPlayer = nullptr;
   TFabricaDispositivo FFabrica;
   QString FPastaMensagens;
-  QFile HFile;
+  // The file being sent; null when idle.
+  std::unique_ptr<TEnvioAudio> FEnvio;
   QString strSalvarMaiusculo, strSalvarMinusculo, strNomeSalvarArquivo;
   bool FFechado = false;
+  // Converted copies live here while the window is open.
+  std::unique_ptr<QTemporaryDir> FConvertidos;
+  int FConversoes = 0;
 };

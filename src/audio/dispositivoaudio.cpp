@@ -6,7 +6,10 @@
 #include <QAudioSource>
 #include <QFile>
 #include <QMediaDevices>
+#include <cstring>
+#include <limits>
 
+#include "conversaoaudio.h"
 #include "wave.h"
 
 // ---- scripted device ----
@@ -63,28 +66,34 @@ namespace {
 // The wave output volume of the program: the sinks follow it.
 quint32 gVolume = 0xFFFFFFFFu;
 
-// The sample bytes of a WAV file from a start offset, for the sink to pull.
+// The sample bytes of a WAV file from a start offset, for the sink to pull,
+// then silence without end. The sink goes idle as soon as its source runs
+// dry, while the sound server still holds the last samples, and stopping it
+// then drops them; with silence behind the data, playback ends when the
+// position has passed the end, after every sample was heard.
 class TFaixaArquivo : public QIODevice {
  public:
-  TFaixaArquivo(const QString& Caminho, qint64 Inicio, qint64 Fim) : FArquivo(Caminho), FFim(Fim) {
+  TFaixaArquivo(const QString& Caminho, qint64 Inicio, qint64 Fim, char Silencio)
+      : FArquivo(Caminho), FFim(Fim), FSilencio(Silencio) {
     if (FArquivo.open(QIODevice::ReadOnly)) FArquivo.seek(Inicio);
   }
   bool isSequential() const override { return true; }
-  qint64 bytesAvailable() const override {
-    return qMax<qint64>(0, FFim - FArquivo.pos()) + QIODevice::bytesAvailable();
-  }
+  qint64 bytesAvailable() const override { return std::numeric_limits<int>::max() + QIODevice::bytesAvailable(); }
 
  protected:
   qint64 readData(char* Dados, qint64 Max) override {
     const qint64 n = qMin(Max, FFim - FArquivo.pos());
-    if (n <= 0) return 0;  // the sink then goes idle: the end of the file
-    return FArquivo.read(Dados, n);
+    const qint64 lidos = n > 0 ? FArquivo.read(Dados, n) : 0;
+    if (lidos < 0) return -1;
+    std::memset(Dados + lidos, FSilencio, size_t(Max - lidos));
+    return Max;
   }
   qint64 writeData(const char*, qint64) override { return -1; }
 
  private:
   QFile FArquivo;
   qint64 FFim;
+  char FSilencio;
 };
 
 class TDispositivoAudioQt : public IDispositivoAudio {
@@ -128,7 +137,8 @@ class TDispositivoAudioQt : public IDispositivoAudio {
     const QAudioDevice dev = QMediaDevices::defaultAudioOutput();
     if (dev.isNull()) return Falha(QStringLiteral("Nenhum dispositivo de saída de áudio disponível"));
     const qint64 inicio = qMin(FFimDados, FInicioDados + AlinhaQuadro(FFormato.bytesForDuration(FPosicao * 1000)));
-    FFonte = std::make_unique<TFaixaArquivo>(FArquivo, inicio, FFimDados);
+    const char silencio = FFormato.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : 0;
+    FFonte = std::make_unique<TFaixaArquivo>(FArquivo, inicio, FFimDados, silencio);
     FFonte->open(QIODevice::ReadOnly);
     FSaida = std::make_unique<QAudioSink>(dev, FFormato);
     FSaida->setVolume(float(gVolume & 0xFFFF) / 65535.0f);
@@ -169,9 +179,8 @@ class TDispositivoAudioQt : public IDispositivoAudio {
 
   qint64 Posicao() const override {
     if (FSaida) {
-      // Played to the end: the whole data, past the last position.
-      if (FSaida->state() == QAudio::IdleState) return FFormato.durationForBytes(FFimDados - FInicioDados) / 1000 + 1;
-      // What the sink has taken, less what still waits in its buffer.
+      // What the sink has taken, less what still waits in its buffer; past
+      // the end of the data it counts the silence that follows.
       const qint64 naFila = qMax<qint64>(0, FSaida->bufferSize() - FSaida->bytesFree());
       const qint64 us = FSaida->processedUSecs() - FFormato.durationForBytes(naFila);
       return FInicioMs + qMax<qint64>(0, us) / 1000;
@@ -248,4 +257,7 @@ class TDispositivoAudioQt : public IDispositivoAudio {
 
 }  // namespace
 
-std::unique_ptr<IDispositivoAudio> CriaDispositivoAudioQt() { return std::make_unique<TDispositivoAudioQt>(); }
+std::unique_ptr<IDispositivoAudio> CriaDispositivoAudioQt() {
+  EscolheBackendAudio();
+  return std::make_unique<TDispositivoAudioQt>();
+}

@@ -146,9 +146,24 @@ QByteArray ModeloWaveGravacao() {
   return QByteArray(reinterpret_cast<const char*>(kModelo), sizeof kModelo);
 }
 
-QByteArray MontaWave8kMono(const QByteArray& Amostras) {
+QByteArray CabecalhoWave8kMono(quint32 TamanhoDados) {
   QByteArray w = ModeloWaveGravacao().left(44);
-  qToLittleEndian<quint32>(quint32(36 + Amostras.size()), w.data() + 4);
-  qToLittleEndian<quint32>(quint32(Amostras.size()), w.data() + 40);
-  return w + Amostras;
+  qToLittleEndian<quint32>(36 + TamanhoDados, w.data() + 4);
+  qToLittleEndian<quint32>(TamanhoDados, w.data() + 40);
+  return w;
+}
+
+QByteArray MontaWave8kMono(const QByteArray& Amostras) {
+  return CabecalhoWave8kMono(quint32(Amostras.size())) + Amostras;
+}
+
+TDiagnosticoWave DiagnosticaWave(const QString& Caminho) {
+  QFile f(Caminho);
+  if (!QFileInfo(Caminho).isFile()) return TDiagnosticoWave::NaoEncontrado;
+  char cab[12];
+  if (!f.open(QIODevice::ReadOnly) || !Le(f, cab, 12) || std::memcmp(cab, "RIFF", 4) != 0 ||
+      std::memcmp(cab + 8, "WAVE", 4) != 0)
+    return TDiagnosticoWave::NaoEhWave;
+  f.seek(0);
+  return ArquivoWaveValido(f) ? TDiagnosticoWave::Valido : TDiagnosticoWave::FormatoInvalido;
 }

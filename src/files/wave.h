@@ -51,3 +51,14 @@ QByteArray ModeloWaveGravacao();
 // A complete 8 kHz, 16-bit, mono PCM file holding Amostras (little-endian
 // 16-bit samples).
 QByteArray MontaWave8kMono(const QByteArray& Amostras);
+// The canonical 44-byte header of such a file with TamanhoDados sample bytes.
+QByteArray CabecalhoWave8kMono(quint32 TamanhoDados);
+
+// Why a file would be refused, for messages that say more than the check.
+enum class TDiagnosticoWave {
+  Valido,
+  NaoEncontrado,    // no file at the path
+  NaoEhWave,        // unreadable, or not RIFF/WAVE
+  FormatoInvalido,  // RIFF/WAVE that the check refuses
+};
+TDiagnosticoWave DiagnosticaWave(const QString& Caminho);

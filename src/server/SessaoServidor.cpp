@@ -256,6 +256,7 @@ void TSessaoServidor::EncerraTransferencias(TClientManager* Sender) {
   FAguardandoSalvarMensagens = 0;
   FEsperaInfo = FEsperaListaWav = false;
   FJanela->CursorOcupado(false);
+  emit ConexaoEncerrada();
 }
 
 void TSessaoServidor::OnClientManagerDisconnect(TClientManager* Sender) {

@@ -171,6 +171,11 @@ class TSessaoServidor : public QObject {
   void OnClientManagerError(TClientManager* Sender, int Code);
   void OnCMRORIROSonareaConnect(TClientManager* Sender);
 
+ signals:
+  // The connection to the server ended (closed or failed): every transfer
+  // in progress was dropped, and no request goes out until it is made again.
+  void ConexaoEncerrada();
+
  private:
   void TrataEvento(const QString& Evento, const TPacketManagerParser& P, const QString& ActionID);
   void TrataResposta(const QString& Resposta, const TPacketManagerParser& P, const QString& ActionID);

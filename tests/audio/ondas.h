@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QtEndian>
+#include <cmath>
 
 inline QByteArray U16(quint16 v) {
   QByteArray b(2, 0);
@@ -35,4 +36,24 @@ inline QByteArray Padrao(int N, int Periodo = 40, int Amplitude = 12000) {
   b.reserve(N * 2);
   for (int i = 0; i < N; ++i) b += U16(quint16(qint16((i % Periodo) < Periodo / 2 ? Amplitude : -Amplitude)));
   return b;
+}
+// Ms milliseconds of a sine tone of Hz at Taxa samples per second, 16-bit.
+inline QByteArray Tom(int Hz, int Ms, int Taxa = 8000, int Amplitude = 12000) {
+  QByteArray b;
+  const int n = Taxa * Ms / 1000;
+  b.reserve(n * 2);
+  for (int i = 0; i < n; ++i) b += U16(quint16(qint16(std::lround(Amplitude * std::sin(2 * M_PI * Hz * i / Taxa)))));
+  return b;
+}
+// The frequency of 16-bit samples, from their rising zero crossings.
+inline double Frequencia(const QByteArray& Amostras, int Taxa = 8000) {
+  const int n = int(Amostras.size() / 2);
+  int subidas = 0;
+  qint16 antes = 0;
+  for (int i = 0; i < n; ++i) {
+    const qint16 v = qFromLittleEndian<qint16>(Amostras.constData() + 2 * i);
+    if (i > 0 && antes < 0 && v >= 0) ++subidas;
+    antes = v;
+  }
+  return n ? subidas * double(Taxa) / n : 0;
 }

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
 
 #include "PlayGraficoArq.h"
@@ -68,26 +69,34 @@ TEST(Regua, RotulosEPosicoes) {
   EXPECT_EQ(g.ImagemRegua().pixel(5, 4) & 0xFFFFFF, 0x808080u);
 }
 
-TEST(Onda, ExtremosDeUmCanalDe16Bits) {
-  TGraficoOnda g;
-  TFormatoWave f = FormatoDe(0);
-  f.DataSize = 6;  // three frames: fewer than W, one column each
-  g.Monta(f);
-  const QByteArray a = Amostras({32767, -32768, 0});
-  g.TrataBufferTela(a.constData(), a.size());
-  EXPECT_EQ(g.InfoTelaPay.cx, 3);
-  // Column 0: the line from y = 1 to the zero line (end not painted).
-  EXPECT_EQ(g.Pixel(0, 1), CorOnda::Onda);
-  EXPECT_EQ(g.Pixel(0, 46), CorOnda::Onda);
-  EXPECT_EQ(g.Pixel(0, 0), CorOnda::Fundo);
-  EXPECT_EQ(g.Pixel(0, 47), CorOnda::LinhaZero);
-  // Column 1: -32768 maps to y = 94, below the image; the line ends on the last row.
-  EXPECT_EQ(g.Pixel(1, 93), CorOnda::Onda);
-  EXPECT_EQ(g.Pixel(1, 46), CorOnda::Fundo);
-  // Column 2: silence, one point on the zero line; the rest stays black.
-  EXPECT_EQ(g.Pixel(2, 47), CorOnda::Onda);
-  EXPECT_EQ(g.Pixel(3, 47), CorOnda::LinhaZero);
-  EXPECT_EQ(g.Pixel(3, 46), CorOnda::Fundo);
+TEST(Onda, ExtremosDeUmCanalPorProfundidade) {
+  // The loudest and softest samples, then silence: the same picture at 16
+  // bits (scale 65536) and at 8 bits (unsigned, scale 256).
+  const struct {
+    int Bits;
+    QByteArray Amostras;
+  } casos[] = {{16, Amostras({32767, -32768, 0})}, {8, QByteArray("\xFF\x00\x80", 3)}};
+  for (const auto& c : casos) {
+    TGraficoOnda g;
+    TFormatoWave f = FormatoDe(0);
+    f.SignificantBits = c.Bits;
+    f.DataSize = qint32(c.Amostras.size());  // three frames: fewer than W, one column each
+    g.Monta(f);
+    g.TrataBufferTela(c.Amostras.constData(), c.Amostras.size());
+    EXPECT_EQ(g.InfoTelaPay.cx, 3) << c.Bits;
+    // Column 0: the line from y = 1 to the zero line (end not painted).
+    EXPECT_EQ(g.Pixel(0, 1), CorOnda::Onda) << c.Bits;
+    EXPECT_EQ(g.Pixel(0, 46), CorOnda::Onda) << c.Bits;
+    EXPECT_EQ(g.Pixel(0, 0), CorOnda::Fundo) << c.Bits;
+    EXPECT_EQ(g.Pixel(0, 47), CorOnda::LinhaZero) << c.Bits;
+    // Column 1: the softest maps to y = 94, below the image; the line ends on the last row.
+    EXPECT_EQ(g.Pixel(1, 93), CorOnda::Onda) << c.Bits;
+    EXPECT_EQ(g.Pixel(1, 46), CorOnda::Fundo) << c.Bits;
+    // Column 2: silence, one point on the zero line; the rest stays black.
+    EXPECT_EQ(g.Pixel(2, 47), CorOnda::Onda) << c.Bits;
+    EXPECT_EQ(g.Pixel(3, 47), CorOnda::LinhaZero) << c.Bits;
+    EXPECT_EQ(g.Pixel(3, 46), CorOnda::Fundo) << c.Bits;
+  }
 }
 
 TEST(Onda, MarcasReversiveisPorValorExato) {
@@ -182,8 +191,11 @@ TEST_F(Player, ArquivoQueNaoAbreOuCabecalhoRecusado) {
   const QString lista = Plat.Caminho(QStringLiteral("lista.wav"));
   GravaArquivo(lista, Riff(Fmt(1, 1, 8000, 16) + Bloco("LIST", "INFO") + Bloco("data", Padrao(10))));
   const size_t caixas = P().Caixas.size();
-  EXPECT_FALSE(Janela->PlayFile(lista));
+  // No box for a refused header: the window is shown with nothing on it.
+  EXPECT_TRUE(Janela->PlayFile(lista));
   EXPECT_EQ(P().Caixas.size(), caixas);
+  EXPECT_FALSE(Janela->PlayerAtivado);
+  EXPECT_EQ(Janela->Grafico.Pixel(10, 10), CorOnda::Fundo);
   EXPECT_EQ(P().NivelCursor, 0);
   EXPECT_FALSE(Disp->Chamadas.join(u' ').contains(QStringLiteral("Abre")));  // nothing reached the device
 }
@@ -233,6 +245,61 @@ TEST_F(Player, TrechoUmaVezParaNoFimEmLaçoRecomeca) {
     } else {
       EXPECT_FALSE(Janela->LiveAudioPlayer1Actived);
     }
+  }
+}
+
+TEST_F(Player, PausaEContinuaComOsBotoesQueHabilitam) {
+  ASSERT_TRUE(Janela->PlayFile(Arquivo10s()));
+  auto* pausa = Janela->findChild<QToolButton*>(QStringLiteral("sbPause"));
+  Disp->PosicaoAtual = 3000;
+  Janela->TimerProgressoTimer();
+  const int antes = Janela->XAtual;
+  QTest::mouseClick(pausa, Qt::LeftButton);
+  EXPECT_EQ(Disp->Chamadas.last(), QStringLiteral("Pausa"));
+  EXPECT_TRUE(Janela->LiveAudioPlayer1Paused);
+  EXPECT_EQ(pausa->toolTip(), QStringLiteral("Continuar"));
+  // Paused: back and forward are off, the cursor stays, stop still works.
+  EXPECT_TRUE(!Ativo("sbBack") && !Ativo("sbStep") && Ativo("sbStop") && Ativo("sbPause"));
+  Disp->PosicaoAtual = 6000;
+  Janela->TimerProgressoTimer();
+  EXPECT_EQ(Janela->XAtual, antes);
+  QTest::mouseClick(pausa, Qt::LeftButton);
+  EXPECT_EQ(Disp->Chamadas.last(), QStringLiteral("Toca"));
+  EXPECT_FALSE(Janela->LiveAudioPlayer1Paused);
+  EXPECT_EQ(pausa->toolTip(), QStringLiteral("Pausar"));
+  EXPECT_TRUE(Ativo("sbBack") && Ativo("sbStep"));
+  Janela->TimerProgressoTimer();
+  EXPECT_EQ(Janela->XAtual, W * 6 / 10);
+}
+
+TEST_F(Player, TamanhoDaSelecaoEmSegundosInteirosAoSoltar) {
+  ASSERT_TRUE(Janela->PlayFile(Arquivo10s()));
+  // Columns at 1.9 s and 3.1 s: 1.2 s apart, but seconds 1 to 3 once released.
+  const int ini = Janela->Grafico.ColunaDoTempo(1900), fim = Janela->Grafico.ColunaDoTempo(3100);
+  Janela->MouseDownEm(ini, false);
+  Janela->MouseMoveEm(fim);
+  EXPECT_EQ(Painel("PanelSelTam"), QStringLiteral("00:01"));
+  Janela->MouseUpEm(fim, false);
+  EXPECT_EQ(Painel("PanelSelIni"), QStringLiteral("00:01"));
+  EXPECT_EQ(Painel("PanelSelFim"), QStringLiteral("00:03"));
+  EXPECT_EQ(Painel("PanelSelTam"), QStringLiteral("00:02"));
+}
+
+TEST_F(Player, DuploCliqueNaReguaTrocaAUnidadeEMantemASelecao) {
+  ASSERT_TRUE(Janela->PlayFile(Arquivo10s()));
+  Janela->MouseDownEm(100, false);
+  Janela->MouseMoveEm(200);
+  Janela->MouseUpEm(200, false);
+  auto* regua = Janela->findChild<QWidget*>(QStringLiteral("PanelEscalaTempo"));
+  for (const char* unidade : {"h:m:s", "m:s"}) {
+    QTest::mouseDClick(regua, Qt::LeftButton, {}, QPoint(300, 20));
+    EXPECT_EQ(Janela->RotuloTempo(0)->text(), QString::fromLatin1(unidade));
+    EXPECT_EQ(Janela->RotuloTempo(0)->font().pointSize(), Janela->MostrarHora ? 7 : 8);
+    // The selection is redrawn where it was, with its panels.
+    EXPECT_EQ(Janela->XDragIni, 100);
+    EXPECT_EQ(Janela->XDragFim, 200);
+    EXPECT_EQ(Janela->Grafico.Pixel(150, 0), CorOnda::FundoSelecionado);
+    EXPECT_EQ(Painel("PanelSelFim"), TextoTempo(Janela->Grafico.TempoDaColuna(200)));
   }
 }
 

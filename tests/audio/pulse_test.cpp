@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cstdlib>
+#include <functional>
 
 #include "PlayGraficoArq.h"
 #include "UfrmGravarAudio.h"
@@ -100,6 +102,52 @@ TEST_F(AudioReal, APosicaoAvancaNoSinkNuloEOFimParaSozinho) {
   ASSERT_TRUE(EsperaAte([&] { return !j.LiveAudioPlayer1Actived; }));
   EXPECT_GE(j.mPlayerPosition, 900);
   EXPECT_TRUE(P().Caixas.empty());
+}
+
+// The samples of the null sink's monitor, 8 kHz mono, while Toca runs.
+QByteArray GravaOSinkNulo(const std::function<void()>& Toca) {
+  QProcess parec;
+  parec.start(QStringLiteral("parec"),
+              {QStringLiteral("--device=nulo.monitor"), QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
+               QStringLiteral("--rate=8000"), QStringLiteral("--channels=1")});
+  if (!parec.waitForStarted(kPrazoTesteMs)) return {};
+  QByteArray gravado;
+  // Recording before the first note: its silence marks where sound begins.
+  EsperaAte([&] { return (gravado += parec.readAllStandardOutput()).size() >= 1600; });
+  Toca();
+  EsperaAte(
+      [&] {
+        gravado += parec.readAllStandardOutput();
+        return false;
+      },
+      500);
+  parec.kill();
+  parec.waitForFinished(kPrazoTesteMs);
+  return gravado + parec.readAllStandardOutput();
+}
+
+// From the first to the last sample above the silence, in milliseconds.
+int DuracaoDoSom(const QByteArray& Amostras) {
+  int primeira = -1, ultima = -1;
+  for (int i = 0; i < Amostras.size() / 2; ++i)
+    if (std::abs(qFromLittleEndian<qint16>(Amostras.constData() + 2 * i)) > 2000) {
+      if (primeira < 0) primeira = i;
+      ultima = i;
+    }
+  return primeira < 0 ? 0 : (ultima - primeira + 1) / 8;
+}
+
+TEST_F(AudioReal, OFimDoArquivoSaiInteiroAntesDeParar) {
+  if (QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty()) GTEST_SKIP() << "parec is not installed";
+  const QString c = Plat.Caminho(QStringLiteral("tres-tons.wav"));
+  GravaArquivo(c, MontaWave8kMono(Tom(500, 500) + Tom(1000, 2000) + Tom(1500, 500)));
+  TfrmPlayGraficoArq j;
+  const QByteArray gravado = GravaOSinkNulo([&] {
+    ASSERT_TRUE(j.PlayFile(c)) << P().UltimoTexto().toStdString();
+    ASSERT_TRUE(EsperaAte([&] { return !j.LiveAudioPlayer1Actived; }));
+  });
+  // What the device still held when the position reached the end is heard too.
+  EXPECT_GE(DuracaoDoSom(gravado), 2970);
 }
 
 TEST_F(AudioReal, GravacaoCapturaAsAmostrasDaFonte) {

@@ -2,8 +2,14 @@
 // whole conversion down to a playable file.
 #include <gtest/gtest.h>
 
+#include <QHash>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <memory>
 
 #include "apoio.h"
 #include "converteTTSKR.h"
@@ -47,6 +53,66 @@ class ServicoTTS {
   QProcess FProcesso;
   int FPorta = 0;
   QString FLog;
+};
+
+// A text-to-speech service that answers each step ("login", "add",
+// "status", "GET") as the test says: a reply, or the connection dropped.
+class ServicoRoteirizado {
+ public:
+  struct Resposta {
+    QByteArray Tipo = "application/json";
+    QByteArray Corpo;
+    bool Fecha = false;
+  };
+  QHash<QString, Resposta> Passos{
+      {QStringLiteral("login"), {"application/json", R"({"result":"OK","id":"1"})"}},
+      {QStringLiteral("add"), {"application/json", R"({"result":"OK","key":"k"})"}},
+      {QStringLiteral("status"), {"application/json", R"({"result":"OK","status":"WAITING"})"}},
+      {QStringLiteral("GET"), {"audio/x-wav", MontaWave8kMono(QByteArray(1600, '\1'))}}};
+  QStringList Pedidos;  // the steps asked, in order
+
+  bool Inicia() {
+    QObject::connect(&FServidor, &QTcpServer::newConnection, &FServidor, [this] {
+      while (QTcpSocket* s = FServidor.nextPendingConnection()) {
+        auto entrada = std::make_shared<QByteArray>();
+        QObject::connect(s, &QTcpSocket::readyRead, s, [this, s, entrada] { Le(s, *entrada); });
+      }
+    });
+    return FServidor.listen(QHostAddress::LocalHost, 0);
+  }
+  QString Url() const { return QStringLiteral("http://127.0.0.1:%1/tts").arg(FServidor.serverPort()); }
+  // The conversion answers at once with the address of the audio.
+  void UrlImediata() {
+    Passos[QStringLiteral("add")].Corpo = R"({"result":"OK","key":"k","url":")" + Url().toLatin1() + R"(/k.wav"})";
+  }
+
+ private:
+  void Le(QTcpSocket* S, QByteArray& B) {
+    B += S->readAll();
+    for (;;) {
+      const qsizetype fim = B.indexOf("\r\n\r\n");
+      if (fim < 0) return;
+      const QList<QByteArray> linhas = B.left(fim).split('\n');
+      qsizetype tamanho = 0;
+      for (const QByteArray& l : linhas)
+        if (l.toLower().startsWith("content-length:")) tamanho = l.mid(15).trimmed().toLongLong();
+      if (B.size() < fim + 4 + tamanho) return;
+      const QByteArray corpo = B.mid(fim + 4, tamanho);
+      const bool get = linhas.first().startsWith("GET");
+      B.remove(0, fim + 4 + tamanho);
+      const QString passo =
+          get ? QStringLiteral("GET") : QJsonDocument::fromJson(corpo).object().value(u"action").toString();
+      Pedidos << passo;
+      const Resposta r = Passos.value(passo);
+      if (r.Fecha) {
+        S->abort();
+        return;
+      }
+      S->write("HTTP/1.1 200 OK\r\nContent-Type: " + r.Tipo +
+               "\r\nContent-Length: " + QByteArray::number(r.Corpo.size()) + "\r\n\r\n" + r.Corpo);
+    }
+  }
+  QTcpServer FServidor;
 };
 
 class TTS : public TesteJanela {
@@ -113,6 +179,69 @@ TEST_F(TTS, CaminhosDeErro) {
   ASSERT_TRUE(j.StartConversion());
   ASSERT_TRUE(EsperaAte([&] { return j.cStatus < 0; }));
   EXPECT_TRUE(j.ttskrMsgRetorno.startsWith(QStringLiteral("ERRO 03 - "))) << j.ttskrMsgRetorno.toStdString();
+}
+
+TEST_F(TTS, RespostasQueTerminamComErro) {
+  const QByteArray json = "application/json";
+  const struct {
+    const char* Passo;
+    ServicoRoteirizado::Resposta Resposta;
+    bool UrlImediata;
+    const char* Mensagem;  // ending in "- ": the request's own failure follows
+    const char* Saida = "saida.wav";
+  } casos[] = {
+      {"add", {json, R"({"result":"OK","key":""})"}, false, "ERRO 04 - Não recebeu ID da conversão"},
+      {"add", {json, {}, true}, false, "ERRO 06 - "},
+      {"status",
+       {json, R"({"result":"OK","status":"OK","url":""})"},
+       false,
+       "ERRO 07 - Arquivo para download não foi informado"},
+      {"status", {json, R"({"result":"FAIL","msgResult":"Sem saldo"})"}, false, "ERRO 09 - Sem saldo"},
+      {"status", {json, {}, true}, false, "ERRO 10 - "},
+      {"GET", {"audio/x-wav", {}, true}, true, "ERRO 12 - "},
+      {"", {}, true, "ERRO 11 - Não conseguiu criar o arquivo local", "nao-existe/saida.wav"},
+  };
+  for (const auto& c : casos) {
+    ServicoRoteirizado s;
+    ASSERT_TRUE(s.Inicia());
+    if (c.UrlImediata) s.UrlImediata();
+    if (*c.Passo) s.Passos[QString::fromLatin1(c.Passo)] = c.Resposta;
+    TfrmConverteTTSKR j;
+    Prepara(j, s.Url());
+    j.ttskrArquivoSaida = Plat.Caminho(QString::fromLatin1(c.Saida));
+    ASSERT_TRUE(j.StartConversion());
+    ASSERT_TRUE(EsperaAte([&] { return j.cStatus < 0; })) << c.Mensagem;
+    const QString esperada = QString::fromUtf8(c.Mensagem);
+    if (esperada.endsWith(QStringLiteral("- ")))
+      EXPECT_TRUE(j.ttskrMsgRetorno.startsWith(esperada)) << j.ttskrMsgRetorno.toStdString();
+    else
+      EXPECT_EQ(j.ttskrMsgRetorno, esperada);
+    EXPECT_EQ(j.TextoStatus(), j.ttskrMsgRetorno);
+    EXPECT_FALSE(j.ttskrResultado) << c.Mensagem;
+    EXPECT_FALSE(QFile::exists(j.ttskrArquivoSaida)) << c.Mensagem;
+  }
+}
+
+TEST_F(TTS, UmaConsultaDeStatusACadaTresTiques) {
+  ServicoRoteirizado s;
+  ASSERT_TRUE(s.Inicia());
+  TfrmConverteTTSKR j;
+  Prepara(j, s.Url());
+  j.DefineIntervalo(24 * 3600 * 1000);  // the test ticks by hand
+  ASSERT_TRUE(j.StartConversion());
+  const auto tique = [&] {
+    j.TimerTick();
+    EXPECT_TRUE(EsperaAte([&] { return !j.Ocupado(); }));
+    return int(s.Pedidos.count(QStringLiteral("status")));
+  };
+  tique();  // login
+  tique();  // conversion, no address yet
+  ASSERT_EQ(j.cStatus, 2);
+  QList<int> consultas;
+  for (int i = 0; i < 7; ++i) consultas << tique();
+  EXPECT_EQ(consultas, (QList<int>{1, 1, 1, 2, 2, 2, 3}));
+  EXPECT_EQ(j.contador, 3);
+  EXPECT_EQ(j.TextoStatus(), QStringLiteral("Aguardando conversão..."));
 }
 
 TEST_F(TTS, ConversaoCompletaConsultaADownloadGravaUmWaveValido) {

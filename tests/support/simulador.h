@@ -74,14 +74,17 @@ class Simulador {
     return FLog;
   }
   // Logged request lines ("<-") that contain Texto.
-  QStringList Pedidos(const QString& Texto) {
-    QStringList out;
-    for (const QString& linha : Log().split(u'\n'))
-      if (linha.contains(QStringLiteral(" <- ")) && linha.contains(Texto)) out << linha;
-    return out;
-  }
+  QStringList Pedidos(const QString& Texto) { return Linhas(QStringLiteral(" <- "), Texto); }
+  // Logged lines sent to the client ("->") that contain Texto.
+  QStringList Respostas(const QString& Texto) { return Linhas(QStringLiteral(" -> "), Texto); }
 
  private:
+  QStringList Linhas(const QString& Sentido, const QString& Texto) {
+    QStringList out;
+    for (const QString& linha : Log().split(u'\n'))
+      if (linha.contains(Sentido) && linha.contains(Texto)) out << linha;
+    return out;
+  }
   bool Falha(const QString& Motivo) {
     FErro = Motivo;
     return false;

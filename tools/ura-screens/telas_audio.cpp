@@ -2,11 +2,14 @@
 // message's waveform) and recorder.
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTemporaryDir>
 
 #include "PlayGraficoArq.h"
 #include "SessaoServidor.h"
+#include "UfrmConverterAudio.h"
 #include "UfrmEnviarArquivo.h"
 #include "UfrmGravarAudio.h"
 #include "converteTTSKR.h"
@@ -63,6 +66,15 @@ const bool r3 = RegistraTela(QStringLiteral("frmPlayGraficoArq"), [] {
 const bool r4 = RegistraTela(QStringLiteral("frmGravarAudio"), [] {
   auto j = std::make_unique<TfrmGravarAudio>(nullptr, [] { return std::make_unique<TDispositivoRoteirizado>(); });
   j->SetarNomeArquivo(QDir(PastaTemporaria()).filePath(QStringLiteral("20261209100000.wav")));
+  return std::unique_ptr<QWidget>(std::move(j));
+});
+
+// A conversion under way (drawn as it shows, without a conversion running).
+const bool r5 = RegistraTela(QStringLiteral("frmConverterAudio"), [] {
+  auto j = std::make_unique<TfrmConverterAudio>();
+  j->findChild<QLabel*>(QStringLiteral("LabelArquivo"))
+      ->setText(QStringLiteral("Convertendo \"boas-vindas-estudio.mp3\" para 8 kHz, 16 bits, mono..."));
+  j->findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->setValue(40);
   return std::unique_ptr<QWidget>(std::move(j));
 });
 

@@ -142,6 +142,7 @@ std::vector<Comando> MontaTabela() {
               QStringLiteral("Escreve \"Ura ativada com sucesso.\" quando o servidor aceita.\n\n") + kDetalhesServidor,
               ExecutaActivate});
   t.push_back(ComandoWavCheck());
+  t.push_back(ComandoWavConvert());
   return t;
 }
 

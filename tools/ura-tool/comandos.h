@@ -88,8 +88,9 @@ int ExecutaPull(const Argumentos& A);
 int ExecutaPush(const Argumentos& A);
 int ExecutaActivate(const Argumentos& A);
 
-// wav-check (comandos_wav.cpp).
+// wav-check and wav-convert (comandos_wav.cpp).
 Comando ComandoWavCheck();
+Comando ComandoWavConvert();
 
 // simulate and test (comandos_simulacao.cpp).
 std::vector<Comando> ComandosSimulacao();
