@@ -21,6 +21,7 @@
 #include <vector>
 
 class TDAC;
+class TMUListaAcao;
 class TMUListaDescricaoMensagem;
 
 enum class TGravidade {
@@ -61,3 +62,10 @@ const QStringList& CodigosVerificacao();
 // The catalogue entries marked as present on the server (ArquivoExiste), as the
 // server list for VerificaURA.
 QStringList ArquivosPresentes(const TMUListaDescricaoMensagem& Catalogo);
+
+// Whether an action of code Tipo ends the running sequence of its section (a
+// jump, a transfer, a hang-up, an empty or unknown code): the actions after it
+// never run.
+bool SaiDaSequencia(const QString& Tipo);
+// How many actions of the list run: up to and including the first that leaves.
+int AcoesExecutadas(const TMUListaAcao& Lista);
