@@ -3,12 +3,14 @@
 # library that asks for anything else stops the configure step.
 set(URA_LAYER_uramodel   "Qt6::Core")
 set(URA_LAYER_uraanalysis "uramodel;Qt6::Core")
+set(URA_LAYER_uragrafo  "uraanalysis;uramodel;Qt6::Core;PkgConfig::GRAPHVIZ")
 set(URA_LAYER_urafiles   "uraanalysis;uramodel;pugixml::pugixml;Qt6::Core")
 set(URA_LAYER_uraserver  "urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network")
 set(URA_LAYER_urashell  "uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
 set(URA_LAYER_uraaudio   "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 set(URA_LAYER_uraeditors "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
-set(URA_LAYER_uraapp     "uraaudio;uraeditors;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
+set(URA_LAYER_urafluxo   "uragrafo;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Svg")
+set(URA_LAYER_uraapp     "urafluxo;uragrafo;uraaudio;uraeditors;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 
 # ura_subsystem(NAME DEPENDS dep...)
 # Builds the sources and Designer forms (*.ui) of the calling folder into the
