@@ -22,6 +22,7 @@
 #include "UfrmVerificarUra.h"
 #include "ambiente.h"
 #include "codepage.h"
+#include "comandos_fluxo.h"
 #include "configuracao.h"
 #include "editores.h"
 #include "erros.h"
@@ -141,6 +142,7 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
   connect(&TimerAtivaSelUra, &QTimer::timeout, this,
           [this] { ExecutaComando(this, [this] { AbreSelecaoServidor(); }); });
   LigaComandos();
+  CriaComandosFluxo(*this);
 
   // Creation steps: version caption, mode and folders (decided before the
   // window by the start-up), settings, catalogue, state, "-A".
