@@ -17,6 +17,16 @@ QMutex& TravaGraphviz() {
   return trava;
 }
 
+// The layouts' own Graphviz context, made on first use and kept for the
+// process, used only under the lock. One context, not one per call: the
+// text layout plugin remembers the last font by a pointer into the context,
+// which freeing the context would leave dangling for the next one (Graphviz
+// 2.42 reads it after it is freed).
+GVC_t* Contexto() {
+  static GVC_t* const contexto = gvContext();
+  return contexto;
+}
+
 // Graphviz asks for char* but copies what it is given.
 char* C(const char* Texto) { return const_cast<char*>(Texto); }
 
@@ -73,14 +83,13 @@ class TGrafoGraphviz {
     ErroGraphviz.clear();
     agseterr(AGERR);  // warnings (fonts, sizes) are not failures
     agseterrf(GuardaErro);
-    FGvc = gvContext();
+    FGvc = Contexto();
     FRotulosNoMeio = Para == TPara::Desenho && FMotor == TMotorDesenho::Sfdp;
     Monta(G);
   }
   ~TGrafoGraphviz() {
     if (FDisposto) gvFreeLayout(FGvc, FGrafo);
     if (FGrafo) agclose(FGrafo);
-    gvFreeContext(FGvc);
     agseterrf(nullptr);
   }
   TGrafoGraphviz(const TGrafoGraphviz&) = delete;
