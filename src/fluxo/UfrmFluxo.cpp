@@ -33,6 +33,8 @@ const QString kTituloExportar = QStringLiteral("Exportar imagem");
 constexpr int kEsperaMudancaMs = 300;
 // A layout that takes longer than this shows its progress.
 constexpr int kEsperaProgressoMs = 500;
+// Below this scale a whole drawing cannot be read; it opens at its start.
+constexpr qreal kMenorEscalaInicial = 0.4;
 // The largest side of an exported PNG, in pixels.
 constexpr qreal kMaiorLadoPng = 16000;
 }  // namespace
@@ -93,7 +95,7 @@ void TfrmFluxo::showEvent(QShowEvent* Evento) {
   if (FSujo) Atualiza();
   // A drawing that came while the window was hidden is fitted once the view
   // has its size.
-  if (FAjustar && FMostrada) QTimer::singleShot(0, gvFluxo, &TVisaoFluxo::Ajusta);
+  if (FAjustar && FMostrada) QTimer::singleShot(0, this, &TfrmFluxo::PrimeiraVista);
   FAjustar = false;
 }
 
@@ -155,7 +157,6 @@ void TfrmFluxo::Atualiza() {
 void TfrmFluxo::IniciaDesenho() {
   FPendente = false;
   FEmDesenho = FAtual;
-  FRelogio.start();
   FVigia.setFuture(DesenhaGrafoEmSegundoPlano(FEmDesenho->Grafo));
   FTimerProgresso.start();
 }
@@ -168,21 +169,19 @@ void TfrmFluxo::MostraProgresso() {
                         .arg(FEmDesenho->Fluxo.Arestas.size()));
 }
 
-QString TfrmFluxo::Resumo(const TDesenhoGrafo& D, qint64 Ms) const {
+QString TfrmFluxo::Resumo() const {
   const TFluxo& f = FMostrada->Fluxo;
   int erros = ContaErros(f.AchadosDocumento), avisos = ContaAvisos(f.AchadosDocumento);
   for (const TNoFluxo& n : f.Nos) {
     erros += n.Erros();
     avisos += n.Avisos();
   }
-  return QStringLiteral("%1 menus, %2 destinos, %3 saídas; %4 erro(s), %5 aviso(s). Desenho (%6): %7 ms.")
+  return QStringLiteral("%1 menus, %2 destinos, %3 saídas; %4 erro(s), %5 aviso(s).")
       .arg(f.Menus)
       .arg(f.Nos.size() - size_t(f.Menus))
       .arg(f.Arestas.size())
       .arg(erros)
-      .arg(avisos)
-      .arg(D.Motor)
-      .arg(Ms);
+      .arg(avisos);
 }
 
 void TfrmFluxo::DesenhoPronto() {
@@ -195,7 +194,6 @@ void TfrmFluxo::DesenhoPronto() {
   const QFuture<TDesenhoGrafo> futuro = FVigia.future();
   if (futuro.isCanceled() || futuro.resultCount() == 0) return;
   const TDesenhoGrafo desenho = futuro.result();
-  const qint64 ms = FRelogio.elapsed();
   if (!desenho.Ok) {
     EsvaziaCena(QStringLiteral("Não foi possível desenhar o fluxo: ") + desenho.Erro);
     emit DesenhoAtualizado();
@@ -210,7 +208,7 @@ void TfrmFluxo::DesenhoPronto() {
   if (!primeiro)
     gvFluxo->centerOn(centro);
   else if (isVisible())
-    gvFluxo->Ajusta();
+    PrimeiraVista();
   else
     FAjustar = true;
   QStringList nomes;
@@ -218,8 +216,18 @@ void TfrmFluxo::DesenhoPronto() {
   FNomes->setStringList(nomes);
   btExportar->setEnabled(true);
   AplicaDestaque();
-  lbStatus->setText(Resumo(desenho, ms));
+  lbStatus->setText(Resumo());
   emit DesenhoAtualizado();
+}
+
+void TfrmFluxo::PrimeiraVista() {
+  gvFluxo->Ajusta();
+  if (gvFluxo->Escala() >= kMenorEscalaInicial || !FMostrada) return;
+  // Too large to be read whole: the start of the flow at its natural size.
+  gvFluxo->Amplia(1.0 / gvFluxo->Escala());
+  const TFluxo& f = FMostrada->Fluxo;
+  for (size_t i = 0; i < f.Nos.size() && i < FItens.Nos.size(); ++i)
+    if (f.Nos[i].Inicial) return gvFluxo->Centraliza(FItens.Nos[i]);
 }
 
 void TfrmFluxo::DestacaCaminho(const QStringList& Menus) {

@@ -3,7 +3,6 @@
 // document. Graphviz lays it out on another thread; the window stays
 // responsive, shows progress when that takes long, and may be closed at any
 // time. A double click on a menu asks for it to be opened in the menu editor.
-#include <QElapsedTimer>
 #include <QFutureWatcher>
 #include <QGraphicsScene>
 #include <QStringList>
@@ -93,9 +92,11 @@ class TfrmFluxo : public QWidget {
   void IniciaDesenho();
   void DesenhoPronto();
   void MostraProgresso();
+  // The view of a new drawing: all of it, or its start when that is too small.
+  void PrimeiraVista();
   void AplicaDestaque();
   void EsvaziaCena(const QString& Status);
-  QString Resumo(const TDesenhoGrafo& D, qint64 Ms) const;
+  QString Resumo() const;
 
   std::unique_ptr<Ui::TfrmFluxo> ui;
   std::function<TDAC*()> FDocumento;
@@ -110,7 +111,6 @@ class TfrmFluxo : public QWidget {
   bool FAjustar = false;   // fit the drawing to the view when shown
   QTimer FTimerMudanca;
   QTimer FTimerProgresso;
-  QElapsedTimer FRelogio;
   QStringList FCaminho;
   QStringListModel* FNomes;
 };

@@ -22,6 +22,19 @@ QFont Fonte(double Tamanho) {
   f.setPixelSize(int(std::lround(Tamanho)));
   return f;
 }
+const QFont& FonteNo() {
+  static const QFont f = Fonte(kTamanhoFonteNo);
+  return f;
+}
+const QFont& FonteAresta() {
+  static const QFont f = Fonte(kTamanhoFonteAresta);
+  return f;
+}
+// Measuring is the costly part of making thousands of edges.
+const QFontMetricsF& MedidasAresta() {
+  static const QFontMetricsF m(FonteAresta());
+  return m;
+}
 
 // Lines of text centred on a point, shrunk to fit Largura when they are wider.
 void EscreveCentrado(QPainter* P, const QStringList& Linhas, const QFont& F, QPointF Centro, qreal Largura) {
@@ -107,7 +120,7 @@ void TItemNo::paint(QPainter* P, const QStyleOptionGraphicsItem* Opcao, QWidget*
   }
   if (Opcao->levelOfDetailFromTransform(P->worldTransform()) < kMenorEscalaTexto) return;
   P->setPen(QColor(FNo.CorTexto));
-  EscreveCentrado(P, FNo.Rotulo.split(u'\n'), Fonte(kTamanhoFonteNo), QPointF(0, 0), FCaixa.width() - 12);
+  EscreveCentrado(P, FNo.Rotulo.split(u'\n'), FonteNo(), QPointF(0, 0), FCaixa.width() - 12);
 }
 
 TItemAresta::TItemAresta(const TArestaGrafo& Aresta, const TDesenhoAresta& Desenho, int Indice)
@@ -132,7 +145,7 @@ TItemAresta::TItemAresta(const TArestaGrafo& Aresta, const TDesenhoAresta& Desen
     if (!d.isNull()) FSeta = QPolygonF({ponta, base + lado, base - lado});
   }
   if (Desenho.TemRotulo && !FRotulo.isEmpty()) {
-    const QFontMetricsF m(Fonte(kTamanhoFonteAresta));
+    const QFontMetricsF& m = MedidasAresta();
     qreal largura = 0;
     const QStringList linhas = FRotulo.split(u'\n');
     for (const QString& l : linhas) largura = std::max(largura, m.horizontalAdvance(l));
@@ -185,7 +198,7 @@ void TItemAresta::paint(QPainter* P, const QStyleOptionGraphicsItem* Opcao, QWid
   P->setBrush(QColor(255, 255, 255, FDestaque ? 235 : 190));
   P->drawRoundedRect(FCaixaRotulo, 2, 2);
   P->setPen(FDestaque ? QColor(0x80, 0x40, 0x00) : FCor);
-  EscreveCentrado(P, FRotulo.split(u'\n'), Fonte(kTamanhoFonteAresta), FCaixaRotulo.center(), 0);
+  EscreveCentrado(P, FRotulo.split(u'\n'), FonteAresta(), FCaixaRotulo.center(), 0);
 }
 
 TItensFluxo MontaCena(QGraphicsScene& Cena, const TGrafo& G, const TDesenhoGrafo& D) {
@@ -194,7 +207,7 @@ TItensFluxo MontaCena(QGraphicsScene& Cena, const TGrafo& G, const TDesenhoGrafo
   if (!D.LimitesApartados.isEmpty()) {
     auto* grupo = Cena.addRect(D.LimitesApartados, QPen(QColor(0x90, 0x90, 0x90), 1, Qt::DashLine));
     grupo->setZValue(-1);
-    auto* titulo = Cena.addSimpleText(G.TituloApartados, Fonte(kTamanhoFonteNo));
+    auto* titulo = Cena.addSimpleText(G.TituloApartados, FonteNo());
     titulo->setBrush(QColor(0x60, 0x60, 0x60));
     titulo->setPos(D.LimitesApartados.left() + 6, D.LimitesApartados.top() + 4);
     titulo->setZValue(-1);

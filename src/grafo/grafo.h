@@ -50,7 +50,7 @@ struct TGrafo {
 // The font of the labels; the window draws with the same one.
 inline const QString kFonteGrafo = QStringLiteral("DejaVu Sans");
 inline constexpr double kTamanhoFonteNo = 10;     // points
-inline constexpr double kTamanhoFonteAresta = 8;  // points
+inline constexpr double kTamanhoFonteAresta = 9;  // points
 
 // Which layout: dot (ranks left to right) reads best; sfdp (force-directed)
 // stays fast on graphs too large for dot. sfdp lays the graph out without the
