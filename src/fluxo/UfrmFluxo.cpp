@@ -85,6 +85,11 @@ TfrmFluxo::TfrmFluxo(std::function<TDAC*()> Documento, QWidget* parent)
 }
 
 TfrmFluxo::~TfrmFluxo() {
+  // Open when the main window goes: its place is kept all the same.
+  if (isVisible()) {
+    TConfiguracao cfg(kSecao);
+    GravaPosicao(this, cfg, TModoPosicao::PosicaoTamanho);
+  }
   // A layout still running finishes on its own; nobody waits for it.
   FVigia.disconnect(this);
   FVigia.future().cancel();
