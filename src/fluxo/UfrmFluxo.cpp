@@ -1,5 +1,6 @@
 #include "UfrmFluxo.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QCompleter>
 #include <QFileInfo>
@@ -40,7 +41,10 @@ constexpr qreal kMaiorLadoPng = 16000;
 }  // namespace
 
 TfrmFluxo::TfrmFluxo(std::function<TDAC*()> Documento, QWidget* parent)
-    : QWidget(parent, Qt::Window), ui(std::make_unique<Ui::TfrmFluxo>()), FDocumento(std::move(Documento)) {
+    : QWidget(parent, Qt::Window),
+      Desenhista([](TGrafo G) { return DesenhaGrafoEmSegundoPlano(std::move(G)); }),
+      ui(std::make_unique<Ui::TfrmFluxo>()),
+      FDocumento(std::move(Documento)) {
   ui->setupUi(this);
   edProcurar = ui->edProcurar;
   btAjustar = ui->btAjustar;
@@ -74,7 +78,13 @@ TfrmFluxo::TfrmFluxo(std::function<TDAC*()> Documento, QWidget* parent)
   connect(btFechar, &QPushButton::clicked, this, &QWidget::close);
   connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), this), &QShortcut::activated, gvFluxo,
           &TVisaoFluxo::Ajusta);
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+  // Escape in the search box drops its suggestions first.
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this, completar] {
+    if (completar->popup()->isVisible())
+      completar->popup()->hide();
+    else
+      close();
+  });
   connect(gvFluxo, &TVisaoFluxo::NoDuploClique, this, [this](int No) {
     if (!FMostrada || No < 0 || No >= FMostrada->Fluxo.Menus) return;
     emit AbrirMenu(FMostrada->Fluxo.Nos[size_t(No)].IndiceMenu);
@@ -162,7 +172,7 @@ void TfrmFluxo::Atualiza() {
 void TfrmFluxo::IniciaDesenho() {
   FPendente = false;
   FEmDesenho = FAtual;
-  FVigia.setFuture(DesenhaGrafoEmSegundoPlano(FEmDesenho->Grafo));
+  FVigia.setFuture(Desenhista(FEmDesenho->Grafo));
   FTimerProgresso.start();
 }
 

@@ -44,6 +44,10 @@ class TfrmFluxo : public QWidget {
   QLabel* lbStatus;
   QProgressBar* pbDesenho;
 
+  // Starts a layout off the window's thread (Graphviz's by default); tests
+  // put one of their own here to decide when it ends.
+  std::function<QFuture<TDesenhoGrafo>(TGrafo)> Desenhista;
+
   // A layout is under way.
   bool Desenhando() const { return FVigia.isRunning(); }
   // The items on show, one per node and per drawn edge.

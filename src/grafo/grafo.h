@@ -4,8 +4,8 @@
 // the graph with these types and gets positions and curves back.
 //
 // Graphviz is not thread-safe: every call below takes one process-wide lock
-// and makes a Graphviz context of its own, so they may be called from any
-// thread, one at a time. Coordinates are points (1/72 inch) with y growing
+// and uses the layouts' own Graphviz context, kept for the process, so they
+// may be called from any thread, one at a time. Coordinates are points (1/72 inch) with y growing
 // downwards, as on a screen.
 #include <QByteArray>
 #include <QFuture>

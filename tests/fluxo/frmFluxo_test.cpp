@@ -1,12 +1,18 @@
 // The "Fluxo da URA" window on the voice example: it draws the document and
 // follows it, finds menus, highlights a simulated call's path, reports double
 // clicks on menus and exports the drawing.
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QGraphicsView>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPromise>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "UTXMLDac.h"
 #include "UfrmFluxo.h"
@@ -114,6 +120,75 @@ TEST_F(FluxoJanelaTest, DoubleClickOnAMenuAsksForThatMenu) {
   // Ends are no menus.
   QTest::mouseDClick(Janela->gvFluxo->viewport(), Qt::LeftButton, {}, NaTela(Janela->Fluxo()->Menus));
   EXPECT_EQ(pedidos.size(), 1);
+}
+
+TEST_F(FluxoJanelaTest, TooltipsWheelZoomAndCtrl0ToFit) {
+  const TItemNo* servicos = Janela->Itens().Nos[size_t(No(QStringLiteral("Servicos")))];
+  EXPECT_EQ(servicos->toolTip(), QStringLiteral("Servicos\nSegunda via, consumo e religação"));
+
+  Janela->gvFluxo->Ajusta();
+  const qreal ajustada = Janela->gvFluxo->Escala();
+  auto roda = [this](int Angulo) {
+    const QPointF meio = Janela->gvFluxo->viewport()->rect().center();
+    QWheelEvent e(meio, Janela->gvFluxo->viewport()->mapToGlobal(meio), {}, {0, Angulo}, Qt::NoButton, {},
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(Janela->gvFluxo->viewport(), &e);
+  };
+  roda(240);
+  EXPECT_GT(Janela->gvFluxo->Escala(), ajustada * 1.2);
+  roda(-480);
+  EXPECT_LT(Janela->gvFluxo->Escala(), ajustada);
+
+  Janela->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Janela.get()));
+  QTest::keyClick(Janela->gvFluxo, Qt::Key_0, Qt::ControlModifier);
+  EXPECT_DOUBLE_EQ(Janela->gvFluxo->Escala(), ajustada);
+
+  // Escape drops the search box's suggestions, then closes the window.
+  QTest::keyClicks(Janela->edProcurar, QStringLiteral("ser"));
+  ASSERT_TRUE(EsperaAte([this] { return Janela->edProcurar->completer()->popup()->isVisible(); }));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(Janela->edProcurar->completer()->popup()->isVisible());
+  EXPECT_TRUE(Janela->isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  EXPECT_FALSE(Janela->isVisible());
+}
+
+// A layout that takes long shows progress; the window closes meanwhile, and
+// draws the document afresh when it comes back.
+TEST_F(FluxoJanelaTest, SlowLayoutShowsProgressAndTheWindowClosesMeanwhile) {
+  bool aberto = false;
+  TfrmFluxo janela([&] { return aberto ? Dac.get() : nullptr; });
+  std::vector<std::shared_ptr<QPromise<TDesenhoGrafo>>> desenhos;
+  std::vector<TGrafo> grafos;
+  janela.Desenhista = [&](TGrafo G) {
+    desenhos.push_back(std::make_shared<QPromise<TDesenhoGrafo>>());
+    desenhos.back()->start();
+    grafos.push_back(std::move(G));
+    return desenhos.back()->future();
+  };
+  janela.show();
+  aberto = true;
+  janela.Atualiza();
+  ASSERT_EQ(desenhos.size(), 1u);
+  EXPECT_FALSE(janela.pbDesenho->isVisible());
+  ASSERT_TRUE(EsperaAte([&] { return janela.pbDesenho->isVisible(); }));
+  EXPECT_TRUE(janela.lbStatus->text().startsWith(QStringLiteral("Desenhando o fluxo de 4 menus")));
+
+  janela.btFechar->click();
+  EXPECT_FALSE(janela.isVisible());
+  EXPECT_TRUE(desenhos[0]->isCanceled());
+  desenhos[0]->finish();
+  QTest::qWait(50);
+  EXPECT_EQ(janela.Fluxo(), nullptr);
+
+  janela.show();
+  ASSERT_EQ(desenhos.size(), 2u);
+  desenhos[1]->addResult(DesenhaGrafo(grafos[1]));
+  desenhos[1]->finish();
+  ASSERT_TRUE(EsperaAte([&] { return janela.Fluxo() && !janela.Itens().Nos.empty(); }));
+  EXPECT_FALSE(janela.pbDesenho->isVisible());
+  EXPECT_TRUE(janela.lbStatus->text().startsWith(QStringLiteral("4 menus, ")));
 }
 
 TEST_F(FluxoJanelaTest, ExportsPngAndSvg) {

@@ -160,6 +160,12 @@ TEST_F(GrafoFluxoTest, FlowBecomesStyledGraphWithParallelWaysOnOneEdge) {
   EXPECT_EQ(g.Nos[0].CorBorda, QStringLiteral("#C00000"));
   EXPECT_TRUE(g.Nos[0].Rotulo.startsWith(QStringLiteral("A\n(menu inicial)\nEntrada\n5 opções\n")));
   EXPECT_EQ(g.Nos[0].Link, QStringLiteral("#A"));
+  // The tooltip: name, description and every finding with its section.
+  const QStringList dica = g.Nos[0].Dica.split(u'\n');
+  ASSERT_EQ(dica.size(), 2 + qsizetype(fluxo.Nos[0].Achados.size()));
+  EXPECT_EQ(dica.mid(0, 2), (QStringList{"A", "Entrada"}));
+  EXPECT_TRUE(dica.contains(QStringLiteral("erro: Final: Ação 1: O menu \"Nada\" não existe")))
+      << g.Nos[0].Dica.toStdString();
   EXPECT_TRUE(g.Nos[1].Apartado && g.Nos[1].Tracejado);
   EXPECT_FALSE(g.Nos[0].Apartado);
   EXPECT_EQ(g.Nos[2].Rotulo, QStringLiteral("Encerra a chamada"));
