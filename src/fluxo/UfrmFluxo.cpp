@@ -87,7 +87,8 @@ TfrmFluxo::TfrmFluxo(std::function<TDAC*()> Documento, QWidget* parent)
   });
   connect(gvFluxo, &TVisaoFluxo::NoDuploClique, this, [this](int No) {
     if (!FMostrada || No < 0 || No >= FMostrada->Fluxo.Menus) return;
-    emit AbrirMenu(FMostrada->Fluxo.Nos[size_t(No)].IndiceMenu);
+    const int indice = IndiceAtual(FMostrada->Fluxo.Nos[size_t(No)]);
+    if (indice >= 0) emit AbrirMenu(indice);
   });
 
   LePosicao(this, TConfiguracao(kSecao), TModoPosicao::PosicaoTamanho);
@@ -266,6 +267,17 @@ void TfrmFluxo::AplicaDestaque() {
   // The call's current menu stays in sight.
   if (!nos.empty() && nos.back() >= 0 && size_t(nos.back()) < FItens.Nos.size())
     gvFluxo->ensureVisible(FItens.Nos[size_t(nos.back())], 40, 40);
+}
+
+int TfrmFluxo::IndiceAtual(const TNoFluxo& Menu) const {
+  // The drawing may lag behind the document (a menu removed or moved since):
+  // the menu is the one of that name in the document now.
+  const TDAC* dac = FDocumento ? FDocumento() : nullptr;
+  if (!dac) return -1;
+  const TListaMenuUra& menus = *dac->ListaMenus;
+  if (Menu.IndiceMenu < menus.Count() && menus.GetItem(Menu.IndiceMenu)->Nome == Menu.Nome) return Menu.IndiceMenu;
+  const TMenuUra* m = menus.SearchMenu(Menu.Nome);
+  return m ? menus.IndexOf(m) : -1;
 }
 
 bool TfrmFluxo::ProcuraMenu(const QString& Texto) {

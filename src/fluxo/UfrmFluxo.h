@@ -99,6 +99,8 @@ class TfrmFluxo : public QWidget {
   // The view of a new drawing: all of it, or its start when that is too small.
   void PrimeiraVista();
   void AplicaDestaque();
+  // The index in the document's ListaMenus of a menu on show; -1 when gone.
+  int IndiceAtual(const TNoFluxo& Menu) const;
   void EsvaziaCena(const QString& Status);
   QString Resumo() const;
 
