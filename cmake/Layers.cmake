@@ -3,15 +3,17 @@
 # library that asks for anything else stops the configure step.
 set(URA_LAYER_uramodel   "Qt6::Core")
 set(URA_LAYER_uraanalysis "uramodel;Qt6::Core")
+set(URA_LAYER_uragrafo  "uraanalysis;uramodel;Qt6::Core;PkgConfig::GRAPHVIZ")
 set(URA_LAYER_urafiles   "uraanalysis;uramodel;pugixml::pugixml;Qt6::Core")
 set(URA_LAYER_uraserver  "urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network")
 set(URA_LAYER_urashell  "uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
 set(URA_LAYER_uraaudio   "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 set(URA_LAYER_uraeditors "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
+set(URA_LAYER_urafluxo   "uragrafo;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Svg")
 set(URA_LAYER_urasimulacao "uraaudio;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 # Undo steps, recovery, version history and the comparison and find windows.
 set(URA_LAYER_urahistorico "urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets")
-set(URA_LAYER_uraapp     "urasimulacao;uraaudio;uraeditors;urahistorico;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
+set(URA_LAYER_uraapp     "urafluxo;uragrafo;urasimulacao;uraaudio;uraeditors;urahistorico;urashell;uraserver;urafiles;uraanalysis;uramodel;pugixml::pugixml;Qt6::Core;Qt6::Network;Qt6::Gui;Qt6::Widgets;Qt6::Multimedia")
 
 # ura_subsystem(NAME DEPENDS dep...)
 # Builds the sources and Designer forms (*.ui) of the calling folder into the

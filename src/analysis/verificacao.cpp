@@ -28,6 +28,8 @@ namespace {
 
 QString Aspas(const QString& s) { return u'"' + s + u'"'; }
 
+}  // namespace
+
 // The codes that keep the call inside the running sequence of a section; any
 // other code (a jump, a transfer, a hang-up, an empty code) ends it, so the
 // actions after it never run. The action list editor greys them the same way.
@@ -39,6 +41,8 @@ int AcoesExecutadas(const TMUListaAcao& Lista) {
     if (SaiDaSequencia(Lista.GetItem(i)->Tipo)) return i + 1;
   return Lista.Count();
 }
+
+namespace {
 
 // The action codes each kind of URA offers (besides "DISCAOP", offered only in
 // options whose value holds "X").

@@ -21,6 +21,7 @@
 #include <vector>
 
 class TDAC;
+class TMUListaAcao;
 class TMUListaDescricaoMensagem;
 
 enum class TGravidade {
@@ -65,3 +66,9 @@ QStringList ArquivosPresentes(const TMUListaDescricaoMensagem& Catalogo);
 // The check of a chat option's sizes that the option editor makes too: the
 // message when the maximum (0: none) lies below the minimum, else empty.
 QString VerificaTamanhosOpcaoChat(int Minimo, int Maximo);
+// Whether an action of code Tipo ends the running sequence of its section (a
+// jump, a transfer, a hang-up, an empty or unknown code): the actions after it
+// never run.
+bool SaiDaSequencia(const QString& Tipo);
+// How many actions of the list run: up to and including the first that leaves.
+int AcoesExecutadas(const TMUListaAcao& Lista);

@@ -24,6 +24,7 @@
 #include "ambiente.h"
 #include "codepage.h"
 #include "comandos_simulacao.h"
+#include "comandos_fluxo.h"
 #include "configuracao.h"
 #include "dicainicial.h"
 #include "edicao.h"
@@ -175,6 +176,7 @@ TfrmMain::TfrmMain(const TLinhaComando& Inicio, QWidget* parent)
           [this] { ExecutaComando(this, [this] { AbreSelecaoServidor(); }); });
   LigaComandos();
   Edicao = std::make_unique<TEdicaoDocumento>(this);
+  CriaComandosFluxo(*this);
 
   // Creation steps: version caption, mode and folders (decided before the
   // window by the start-up), settings, catalogue, state, "-A".

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "UTMenuUra.h"
+#include "UfrmFluxo.h"
 #include "UfrmMain.h"
 #include "UfrmTestarUra.h"
 #include "erros.h"
@@ -50,6 +51,10 @@ TfrmTestarUra* AbreTestarUra(TfrmMain& Janela) {
   QObject::connect(&Janela, &TfrmMain::DocumentoAlterado, janela, &TfrmTestarUra::DocumentoAlterado);
   QObject::connect(janela, &TfrmTestarUra::AbrirMenu, &Janela,
                    [&Janela](int Indice) { ExecutaComando(&Janela, [&Janela, Indice] { Janela.EditaMenu(Indice); }); });
+  // The flow window, when open, follows the simulated call step by step.
+  QObject::connect(janela, &TfrmTestarUra::CaminhoSimulado, &Janela, [&Janela](const QStringList& Menus) {
+    if (auto* fluxo = Janela.findChild<TfrmFluxo*>()) fluxo->DestacaCaminho(Menus);
+  });
   janela->show();
   janela->Reiniciar();
   return janela;

@@ -11,7 +11,7 @@ namespace {
 const QStringList kComandos{QStringLiteral("describe"),  QStringLiteral("fingerprint"), QStringLiteral("match"),
                             QStringLiteral("normalize"), QStringLiteral("report"),      QStringLiteral("catalogue"),
                             QStringLiteral("list"),      QStringLiteral("pull"),        QStringLiteral("push"),
-                            QStringLiteral("activate")};
+                            QStringLiteral("activate"),  QStringLiteral("graph")};
 
 TEST(LinhaComandoTest, HelpListsEveryCommandAndExplainsEach) {
   const ResultadoTool geral = RodaTool({QStringLiteral("--help")});

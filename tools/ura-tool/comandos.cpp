@@ -88,18 +88,20 @@ std::vector<Comando> MontaTabela() {
                                             "atual e o login do usuário no sistema"))},
                       QString(),
                       ExecutaNormalize});
-  t.push_back(Comando{QStringLiteral("report"),
-                      QStringLiteral("Gera o relatório HTML de um arquivo URA"),
-                      QStringLiteral("ARQUIVO"),
-                      1,
-                      1,
-                      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.html"),
-                             QStringLiteral("Página gravada (substituída quando existe)"), true),
-                       Opcao(QStringLiteral("--local-mode"), QString(),
-                             QStringLiteral("Relatório do modo local: outro título, sem a linha de ativação")),
-                       Opcao(QStringLiteral("--catalogue"), QStringLiteral("CAT.xml"), kAjudaCatalogo)},
-                      QString(),
-                      ExecutaReport});
+  t.push_back(Comando{
+      QStringLiteral("report"),
+      QStringLiteral("Gera o relatório HTML de um arquivo URA"),
+      QStringLiteral("ARQUIVO"),
+      1,
+      1,
+      {Opcao(QStringLiteral("-o"), QStringLiteral("SAIDA.html"),
+             QStringLiteral("Página gravada (substituída quando existe)"), true),
+       Opcao(QStringLiteral("--local-mode"), QString(),
+             QStringLiteral("Relatório do modo local: outro título, sem a linha de ativação")),
+       Opcao(QStringLiteral("--catalogue"), QStringLiteral("CAT.xml"), kAjudaCatalogo),
+       Opcao(QStringLiteral("--fluxo"), QString(), QStringLiteral("Desenha o fluxo da URA (SVG) no início da página"))},
+      QString(),
+      ExecutaReport});
   t.push_back(Comando{QStringLiteral("catalogue"),
                       QStringLiteral("Junta catálogos de mensagens em um só arquivo"),
                       QStringLiteral("ARQUIVO..."),
@@ -143,6 +145,7 @@ std::vector<Comando> MontaTabela() {
               ExecutaActivate});
   t.push_back(ComandoWavCheck());
   t.push_back(ComandoWavConvert());
+  t.push_back(ComandoGraph());
   return t;
 }
 

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <vector>
 
+class TDAC;
+
 // Exit codes of the tool.
 enum : int {
   SAIDA_OK = 0,
@@ -98,3 +100,9 @@ std::vector<Comando> ComandosSimulacao();
 // diff (comandos_diferencas.cpp).
 Comando ComandoDiff();
 int ExecutaDiff(const Argumentos& A);
+
+// graph, and the flow at the top of the report (comandos_fluxo.cpp).
+Comando ComandoGraph();
+int ExecutaGraph(const Argumentos& A);
+// Inserts the flow of Dac, drawn in SVG, right after the page's <body> line.
+void InsereFluxoNoRelatorio(const TDAC& Dac, const QString& Arquivo, QStringList& Linhas);

@@ -105,7 +105,8 @@ int ExecutaReport(const Argumentos& A) {
   CarregaCatalogos(A);
   TDAC dac;
   CarregaURA(A.Posicionais.first(), dac);
-  const QStringList linhas = MontaHTML(dac, A.Tem(QStringLiteral("--local-mode")), QDateTime::currentDateTime());
+  QStringList linhas = MontaHTML(dac, A.Tem(QStringLiteral("--local-mode")), QDateTime::currentDateTime());
+  if (A.Tem(QStringLiteral("--fluxo"))) InsereFluxoNoRelatorio(dac, A.Posicionais.first(), linhas);
   const QString saida = A.Valor(kOpcaoSaida);
   QString erro;
   if (!GravaRelatorio(linhas, saida, &erro)) FalhaGravacao(saida, erro);
