@@ -153,7 +153,9 @@ class TLeitorMenu {
     LeMensagens(timeout, menu->OpcaoTimeout->Mensagem.get());
     LeAcoes(timeout, menu->OpcaoTimeout->ListaAcao.get());
     menu->OpcaoTimeout->Tentativas = FTextos.InteiroFilho(timeout, "Tentativas", 3);
-    menu->OpcaoTimeout->Tempo = FTextos.InteiroFilho(timeout, "Tempo", 5);
+    // A missing time is the creation default (300 s for chat URAs), which is
+    // also what the writer leaves out.
+    menu->OpcaoTimeout->Tempo = FTextos.InteiroFilho(timeout, "Tempo", menu->OpcaoTimeout->Tempo);
 
     const pugi::xml_node final = M.child("Final");
     LeMensagens(final, menu->Final->Mensagem.get());
@@ -356,6 +358,26 @@ class TEscritor {
 bool TemMensagem(const TMUMensagem& M) { return M.ArquivosCount() > 0 || M.MensagensChatCount() > 0; }
 bool TemConteudo(const TMUMensagem& M, const TMUListaAcao& A) { return TemMensagem(M) || A.Count() > 0; }
 
+// The fallback values a new menu of the document has, which the reader also
+// gives a missing element: a section is left out only when it holds them and
+// no message and no action.
+struct TPadroesSecao {
+  explicit TPadroesSecao(const TDAC& D) {
+    TDAC* d = const_cast<TDAC*>(&D);  // the sections only read its kind
+    TentativasInvalida = TMUOpcaoInvalida(d).Tentativas;
+    const TMUOpcaoTimeout tmo(d);
+    TentativasTimeout = tmo.Tentativas;
+    Tempo = tmo.Tempo;
+  }
+  bool Escreve(const TMUOpcaoInvalida& S) const {
+    return TemConteudo(*S.Mensagem, *S.ListaAcao) || S.Tentativas != TentativasInvalida;
+  }
+  bool Escreve(const TMUOpcaoTimeout& S) const {
+    return TemConteudo(*S.Mensagem, *S.ListaAcao) || S.Tentativas != TentativasTimeout || S.Tempo != Tempo;
+  }
+  qint32 TentativasInvalida, TentativasTimeout, Tempo;
+};
+
 void EscreveMensagem(TEscritor& E, const TMUMensagem& M) {
   if (M.ArquivosCount() > 0) {
     E.Abre("Mensagem");
@@ -454,7 +476,7 @@ void EscreveOpcao(TEscritor& E, const TMUOpcao& O) {
   E.Fecha("Opcao");
 }
 
-void EscreveMenu(TEscritor& E, const TMenuUra& M) {
+void EscreveMenu(TEscritor& E, const TMenuUra& M, const TPadroesSecao& Padroes) {
   E.Linha(QLatin1String("<Menu Nome=\""), EscapaAtributo(M.Nome), QLatin1String("\">"));
   ++E.FNivel;
   E.Plano("Descricao", M.Descricao);
@@ -476,7 +498,7 @@ void EscreveMenu(TEscritor& E, const TMenuUra& M) {
       E.Fecha("Opcoes");
 
       const TMUOpcaoInvalida& inv = *M.OpcaoInvalida;
-      if (TemConteudo(*inv.Mensagem, *inv.ListaAcao)) {
+      if (Padroes.Escreve(inv)) {
         E.Abre("OpcaoInvalida");
         EscreveMensagem(E, *inv.Mensagem);
         EscreveAcoes(E, *inv.ListaAcao);
@@ -484,7 +506,7 @@ void EscreveMenu(TEscritor& E, const TMenuUra& M) {
         E.Fecha("OpcaoInvalida");
       }
       const TMUOpcaoTimeout& tmo = *M.OpcaoTimeout;
-      if (TemConteudo(*tmo.Mensagem, *tmo.ListaAcao)) {
+      if (Padroes.Escreve(tmo)) {
         E.Abre("Timeout");
         EscreveMensagem(E, *tmo.Mensagem);
         EscreveAcoes(E, *tmo.ListaAcao);
@@ -578,7 +600,8 @@ void TXMLDac::DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) co
               QString::number(D.VersaoXML),
           QLatin1String("\">"));
   ++E.FNivel;
-  for (const auto& m : D.ListaMenus->Items()) EscreveMenu(E, *m);
+  const TPadroesSecao padroes(D);
+  for (const auto& m : D.ListaMenus->Items()) EscreveMenu(E, *m, padroes);
 
   if (D.RORIRO) {
     E.Abre("URAHeaderC");

@@ -91,7 +91,7 @@ TEST_F(UraEscrita, LayoutOfEveryElementAndTextForm) {
     o->QtdeMaxOpcaoValida = -4;
     m->ListaOpcoes->Add(std::move(o));
   }
-  m->OpcaoTimeout->Tentativas = 9;  // no message nor action: not written
+  m->OpcaoTimeout->Tentativas = 9;  // no message nor action, but not the default: written
   m->OpcaoInvalida->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("OPCOES")));
   dac.ListaMenus->Add(std::move(m));
 
@@ -177,6 +177,10 @@ TEST_F(UraEscrita, LayoutOfEveryElementAndTextForm) {
       "        </Acao>",
       "        <Tentativas>3</Tentativas>",
       "      </OpcaoInvalida>",
+      "      <Timeout>",
+      "        <Tentativas>9</Tentativas>",
+      "        <Tempo>300</Tempo>",
+      "      </Timeout>",
       "    </OpcoesMenu>",
       "  </Menu>",
       "  <URAConfig>",
@@ -233,9 +237,47 @@ TEST_F(UraEscrita, DocumentedLossesOfTheRoundTrip) {
   EXPECT_EQ(l.OpcaoInvalida->Tentativas, 3);
   EXPECT_EQ(l.OpcaoInvalida->ListaAcao->Count(), 0);
   EXPECT_EQ(l.OpcaoTimeout->Tentativas, 3);
-  EXPECT_EQ(l.OpcaoTimeout->Tempo, 5);
+  EXPECT_EQ(l.OpcaoTimeout->Tempo, 300);  // a chat menu's default
   EXPECT_EQ(l.Final->Mensagem->GetMensagemChat(0, {}), "a&#xA;bc");
   EXPECT_EQ(l.MenuOpcoesWA->Rodape->MensagensChatCount(), 1);
+}
+
+TEST_F(UraEscrita, FallbackValuesWithoutMessageOrActionReadBack) {
+  struct Caso {
+    const char* TipoUra;
+    qint32 Invalida, Tentativas, Tempo;
+    bool ComInvalida, ComTimeout;  // the elements written
+  };
+  const Caso casos[] = {
+      {"chat", 2, 2, 120, true, true},      // attempts and time of a section with nothing else
+      {"chat", 3, 3, 300, false, false},    // a new chat menu's values: nothing written
+      {"chat", 3, 3, 5, false, true},       // a voice menu's time is no chat default
+      {"chattdd", 3, 4, 300, false, true},  // timeout attempts alone
+      {"", 3, 3, 5, false, false},          // a new voice menu's values
+      {"", 3, 3, 300, false, true},        {"", 0, 3, 5, true, false},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(testing::Message() << c.TipoUra << " " << c.Invalida << " " << c.Tentativas << " " << c.Tempo);
+    TDAC dac;
+    dac.TipoUra = QString::fromLatin1(c.TipoUra);
+    auto m = std::make_unique<TMenuUra>(&dac, QStringLiteral("M"));
+    m->ListaOpcoes->Add(std::make_unique<TMUOpcao>(&dac, QStringLiteral("1")));
+    m->OpcaoInvalida->Tentativas = c.Invalida;
+    m->OpcaoTimeout->Tentativas = c.Tentativas;
+    m->OpcaoTimeout->Tempo = c.Tempo;
+    dac.ListaMenus->Add(std::move(m));
+
+    const QString texto = Escreve(dac);
+    EXPECT_EQ(texto.contains(QStringLiteral("<OpcaoInvalida>")), c.ComInvalida);
+    EXPECT_EQ(texto.contains(QStringLiteral("<Timeout>")), c.ComTimeout);
+    TDAC lido;
+    ASSERT_TRUE(Ler(texto, lido));
+    const TMenuUra& l = *lido.ListaMenus->GetItem(0);
+    EXPECT_EQ(l.OpcaoInvalida->Tentativas, c.Invalida);
+    EXPECT_EQ(l.OpcaoTimeout->Tentativas, c.Tentativas);
+    EXPECT_EQ(l.OpcaoTimeout->Tempo, c.Tempo);
+    EXPECT_EQ(Escreve(lido), texto);  // a file read and saved again is unchanged
+  }
 }
 
 TEST_F(UraEscrita, ScrambledHeaderRoundTripAndTamperedValue) {
