@@ -36,7 +36,12 @@ const QString kHAcao = QStringLiteral("\" width=280 align=\"left\" height=\"21\"
 
 QString Esc(const QString& Texto) { return EscapaMarkup(Texto); }
 
-QString StrMensagem(const TMUMensagem* Mensagem) { return Mensagem ? Esc(Mensagem->GetStrMensagem()) : QString(); }
+// The description of a message, escaped, each line break of a chat text a
+// line break of the page.
+const QString kQuebraHtml = QStringLiteral("<br>");
+QString StrMensagem(const TMUMensagem* Mensagem) {
+  return Mensagem ? Mensagem->GetStrMensagem(EscapaMarkup, kQuebraHtml) : QString();
+}
 
 void Cabecalho(QStringList& h, const QString& Titulo) {
   h << QStringLiteral("<html>") << QStringLiteral("<head>")
@@ -221,7 +226,12 @@ QString GetStrLinkAcao(const TMUListaAcao* ptrListaAcao) {
     if (a->Tipo == QLatin1String("VAIPARA"))
       partes << QStringLiteral("Vai para o menu: <a href=\"#") + Esc(a->ValorMenu) + QStringLiteral("\">") +
                     Esc(a->GetStrAcaoVaiPara()) + QStringLiteral("</a>");
-    else
+    else if (a->Tipo == QLatin1String("MENSAGEM") && a->DAC && a->DAC->UraChat()) {
+      // The chat text sent, with its line breaks, in the model's wording.
+      TMUMensagem texto;
+      texto.AddMensagemChat(a->ValorNumero);
+      partes << QStringLiteral("Mensagem(&quot;") + StrMensagem(&texto) + QStringLiteral("&quot;)");
+    } else
       partes << Esc(a->GetStrAcao());
   }
   return partes.join(QStringLiteral("; "));
@@ -256,7 +266,10 @@ QString CaminhoRelatorio(const QString& PastaTemp, const QString& Nome) {
 
 bool GravaRelatorio(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro) {
   QByteArray dados;
-  for (const QString& linha : Linhas) dados += EncodeAnsi(linha) + "\r\n";
+  for (const QString& linha : Linhas) {
+    AppendAnsiHtml(dados, linha);
+    dados += "\r\n";
+  }
   QSaveFile arquivo(NomeArquivo);
   if (arquivo.open(QIODevice::WriteOnly) && arquivo.write(dados) == dados.size() && arquivo.commit()) return true;
   if (Erro) *Erro = arquivo.errorString();

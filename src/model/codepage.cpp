@@ -49,14 +49,16 @@ void CopiaBloco(const De* __restrict__ s, Para* __restrict__ d) {
   for (qsizetype j = 0; j < kBloco; ++j) d[j] = static_cast<Para>(s[j]);
 }
 
-}  // namespace
-
-QByteArray EncodeAnsi(const QString& text) {
+// Appends text in the page to out; Lacuna(code point, out) appends what
+// stands for a character the page lacks (a lone surrogate is passed as such).
+template <class Lacuna>
+void Acrescenta(QByteArray& out, QStringView text, Lacuna lacuna) {
   const qsizetype n = text.size();
-  QByteArray out(n, Qt::Uninitialized);
-  const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+  qsizetype k = out.size();
+  // One byte per character; only a character the page lacks may need more.
+  out.resize(k + n);
   char* d = out.data();
-  qsizetype k = 0;
+  const char16_t* s = text.utf16();
   for (qsizetype i = 0; i < n;) {
     if (n - i >= kBloco && BlocoLatin1(s + i)) {
       CopiaBloco(s + i, d + k);
@@ -67,16 +69,45 @@ QByteArray EncodeAnsi(const QString& text) {
     const qsizetype fim = qMin(n, i + kBloco);
     for (; i < fim; ++i) {
       const char16_t c = s[i];
-      if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
-        d[k++] = '?';
-        ++i;
-      } else {
-        d[k++] = ByteOf(c);
+      const char b = ByteOf(c);
+      if (b != '?' || c == u'?') {
+        d[k++] = b;
+        continue;
       }
+      char32_t cp = c;
+      if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1]))
+        cp = QChar::surrogateToUcs4(c, s[++i]);
+      out.truncate(k);
+      lacuna(cp, out);
+      k = out.size();
+      out.resize(k + (n - i - 1));
+      d = out.data();
     }
   }
   out.truncate(k);
+}
+
+}  // namespace
+
+QByteArray EncodeAnsi(const QString& text) {
+  QByteArray out;
+  Acrescenta(out, text, [](char32_t, QByteArray& o) { o += '?'; });
   return out;
+}
+
+void AppendAnsiHtml(QByteArray& out, QStringView text) {
+  Acrescenta(out, text, [](char32_t cp, QByteArray& o) {
+    if (QChar::isSurrogate(cp)) {  // half a character: nothing to refer to
+      o += '?';
+      return;
+    }
+    char hex[8];
+    int n = 0;
+    for (char32_t v = cp; v || n < 4; v >>= 4) hex[n++] = "0123456789ABCDEF"[v & 0xF];
+    o += "&#x";
+    while (n) o += hex[--n];
+    o += ';';
+  });
 }
 
 QString DecodeAnsi(const QByteArray& bytes) {

@@ -9,6 +9,10 @@
 // Text to bytes; a character the code page lacks becomes "?" (one per code
 // point, so a surrogate pair gives a single "?").
 QByteArray EncodeAnsi(const QString& text);
+// Text to bytes for an HTML page: as EncodeAnsi, but a character the code
+// page lacks is written as a numeric character reference ("&#x1F600;", upper
+// case, at least four digits), so the page loses none. Appended to out.
+void AppendAnsiHtml(QByteArray& out, QStringView text);
 // Bytes to text; never fails.
 QString DecodeAnsi(const QByteArray& bytes);
 // The text as it survives a trip through the code page.
