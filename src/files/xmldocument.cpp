@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -43,6 +45,16 @@ qsizetype ErroUtf8(const char* Dados, qsizetype n) {
   const auto* p = reinterpret_cast<const unsigned char*>(Dados);
   qsizetype i = 0;
   while (i < n) {
+    // Most of a URA file is ASCII: skip it eight bytes at a time (no byte
+    // of the word has its high bit set).
+    if (n - i >= 8) {
+      uint64_t palavra;
+      std::memcpy(&palavra, p + i, sizeof palavra);
+      if ((palavra & 0x8080808080808080u) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     const unsigned c = p[i];
     if (c < 0x80) {
       ++i;
