@@ -18,6 +18,7 @@
 #include "SessaoServidor.h"
 #include "UTMenuUra.h"
 #include "UTXMLDac.h"
+#include "alocador.h"
 #include "codepage.h"
 
 namespace {
@@ -238,6 +239,7 @@ class Relator : public benchmark::ConsoleReporter {
 }  // namespace
 
 int main(int argc, char** argv) {
+  FixaAlocador();
   QCoreApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   Dados dados;

@@ -9,6 +9,7 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -312,48 +313,129 @@ void LeHeader(const pugi::xml_node& Raiz, TDAC* DAC) {
 
 // ---- Writing ----------------------------------------------------------------
 
-// Appends lines indented by two spaces per depth. Each line is put together
-// in one allocation: a large document has about a million of them.
+// Valor in decimal, with a minus sign when negative.
+void AcrescentaNumero(QString& s, qint64 Valor) {
+  char digitos[24];
+  const int n = std::snprintf(digitos, sizeof digitos, "%lld", static_cast<long long>(Valor));
+  s += QLatin1String(digitos, n);
+}
+
+// Puts each line together in one reused buffer and hands it to the
+// destination: a large document has about a million lines, and a text of
+// their own for each was most of the cost of writing.
 class TEscritor {
  public:
-  explicit TEscritor(QStringList& Linhas) : L(Linhas) {}
+  explicit TEscritor(TDestinoLinhas& Destino) : D(Destino) {}
 
-  void Linha(QLatin1String a, const QString& meio = QString(), QLatin1String b = QLatin1String()) {
-    L.append(Recuo() % a % meio % b);
+  // A line that Monta appends to the indentation.
+  template <class F>
+  void Linha(F&& Monta) {
+    Inicia();
+    Monta(FLinha);
+    Termina();
   }
   void Abre(const char* Tag) {
-    L.append(Recuo() % u'<' % QLatin1String(Tag) % u'>');
+    Inicia();
+    FLinha += u'<';
+    FLinha += QLatin1String(Tag);
+    FLinha += u'>';
+    Termina();
     ++FNivel;
   }
   void Fecha(const char* Tag) {
     --FNivel;
-    L.append(Recuo() % QLatin1String("</") % QLatin1String(Tag) % u'>');
+    Inicia();
+    FLinha += QLatin1String("</");
+    FLinha += QLatin1String(Tag);
+    FLinha += u'>';
+    Termina();
   }
-  // An element with text content on one line; Valor is already in its form.
-  void Elemento(const char* Tag, const QString& Valor) {
+  // An element with text content on one line; Valor appends it in its form.
+  template <class F>
+  void Elemento(const char* Tag, F&& Valor) {
     const QLatin1String tag(Tag);
-    L.append(Recuo() % u'<' % tag % u'>' % Valor % QLatin1String("</") % tag % u'>');
+    Inicia();
+    FLinha += u'<';
+    FLinha += tag;
+    FLinha += u'>';
+    Valor(FLinha);
+    FLinha += QLatin1String("</");
+    FLinha += tag;
+    FLinha += u'>';
+    Termina();
   }
-  void Numero(const char* Tag, int Valor) { Elemento(Tag, QString::number(Valor)); }
-  void Flag(const char* Tag, bool Valor) { Elemento(Tag, Valor ? QStringLiteral("1") : QStringLiteral("0")); }
-  void Plano(const char* Tag, const QString& Valor) { Elemento(Tag, EscapaTextoPlano(Valor)); }
-  void Escapado(const char* Tag, const QString& Valor) { Elemento(Tag, UTF16ToUnicodedEscaped(Valor)); }
+  void Numero(const char* Tag, int Valor) {
+    Elemento(Tag, [Valor](QString& s) { AcrescentaNumero(s, Valor); });
+  }
+  void Flag(const char* Tag, bool Valor) {
+    Elemento(Tag, [Valor](QString& s) { s += Valor ? u'1' : u'0'; });
+  }
+  void Plano(const char* Tag, QStringView Valor) {
+    Elemento(Tag, [Valor](QString& s) { AcrescentaTextoPlano(s, Valor); });
+  }
+  void Escapado(const char* Tag, QStringView Valor) {
+    Elemento(Tag, [Valor](QString& s) { AppendUnicodedEscaped(s, Valor); });
+  }
   // The i-th chat text with its line breaks as LF; empty when there is none.
   void Chat(const char* Tag, const TMUMensagem& M, int i) { Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n"))); }
   void Embaralhado(const char* Tag, const QString& Valor) {
-    Elemento(Tag, CriptografaSenha(static_cast<int>(QRandomGenerator::global()->bounded(1, 65555)), 20, Valor));
+    const QString v = CriptografaSenha(static_cast<int>(QRandomGenerator::global()->bounded(1, 65555)), 20, Valor);
+    Elemento(Tag, [&v](QString& s) { s += v; });
   }
 
   int FNivel = 0;
 
  private:
-  QLatin1String Recuo() const {
+  // Empties the line, keeping its memory, and indents it.
+  void Inicia() {
     static const char kEspacos[] = "                                ";  // depth 16 at most
-    return QLatin1String(kEspacos, std::min<qsizetype>(2 * qsizetype(FNivel), sizeof kEspacos - 1));
+    FLinha.resize(0);
+    FLinha += QLatin1String(kEspacos, std::min<qsizetype>(2 * qsizetype(FNivel), sizeof kEspacos - 1));
   }
+  void Termina() { D.Linha(FLinha); }
 
+  TDestinoLinhas& D;
+  QString FLinha;
+};
+
+// Lines kept as a list.
+class TLinhasLista : public TDestinoLinhas {
+ public:
+  explicit TLinhasLista(QStringList& Lista) : L(Lista) {}
+  void Linha(QStringView Texto) override { L.append(Texto.toString()); }
+
+ private:
   QStringList& L;
 };
+
+// Lines as the bytes of a file: UTF-8, each followed by CR LF.
+class TLinhasUtf8 : public TDestinoLinhas {
+ public:
+  QByteArray Dados;
+  void Linha(QStringView Texto) override {
+    const qsizetype antes = Dados.size();
+    Dados.resize(antes + FUtf8.requiredSpace(Texto.size()) + 2);
+    char* p = FUtf8.appendToBuffer(Dados.data() + antes, Texto);
+    *p++ = '\r';
+    *p++ = '\n';
+    Dados.truncate(p - Dados.constData());
+  }
+
+ private:
+  QStringEncoder FUtf8{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
+};
+
+// Replaces the file with the bytes, atomically: QSaveFile writes a temporary
+// file and renames it over the target only when everything was written, so
+// a failure never harms the old file.
+bool GravaBytes(const QByteArray& Dados, const QString& NomeArquivo, QString* Erro) {
+  QSaveFile f(NomeArquivo);
+  if (!f.open(QIODevice::WriteOnly) || f.write(Dados) != Dados.size() || !f.commit()) {
+    if (Erro) *Erro = f.errorString();
+    return false;
+  }
+  return true;
+}
 
 bool TemMensagem(const TMUMensagem& M) { return M.ArquivosCount() > 0 || M.MensagensChatCount() > 0; }
 bool TemConteudo(const TMUMensagem& M, const TMUListaAcao& A) { return TemMensagem(M) || A.Count() > 0; }
@@ -418,7 +500,9 @@ void EscreveCondicao(TEscritor& E, const TMUCondicao& C) {
   if (C.Feriados) E.Numero("Feriados", 1);
   const TMUListaCondicaoVar& vars = *C.ListaCondicaoVar;
   if (vars.Tipo > 0 && vars.Count() > 0) {
-    E.Linha(QLatin1String(vars.Tipo == 1 ? "<Variaveis Tipo=\"AND\">" : "<Variaveis Tipo=\"OR\">"));
+    E.Linha([&vars](QString& s) {
+      s += QLatin1String(vars.Tipo == 1 ? "<Variaveis Tipo=\"AND\">" : "<Variaveis Tipo=\"OR\">");
+    });
     ++E.FNivel;
     for (const auto& v : vars.Items()) {
       E.Abre("Variavel");
@@ -477,7 +561,11 @@ void EscreveOpcao(TEscritor& E, const TMUOpcao& O) {
 }
 
 void EscreveMenu(TEscritor& E, const TMenuUra& M, const TPadroesSecao& Padroes) {
-  E.Linha(QLatin1String("<Menu Nome=\""), EscapaAtributo(M.Nome), QLatin1String("\">"));
+  E.Linha([&M](QString& s) {
+    s += QLatin1String("<Menu Nome=\"");
+    AcrescentaAtributo(s, M.Nome);
+    s += QLatin1String("\">");
+  });
   ++E.FNivel;
   E.Plano("Descricao", M.Descricao);
 
@@ -588,17 +676,30 @@ void TXMLDac::LeNodeMensagemChat(const pugi::xml_node& Elemento, TMUMensagem* Me
 
 void TXMLDac::DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) const {
   listaStr.clear();
+  TLinhasLista lista(listaStr);
+  DACToXML(DacAtual, lista);
+}
+
+void TXMLDac::DACToXML(const TDAC* DacAtual, TDestinoLinhas& Destino) const {
   if (!DacAtual) return;
   const TDAC& D = *DacAtual;
-  TEscritor E(listaStr);
-  E.Linha(QLatin1String("<?xml version=\"1.0\" encoding=\"utf-8\"?>"));
-  E.Linha(QLatin1String("<URA Nome=\""),
-          EscapaAtributo(D.Nome) + QLatin1String("\" Descricao=\"") + EscapaAtributo(D.Descricao) +
-              QLatin1String("\" MenuInicial=\"") + EscapaAtributo(D.MenuInicial) +
-              QLatin1String("\" TipoAtendimento=\"") + EscapaAtributo(D.TipoAtendimento) +
-              QLatin1String("\" TipoUra=\"") + EscapaAtributo(D.TipoUra) + QLatin1String("\" VersaoXML=\"") +
-              QString::number(D.VersaoXML),
-          QLatin1String("\">"));
+  TEscritor E(Destino);
+  E.Linha([](QString& s) { s += QLatin1String("<?xml version=\"1.0\" encoding=\"utf-8\"?>"); });
+  E.Linha([&D](QString& s) {
+    s += QLatin1String("<URA Nome=\"");
+    AcrescentaAtributo(s, D.Nome);
+    s += QLatin1String("\" Descricao=\"");
+    AcrescentaAtributo(s, D.Descricao);
+    s += QLatin1String("\" MenuInicial=\"");
+    AcrescentaAtributo(s, D.MenuInicial);
+    s += QLatin1String("\" TipoAtendimento=\"");
+    AcrescentaAtributo(s, D.TipoAtendimento);
+    s += QLatin1String("\" TipoUra=\"");
+    AcrescentaAtributo(s, D.TipoUra);
+    s += QLatin1String("\" VersaoXML=\"");
+    AcrescentaNumero(s, D.VersaoXML);
+    s += QLatin1String("\">");
+  });
   ++E.FNivel;
   const TPadroesSecao padroes(D);
   for (const auto& m : D.ListaMenus->Items()) EscreveMenu(E, *m, padroes);
@@ -620,27 +721,9 @@ void TXMLDac::DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) co
 }
 
 bool SalvaLinhas(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro) {
-  // Encoded straight into one buffer: no joined copy of a large file.
-  qsizetype unidades = 0;
-  for (const QString& l : Linhas) unidades += l.size();
-  QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
-  QByteArray dados(utf8.requiredSpace(unidades) + 2 * Linhas.size(), Qt::Uninitialized);
-  char* p = dados.data();
-  for (const QString& l : Linhas) {
-    p = utf8.appendToBuffer(p, l);
-    *p++ = '\r';
-    *p++ = '\n';
-  }
-  dados.truncate(p - dados.constData());
-
-  // QSaveFile writes a temporary file and renames it over the target only
-  // when everything was written, so a failure never harms the old file.
-  QSaveFile f(NomeArquivo);
-  if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit()) {
-    if (Erro) *Erro = f.errorString();
-    return false;
-  }
-  return true;
+  TLinhasUtf8 arquivo;
+  for (const QString& l : Linhas) arquivo.Linha(l);
+  return GravaBytes(arquivo.Dados, NomeArquivo, Erro);
 }
 
 bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, double Agora, QString* Erro) {
@@ -653,7 +736,8 @@ bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, dou
     DAC->ModificadoEm = Agora;
     DAC->ModificadoPor = Usuario;
   }
-  QStringList linhas;
-  TXMLDac().DACToXMLStringList(DAC, linhas);
-  return SalvaLinhas(linhas, NomeArquivo, Erro);
+  // Straight into the file's bytes, without a list of lines.
+  TLinhasUtf8 arquivo;
+  TXMLDac().DACToXML(DAC, arquivo);
+  return GravaBytes(arquivo.Dados, NomeArquivo, Erro);
 }

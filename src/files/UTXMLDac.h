@@ -8,6 +8,14 @@
 #include "UTMenuUra.h"
 #include "xmldocument.h"
 
+// Where the writer's lines go, one at a time; a line's text is valid only
+// during the call.
+class TDestinoLinhas {
+ public:
+  virtual ~TDestinoLinhas() = default;
+  virtual void Linha(QStringView Texto) = 0;
+};
+
 class TXMLDac {
  public:
   // Loads NomeArquivo into XMLDocument1 and, when DAC is given, fills it.
@@ -20,6 +28,8 @@ class TXMLDac {
 
   // The URA file as lines without terminators; the document is not changed.
   void DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) const;
+  // The same lines handed to Destino as they are made, none of them kept.
+  void DACToXML(const TDAC* DacAtual, TDestinoLinhas& Destino) const;
 
   // Message catalogue and chat text catalogue (merged into the lookup lists).
   bool LerXMLMensagens(TXMLDocument& XMLDocument1, TDAC* DAC, const QString& NomeArquivo);

@@ -17,6 +17,22 @@ QLatin1String Entidade(char16_t c, unsigned Extras) {
   }
 }
 
+// Appends the text from Inicio on, each character to replace by its entity,
+// the runs between them in one piece.
+void Acrescenta(QString& Saida, QStringView Texto, unsigned Extras, qsizetype Inicio = 0) {
+  const qsizetype n = Texto.size();
+  const QChar* p = Texto.data();
+  qsizetype copiar = Inicio;
+  for (qsizetype i = Inicio; i < n; ++i) {
+    const QLatin1String e = Entidade(p[i].unicode(), Extras);
+    if (e.isEmpty()) continue;
+    Saida.append(p + copiar, i - copiar);
+    Saida += e;
+    copiar = i + 1;
+  }
+  Saida.append(p + copiar, n - copiar);
+}
+
 QString Escapa(const QString& Texto, unsigned Extras) {
   // Most texts hold no character to replace: hand the shared copy back.
   qsizetype i = 0;
@@ -28,13 +44,7 @@ QString Escapa(const QString& Texto, unsigned Extras) {
   QString r;
   r.reserve(n + 16);
   r.append(p, i);
-  for (; i < n; ++i) {
-    const QLatin1String e = Entidade(p[i].unicode(), Extras);
-    if (e.isEmpty())
-      r += p[i];
-    else
-      r += e;
-  }
+  Acrescenta(r, Texto, Extras, i);
   return r;
 }
 
@@ -43,3 +53,6 @@ QString Escapa(const QString& Texto, unsigned Extras) {
 QString EscapaMarkup(const QString& Texto) { return Escapa(Texto, kSoMarkup); }
 QString EscapaTextoPlano(const QString& Texto) { return Escapa(Texto, kCR); }
 QString EscapaAtributo(const QString& Texto) { return Escapa(Texto, kCR | kLFTab); }
+void AcrescentaMarkup(QString& Saida, QStringView Texto) { Acrescenta(Saida, Texto, kSoMarkup); }
+void AcrescentaTextoPlano(QString& Saida, QStringView Texto) { Acrescenta(Saida, Texto, kCR); }
+void AcrescentaAtributo(QString& Saida, QStringView Texto) { Acrescenta(Saida, Texto, kCR | kLFTab); }

@@ -11,6 +11,10 @@ QString EscapaTextoPlano(const QString& Texto);
 // Attribute values: as EscapaMarkup, and tab, LF and CR as character
 // references (raw ones read back as blanks).
 QString EscapaAtributo(const QString& Texto);
+// The same three forms appended to Saida.
+void AcrescentaMarkup(QString& Saida, QStringView Texto);
+void AcrescentaTextoPlano(QString& Saida, QStringView Texto);
+void AcrescentaAtributo(QString& Saida, QStringView Texto);
 
 // pugixml (UTF-8) <-> QString.
 inline QString FromUtf8(const char* s) { return QString::fromUtf8(s); }

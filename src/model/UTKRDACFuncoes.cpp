@@ -24,38 +24,63 @@ QString decodeCRLFTo(const QString& text, const QString& str) {
   return r;
 }
 
+namespace {
+
+// "&#x" + Valor in upper-case hexadecimal of at least Digitos digits + ";".
+void AppendReferencia(QString& out, unsigned long Valor, int Digitos) {
+  char16_t hex[16];
+  int n = 0;
+  do {
+    hex[n++] = u"0123456789ABCDEF"[Valor & 0xF];
+    Valor >>= 4;
+  } while (Valor || n < Digitos);
+  out += QLatin1String("&#x");
+  while (n) out += QChar(hex[--n]);
+  out += u';';
+}
+
+}  // namespace
+
 QString UTF16ToUnicodedEscaped(const QString& text) {
   QString out;
   out.reserve(text.size() + 16);
+  AppendUnicodedEscaped(out, text);
+  return out;
+}
+
+void AppendUnicodedEscaped(QString& out, QStringView text) {
   const qsizetype n = text.size();
+  const char16_t* s = text.utf16();
+  qsizetype copiar = 0;  // start of the run of characters copied as they are
   for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = text.at(i).unicode();
+    const char16_t c = s[i];
+    if (c <= 255 && c != 13 && c != 10 && c != u'&' && c != u'"' && c != u'<' && c != u'>') continue;
+    out.append(reinterpret_cast<const QChar*>(s + copiar), i - copiar);
+    copiar = i + 1;
     if (c > 255) {
       const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
       if (surrogate && i + 1 < n) {
-        const char16_t d = text.at(i + 1).unicode();
+        const char16_t d = s[i + 1];
         if (d >= 0xD800 && d <= 0xDFFF) {
           // Written as the arithmetic gives it, also for a reversed pair.
-          const long cp = (long(c) - 0xD800) * 0x400 + (long(d) - 0xDC00) + 0x10000;
-          out += QStringLiteral("&#x") + QString::number(cp, 16).toUpper().rightJustified(5, u'0') + u';';
-          ++i;
+          AppendReferencia(out, (static_cast<unsigned long>(c) - 0xD800) * 0x400 + d - 0xDC00 + 0x10000, 5);
+          copiar = ++i + 1;
           continue;
         }
       }
-      out += QStringLiteral("&#x") + QString::number(c, 16).toUpper().rightJustified(4, u'0') + u';';
+      AppendReferencia(out, c, 4);
       continue;
     }
     switch (c) {
-      case 13: out += QStringLiteral("&#xD;"); break;
-      case 10: out += QStringLiteral("&#xA;"); break;
-      case u'&': out += QStringLiteral("&amp;"); break;
-      case u'"': out += QStringLiteral("&quot;"); break;
-      case u'<': out += QStringLiteral("&lt;"); break;
-      case u'>': out += QStringLiteral("&gt;"); break;
-      default: out += QChar(c);
+      case 13: out += QLatin1String("&#xD;"); break;
+      case 10: out += QLatin1String("&#xA;"); break;
+      case u'&': out += QLatin1String("&amp;"); break;
+      case u'"': out += QLatin1String("&quot;"); break;
+      case u'<': out += QLatin1String("&lt;"); break;
+      default: out += QLatin1String("&gt;"); break;
     }
   }
-  return out;
+  out.append(reinterpret_cast<const QChar*>(s + copiar), n - copiar);
 }
 
 // ---- Audit field scrambling -------------------------------------------------

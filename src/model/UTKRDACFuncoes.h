@@ -7,6 +7,8 @@ QString encodeCRLF(const QString& text);
 QString decodeCRLF(const QString& text);
 QString decodeCRLFTo(const QString& text, const QString& str);
 QString UTF16ToUnicodedEscaped(const QString& text);
+// The same escaping, appended to out (no text of its own for each value).
+void AppendUnicodedEscaped(QString& out, QStringView text);
 
 // Scrambles Texto with a 16-bit key (below 1: a random key) into upper-case
 // hexadecimal with a checksum; the text is padded to at least MinLen (>= 5).
