@@ -686,17 +686,20 @@ void TXMLDac::DACToXML(const TDAC* DacAtual, TDestinoLinhas& Destino) const {
   TEscritor E(Destino);
   E.Linha([](QString& s) { s += QLatin1String("<?xml version=\"1.0\" encoding=\"utf-8\"?>"); });
   E.Linha([&D](QString& s) {
-    s += QLatin1String("<URA Nome=\"");
-    AcrescentaAtributo(s, D.Nome);
-    s += QLatin1String("\" Descricao=\"");
-    AcrescentaAtributo(s, D.Descricao);
-    s += QLatin1String("\" MenuInicial=\"");
-    AcrescentaAtributo(s, D.MenuInicial);
-    s += QLatin1String("\" TipoAtendimento=\"");
-    AcrescentaAtributo(s, D.TipoAtendimento);
-    s += QLatin1String("\" TipoUra=\"");
-    AcrescentaAtributo(s, D.TipoUra);
-    s += QLatin1String("\" VersaoXML=\"");
+    s += QLatin1String("<URA");
+    const std::pair<const char*, const QString*> atributos[] = {{"Nome", &D.Nome},
+                                                                {"Descricao", &D.Descricao},
+                                                                {"MenuInicial", &D.MenuInicial},
+                                                                {"TipoAtendimento", &D.TipoAtendimento},
+                                                                {"TipoUra", &D.TipoUra}};
+    for (const auto& [nome, valor] : atributos) {
+      s += u' ';
+      s += QLatin1String(nome);
+      s += QLatin1String("=\"");
+      AcrescentaAtributo(s, *valor);
+      s += u'"';
+    }
+    s += QLatin1String(" VersaoXML=\"");
     AcrescentaNumero(s, D.VersaoXML);
     s += QLatin1String("\">");
   });
