@@ -8,12 +8,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <map>
-#include <string>
 
 #include "UTMenuUra.h"
 #include "UTXMLDac.h"
-#include "alocador.h"
+#include "comum.h"
 #include "infoauxiliar.h"
 #include "relatorio.h"
 
@@ -150,19 +148,6 @@ void BM_Relatorio(benchmark::State& state) {
 }
 BENCHMARK(BM_Relatorio)->Unit(benchmark::kMillisecond);
 
-// Prints the usual table and keeps each benchmark's CPU time per iteration
-// (the machine may be shared, so wall time says little) for the ratios
-// printed at the end.
-class TRelator : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> Tempos;  // milliseconds per iteration
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& r : runs)
-      if (r.iterations > 0 && r.run_type == Run::RT_Iteration) Tempos[r.benchmark_name()] = r.GetAdjustedCPUTime();
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -189,10 +174,6 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   MenuUraInfoAuxiliar.Clear();
 
-  const auto ref = relator.Tempos.find("BM_PugixmlParse");
-  if (ref == relator.Tempos.end() || ref->second <= 0) return 0;
-  std::printf("\nRatio to the plain pugixml parse (%.2f ms of CPU):\n", ref->second);
-  for (const auto& [nome, ms] : relator.Tempos)
-    if (nome != ref->first) std::printf("  %-20s %9.2f ms  %6.2fx\n", nome.c_str(), ms, ms / ref->second);
+  relator.ImprimeRazoes("BM_PugixmlParse", "ms");
   return 0;
 }

@@ -18,8 +18,8 @@
 #include "SessaoServidor.h"
 #include "UTMenuUra.h"
 #include "UTXMLDac.h"
-#include "alocador.h"
 #include "codepage.h"
+#include "comum.h"
 
 namespace {
 
@@ -220,22 +220,6 @@ void BM_EnviaPartes(benchmark::State& state) {
 }
 BENCHMARK(BM_EnviaPartes)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's CPU time (the machine is shared, so wall time says
-// little) to print the ratios to the reference at the end.
-class Relator : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> Tempos;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.error_occurred || r.iterations <= 0) continue;
-      // With repetitions, the median stands for the benchmark.
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
-      Tempos[r.run_name.function_name] = r.GetAdjustedCPUTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -252,16 +236,10 @@ int main(int argc, char** argv) {
               static_cast<long long>(dados.Linhas.size()), double(bytesArquivo) / 1e6, double(dados.Fluxo.size()) / 1e6,
               static_cast<long long>(dados.Pacotes.size()));
 
-  Relator relator;
+  TRelator relator;
   benchmark::RunSpecifiedBenchmarks(&relator);
   benchmark::Shutdown();
 
-  const auto ref = relator.Tempos.find("BM_ReferenciaVarredura");
-  if (ref == relator.Tempos.end()) return 0;
-  const double mb = double(dados.Fluxo.size()) / 1e6;
-  for (const auto& [nome, tempo] : relator.Tempos) {
-    // Times are in the unit of the run (milliseconds here).
-    std::printf("%-28s %9.1f MB/s   %6.1fx the reference\n", nome.c_str(), mb / (tempo / 1e3), tempo / ref->second);
-  }
+  relator.ImprimeRazoes("BM_ReferenciaVarredura", "ms");
   return 0;
 }

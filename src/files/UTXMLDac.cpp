@@ -8,8 +8,8 @@
 #include <QStringBuilder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -314,15 +314,16 @@ void LeHeader(const pugi::xml_node& Raiz, TDAC* DAC) {
 // ---- Writing ----------------------------------------------------------------
 
 // Valor in decimal, with a minus sign when negative.
-void AcrescentaNumero(QString& s, qint64 Valor) {
+void AcrescentaNumero(std::string& s, qint64 Valor) {
   char digitos[24];
-  const int n = std::snprintf(digitos, sizeof digitos, "%lld", static_cast<long long>(Valor));
-  s += QLatin1String(digitos, n);
+  const auto r = std::to_chars(digitos, digitos + sizeof digitos, Valor);
+  s.append(digitos, r.ptr);
 }
 
-// Puts each line together in one reused buffer and hands it to the
-// destination: a large document has about a million lines, and a text of
-// their own for each was most of the cost of writing.
+// Puts each line together, in UTF-8, in one reused buffer and hands it to
+// the destination: a large document has about a million lines, and a text of
+// their own for each was most of the cost of writing. The tags are ASCII and
+// go in as they are; only the values are converted.
 class TEscritor {
  public:
   explicit TEscritor(TDestinoLinhas& Destino) : D(Destino) {}
@@ -334,100 +335,112 @@ class TEscritor {
     Monta(FLinha);
     Termina();
   }
-  void Abre(const char* Tag) {
+  void Abre(std::string_view Tag) {
     Inicia();
-    FLinha += u'<';
-    FLinha += QLatin1String(Tag);
-    FLinha += u'>';
+    FLinha += '<';
+    FLinha += Tag;
+    FLinha += '>';
     Termina();
     ++FNivel;
   }
-  void Fecha(const char* Tag) {
+  void Fecha(std::string_view Tag) {
     --FNivel;
     Inicia();
-    FLinha += QLatin1String("</");
-    FLinha += QLatin1String(Tag);
-    FLinha += u'>';
+    FLinha += "</";
+    FLinha += Tag;
+    FLinha += '>';
     Termina();
   }
   // An element with text content on one line; Valor appends it in its form.
   template <class F>
-  void Elemento(const char* Tag, F&& Valor) {
-    const QLatin1String tag(Tag);
+  void Elemento(std::string_view Tag, F&& Valor) {
     Inicia();
-    FLinha += u'<';
-    FLinha += tag;
-    FLinha += u'>';
+    FLinha += '<';
+    FLinha += Tag;
+    FLinha += '>';
     Valor(FLinha);
-    FLinha += QLatin1String("</");
-    FLinha += tag;
-    FLinha += u'>';
+    FLinha += "</";
+    FLinha += Tag;
+    FLinha += '>';
     Termina();
   }
-  void Numero(const char* Tag, int Valor) {
-    Elemento(Tag, [Valor](QString& s) { AcrescentaNumero(s, Valor); });
+  void Numero(std::string_view Tag, int Valor) {
+    Elemento(Tag, [Valor](std::string& s) { AcrescentaNumero(s, Valor); });
   }
-  void Flag(const char* Tag, bool Valor) {
-    Elemento(Tag, [Valor](QString& s) { s += Valor ? u'1' : u'0'; });
+  void Flag(std::string_view Tag, bool Valor) {
+    Elemento(Tag, [Valor](std::string& s) { s += Valor ? '1' : '0'; });
   }
-  void Plano(const char* Tag, QStringView Valor) {
-    Elemento(Tag, [Valor](QString& s) { AcrescentaTextoPlano(s, Valor); });
+  void Plano(std::string_view Tag, QStringView Valor) {
+    Elemento(Tag, [Valor](std::string& s) { AcrescentaTextoPlano(s, Valor); });
   }
-  void Escapado(const char* Tag, QStringView Valor) {
-    Elemento(Tag, [Valor](QString& s) { AppendUnicodedEscaped(s, Valor); });
+  void Escapado(std::string_view Tag, QStringView Valor) {
+    Elemento(Tag, [Valor](std::string& s) { AppendUnicodedEscaped(s, Valor); });
   }
   // The i-th chat text with its line breaks as LF; empty when there is none.
-  void Chat(const char* Tag, const TMUMensagem& M, int i) { Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n"))); }
-  void Embaralhado(const char* Tag, const QString& Valor) {
+  void Chat(std::string_view Tag, const TMUMensagem& M, int i) {
+    Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n")));
+  }
+  void Embaralhado(std::string_view Tag, const QString& Valor) {
     const QString v = CriptografaSenha(static_cast<int>(QRandomGenerator::global()->bounded(1, 65555)), 20, Valor);
-    Elemento(Tag, [&v](QString& s) { s += v; });
+    Elemento(Tag, [&v](std::string& s) { AcrescentaUtf8(s, v); });
   }
 
   int FNivel = 0;
 
  private:
   // Empties the line, keeping its memory, and indents it.
-  void Inicia() {
-    static const char kEspacos[] = "                                ";  // depth 16 at most
-    FLinha.resize(0);
-    FLinha += QLatin1String(kEspacos, std::min<qsizetype>(2 * qsizetype(FNivel), sizeof kEspacos - 1));
-  }
-  void Termina() { D.Linha(FLinha); }
+  void Inicia() { FLinha.assign(size_t(2 * std::max(FNivel, 0)), ' '); }
+  void Termina() { D.Linha(QByteArrayView(FLinha.data(), qsizetype(FLinha.size()))); }
 
   TDestinoLinhas& D;
-  QString FLinha;
+  std::string FLinha;
 };
 
 // Lines kept as a list.
 class TLinhasLista : public TDestinoLinhas {
  public:
   explicit TLinhasLista(QStringList& Lista) : L(Lista) {}
-  void Linha(QStringView Texto) override { L.append(Texto.toString()); }
+  void Linha(QByteArrayView Utf8) override { L.append(QString::fromUtf8(Utf8)); }
 
  private:
   QStringList& L;
 };
 
-// Lines as the bytes of a file: UTF-8, each followed by CR LF.
-class TLinhasUtf8 : public TDestinoLinhas {
+// Lines as the bytes of a file, each followed by CR LF, written as they
+// come in pieces of a few hundred kilobytes: no buffer of the whole file.
+// QSaveFile replaces the target only on Conclui, when everything was
+// written, so a failure never harms the old file.
+class TLinhasArquivo : public TDestinoLinhas {
  public:
-  QByteArray Dados;
-  void Linha(QStringView Texto) override {
-    const qsizetype antes = Dados.size();
-    Dados.resize(antes + FUtf8.requiredSpace(Texto.size()) + 2);
-    char* p = FUtf8.appendToBuffer(Dados.data() + antes, Texto);
-    *p++ = '\r';
-    *p++ = '\n';
-    Dados.truncate(p - Dados.constData());
+  explicit TLinhasArquivo(const QString& NomeArquivo) : F(NomeArquivo) {
+    FOk = F.open(QIODevice::WriteOnly);
+    FPedaco.reserve(kPedaco + 4096);
+  }
+  void Linha(QByteArrayView Utf8) override {
+    FPedaco.append(Utf8.data(), size_t(Utf8.size()));
+    FPedaco += "\r\n";
+    if (FPedaco.size() >= kPedaco) Grava();
+  }
+  bool Conclui(QString* Erro) {
+    Grava();
+    if (FOk && F.commit()) return true;
+    if (Erro) *Erro = F.errorString();
+    return false;
   }
 
  private:
-  QStringEncoder FUtf8{QStringEncoder::Utf8, QStringConverter::Flag::Stateless};
+  static constexpr size_t kPedaco = 256 * 1024;
+  void Grava() {
+    if (FOk && !FPedaco.empty()) FOk = F.write(FPedaco.data(), qint64(FPedaco.size())) == qint64(FPedaco.size());
+    FPedaco.clear();
+  }
+
+  QSaveFile F;
+  bool FOk;
+  std::string FPedaco;
 };
 
-// Replaces the file with the bytes, atomically: QSaveFile writes a temporary
-// file and renames it over the target only when everything was written, so
-// a failure never harms the old file.
+// Replaces the file with the bytes, atomically (see TLinhasArquivo).
 bool GravaBytes(const QByteArray& Dados, const QString& NomeArquivo, QString* Erro) {
   QSaveFile f(NomeArquivo);
   if (!f.open(QIODevice::WriteOnly) || f.write(Dados) != Dados.size() || !f.commit()) {
@@ -500,9 +513,7 @@ void EscreveCondicao(TEscritor& E, const TMUCondicao& C) {
   if (C.Feriados) E.Numero("Feriados", 1);
   const TMUListaCondicaoVar& vars = *C.ListaCondicaoVar;
   if (vars.Tipo > 0 && vars.Count() > 0) {
-    E.Linha([&vars](QString& s) {
-      s += QLatin1String(vars.Tipo == 1 ? "<Variaveis Tipo=\"AND\">" : "<Variaveis Tipo=\"OR\">");
-    });
+    E.Linha([&vars](std::string& s) { s += vars.Tipo == 1 ? "<Variaveis Tipo=\"AND\">" : "<Variaveis Tipo=\"OR\">"; });
     ++E.FNivel;
     for (const auto& v : vars.Items()) {
       E.Abre("Variavel");
@@ -561,10 +572,10 @@ void EscreveOpcao(TEscritor& E, const TMUOpcao& O) {
 }
 
 void EscreveMenu(TEscritor& E, const TMenuUra& M, const TPadroesSecao& Padroes) {
-  E.Linha([&M](QString& s) {
-    s += QLatin1String("<Menu Nome=\"");
+  E.Linha([&M](std::string& s) {
+    s += "<Menu Nome=\"";
     AcrescentaAtributo(s, M.Nome);
-    s += QLatin1String("\">");
+    s += "\">";
   });
   ++E.FNivel;
   E.Plano("Descricao", M.Descricao);
@@ -684,24 +695,24 @@ void TXMLDac::DACToXML(const TDAC* DacAtual, TDestinoLinhas& Destino) const {
   if (!DacAtual) return;
   const TDAC& D = *DacAtual;
   TEscritor E(Destino);
-  E.Linha([](QString& s) { s += QLatin1String("<?xml version=\"1.0\" encoding=\"utf-8\"?>"); });
-  E.Linha([&D](QString& s) {
-    s += QLatin1String("<URA");
+  E.Linha([](std::string& s) { s += "<?xml version=\"1.0\" encoding=\"utf-8\"?>"; });
+  E.Linha([&D](std::string& s) {
+    s += "<URA";
     const std::pair<const char*, const QString*> atributos[] = {{"Nome", &D.Nome},
                                                                 {"Descricao", &D.Descricao},
                                                                 {"MenuInicial", &D.MenuInicial},
                                                                 {"TipoAtendimento", &D.TipoAtendimento},
                                                                 {"TipoUra", &D.TipoUra}};
     for (const auto& [nome, valor] : atributos) {
-      s += u' ';
-      s += QLatin1String(nome);
-      s += QLatin1String("=\"");
+      s += ' ';
+      s += nome;
+      s += "=\"";
       AcrescentaAtributo(s, *valor);
-      s += u'"';
+      s += '"';
     }
-    s += QLatin1String(" VersaoXML=\"");
+    s += " VersaoXML=\"";
     AcrescentaNumero(s, D.VersaoXML);
-    s += QLatin1String("\">");
+    s += "\">";
   });
   ++E.FNivel;
   const TPadroesSecao padroes(D);
@@ -724,9 +735,19 @@ void TXMLDac::DACToXML(const TDAC* DacAtual, TDestinoLinhas& Destino) const {
 }
 
 bool SalvaLinhas(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro) {
-  TLinhasUtf8 arquivo;
-  for (const QString& l : Linhas) arquivo.Linha(l);
-  return GravaBytes(arquivo.Dados, NomeArquivo, Erro);
+  // Encoded straight into one buffer: no joined copy of a large file.
+  qsizetype unidades = 0;
+  for (const QString& l : Linhas) unidades += l.size();
+  QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+  QByteArray dados(utf8.requiredSpace(unidades) + 2 * Linhas.size(), Qt::Uninitialized);
+  char* p = dados.data();
+  for (const QString& l : Linhas) {
+    p = utf8.appendToBuffer(p, l);
+    *p++ = '\r';
+    *p++ = '\n';
+  }
+  dados.truncate(p - dados.constData());
+  return GravaBytes(dados, NomeArquivo, Erro);
 }
 
 bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, double Agora, QString* Erro) {
@@ -739,8 +760,8 @@ bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, dou
     DAC->ModificadoEm = Agora;
     DAC->ModificadoPor = Usuario;
   }
-  // Straight into the file's bytes, without a list of lines.
-  TLinhasUtf8 arquivo;
+  // Straight into the file, without a list of lines.
+  TLinhasArquivo arquivo(NomeArquivo);
   TXMLDac().DACToXML(DAC, arquivo);
-  return GravaBytes(arquivo.Dados, NomeArquivo, Erro);
+  return arquivo.Conclui(Erro);
 }

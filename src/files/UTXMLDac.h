@@ -1,5 +1,6 @@
 #pragma once
 // Reading and writing of URA files and message catalogues.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -8,12 +9,12 @@
 #include "UTMenuUra.h"
 #include "xmldocument.h"
 
-// Where the writer's lines go, one at a time; a line's text is valid only
-// during the call.
+// Where the writer's lines go, one at a time, in UTF-8 and without a
+// terminator; a line's bytes are valid only during the call.
 class TDestinoLinhas {
  public:
   virtual ~TDestinoLinhas() = default;
-  virtual void Linha(QStringView Texto) = 0;
+  virtual void Linha(QByteArrayView Utf8) = 0;
 };
 
 class TXMLDac {

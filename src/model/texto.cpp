@@ -64,3 +64,38 @@ bool IsAsciiLetter(QChar c) {
   const char16_t u = c.unicode();
   return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
+
+void AcrescentaUtf8(std::string& Saida, QStringView Texto) {
+  const char16_t* s = Texto.utf16();
+  const qsizetype n = Texto.size();
+  const size_t inicio = Saida.size();
+  Saida.resize(inicio + 3 * size_t(n));  // the most a UTF-16 unit becomes
+  char* d = Saida.data() + inicio;
+  for (qsizetype i = 0; i < n; ++i) {
+    char32_t c = s[i];
+    if (c < 0x80) {
+      *d++ = char(c);
+      continue;
+    }
+    if (c < 0x800) {
+      *d++ = char(0xC0 | (c >> 6));
+      *d++ = char(0x80 | (c & 0x3F));
+      continue;
+    }
+    if (QChar::isSurrogate(c)) {
+      if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
+        c = QChar::surrogateToUcs4(char16_t(c), s[++i]);
+        *d++ = char(0xF0 | (c >> 18));
+        *d++ = char(0x80 | ((c >> 12) & 0x3F));
+        *d++ = char(0x80 | ((c >> 6) & 0x3F));
+        *d++ = char(0x80 | (c & 0x3F));
+        continue;
+      }
+      c = QChar::ReplacementCharacter;
+    }
+    *d++ = char(0xE0 | (c >> 12));
+    *d++ = char(0x80 | ((c >> 6) & 0x3F));
+    *d++ = char(0x80 | (c & 0x3F));
+  }
+  Saida.resize(size_t(d - Saida.data()));
+}
