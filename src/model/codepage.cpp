@@ -1,6 +1,8 @@
 #include "codepage.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -144,4 +146,48 @@ QString ReduceToAnsi(const QString& text) {
     }
   }
   return text;
+}
+
+void AcrescentaUtf8NaPagina(QByteArray& Saida, QByteArrayView Utf8) {
+  const auto* s = reinterpret_cast<const unsigned char*>(Utf8.data());
+  const qsizetype n = Utf8.size();
+  // The text never grows: a character is kept or becomes one "?".
+  const qsizetype antes = Saida.size();
+  Saida.resize(antes + n);
+  char* d = Saida.data() + antes;
+  qsizetype i = 0;
+  while (i < n) {
+    // ASCII, most of a URA file, is the same on both sides: copied in runs
+    // found eight bytes at a time.
+    qsizetype fim = i;
+    while (n - fim >= 8) {
+      uint64_t palavra;
+      std::memcpy(&palavra, s + fim, sizeof palavra);
+      if (palavra & 0x8080808080808080u) break;
+      fim += 8;
+    }
+    while (fim < n && s[fim] < 0x80) ++fim;
+    std::memcpy(d, s + i, size_t(fim - i));
+    d += fim - i;
+    i = fim;
+    if (i == n) break;
+    // One multi-byte sequence: kept when the page holds its character.
+    const unsigned c = s[i];
+    const int extras = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    char32_t cp = c & (0x3F >> extras);
+    bool valida = extras > 0 && n - i > extras;
+    for (int k = 1; valida && k <= extras; ++k) {
+      valida = (s[i + k] & 0xC0) == 0x80;
+      cp = (cp << 6) | (s[i + k] & 0x3F);
+    }
+    const qsizetype tamanho = valida ? extras + 1 : 1;
+    if (valida && cp <= 0xFFFF && !QChar::isSurrogate(cp) && ByteOf(char16_t(cp)) != '?') {
+      std::memcpy(d, s + i, size_t(tamanho));
+      d += tamanho;
+    } else {
+      *d++ = '?';
+    }
+    i += tamanho;
+  }
+  Saida.truncate(d - Saida.constData());
 }

@@ -4,6 +4,7 @@
 // standing for the C1 control characters of the same number, so that every
 // byte maps to exactly one character and back.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // Text to bytes; a character the code page lacks becomes "?" (one per code
@@ -17,3 +18,8 @@ void AppendAnsiHtml(QByteArray& out, QStringView text);
 QString DecodeAnsi(const QByteArray& bytes);
 // The text as it survives a trip through the code page.
 QString ReduceToAnsi(const QString& text);
+// UTF-8 text as it survives the code page, still in UTF-8, appended to
+// Saida: what ReduceToAnsi and a UTF-8 encoding give, without the trip
+// through UTF-16. A character the page lacks, or a byte that is no UTF-8,
+// becomes "?".
+void AcrescentaUtf8NaPagina(QByteArray& Saida, QByteArrayView Utf8);

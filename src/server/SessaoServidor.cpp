@@ -156,12 +156,12 @@ void TSessaoServidor::EnviaXmlMensagensParaServidor(const QString& Nome) {
 void TSessaoServidor::EnviaArquivoUra() {
   const TDAC* dac = FJanela->DacAtual();
   if (!dac) return;
-  QStringList linhas;
-  FXMLDac.DACToXMLStringList(dac, linhas);
+  // Straight from the writer into the requests, without a list of lines.
   const QString nome = dac->NomeArquivoServidor;
-  const QList<QByteArray> partes = MontaPartesArquivo(linhas);
-  for (qsizetype i = 0; i < partes.size(); ++i)
-    Enfileira(Requisicao::ParteXmlUra(nome, partes[i]), i + 1 < partes.size());
+  TPartesArquivo montador(Requisicao::InicioParteXmlUra(nome), Requisicao::kFimParte);
+  FXMLDac.DACToXML(dac, montador);
+  const QList<QByteArray> partes = montador.Partes();
+  for (qsizetype i = 0; i < partes.size(); ++i) Enfileira(partes[i], i + 1 < partes.size());
   Enfileira(EncodeAnsi(Requisicao::FimXmlUra(nome)), false);
   XMLDocument1.Deactivate();
   const auto& info = MenuUraInfoAuxiliar;

@@ -271,6 +271,36 @@ TEST(MontaPartesArquivo, CortaDepoisDeMaisDe500Bytes) {
   EXPECT_THAT(Tamanhos(MontaPartesArquivo({QString(2000, u'x'), QStringLiteral("y")})), ElementsAre(2001, 2));
 }
 
+// Every character of the BMP alone, and the parts the writer makes as it
+// goes equal those made from its list of lines.
+TEST(MontaPartesArquivo, CadaCaractereEAsLinhasDoEscritor) {
+  for (char32_t c = 0; c <= 0xFFFF; ++c) {
+    const QString texto = QStringLiteral("a") + QChar(char16_t(c)) + u'b';
+    ASSERT_EQ(MontaPartesArquivo({texto}), QList<QByteArray>{ReduceToAnsi(texto).toUtf8() + '\n'}) << int(c);
+  }
+  TDAC dac;
+  dac.Nome = QStringLiteral("preço € 中文 😀 \t\r\n") + QChar(0xD800);
+  for (int i = 0; i < 40; ++i) {
+    auto m = std::make_unique<TMenuUra>(&dac, dac.Nome + QString::number(i));
+    m->Descricao = dac.Nome;
+    m->Final->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("DESLIGA")));
+    dac.ListaMenus->Add(std::move(m));
+  }
+  QStringList linhas;
+  TXMLDac().DACToXMLStringList(&dac, linhas);
+  TPartesArquivo montador;
+  TXMLDac().DACToXML(&dac, montador);
+  const QList<QByteArray> partes = MontaPartesArquivo(linhas);
+  EXPECT_EQ(montador.Partes(), partes);
+  // Made inside their requests, the parts are the same.
+  const QString nome = QStringLiteral("a ç.xml");
+  TPartesArquivo pedidos(Requisicao::InicioParteXmlUra(nome), Requisicao::kFimParte);
+  TXMLDac().DACToXML(&dac, pedidos);
+  QList<QByteArray> esperados;
+  for (const QByteArray& p : partes) esperados << Requisicao::ParteXmlUra(nome, p);
+  EXPECT_EQ(pedidos.Partes(), esperados);
+}
+
 TEST(MontaPartesArquivo, ReduzAoCodigoDePaginaEnviaUtf8) {
   const QList<QByteArray> partes = MontaPartesArquivo({QStringLiteral("preço € ação"), QStringLiteral("中文 😀 ok")});
   ASSERT_EQ(partes.size(), 1);
