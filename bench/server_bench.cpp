@@ -149,7 +149,7 @@ void MedeRecepcao(benchmark::State& state, TSessaoServidor& Sessao, const std::f
   for (auto _ : state) {
     Recebe();
     state.PauseTiming();
-    if (Sessao.XMLDocument1.Text.size() != G->LinhasArquivo) state.SkipWithError("lines lost");
+    if (Sessao.XMLDocument1.LineCount() != G->LinhasArquivo) state.SkipWithError("lines lost");
     EsvaziaReceptor(Sessao);
     state.ResumeTiming();
   }
@@ -176,7 +176,7 @@ void BM_RecebeViaSocket(benchmark::State& state) {
   if (!par) return state.SkipWithError("no loopback connection");
   MedeRecepcao(state, sessao, [&] {
     par->write(G->Fluxo);
-    while (sessao.XMLDocument1.Text.size() < G->LinhasArquivo) QCoreApplication::processEvents();
+    while (sessao.XMLDocument1.LineCount() < G->LinhasArquivo) QCoreApplication::processEvents();
   });
 }
 BENCHMARK(BM_RecebeViaSocket)->Unit(benchmark::kMillisecond)->MinTime(2);

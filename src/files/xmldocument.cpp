@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "texto.h"
+
 namespace {
 
 // Default parsing (entities and character references decoded, CR LF folded)
@@ -92,7 +94,7 @@ int Linha(const char* Dados, qsizetype Posicao) {
 
 }  // namespace
 
-bool TXMLDocument::Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao) {
+bool TXMLDocument::Parse(QByteArrayView Dados, pugi::xml_encoding Codificacao) {
   FErro.clear();
   FErroSintaxe = false;
   const pugi::xml_parse_result r =
@@ -108,13 +110,25 @@ bool TXMLDocument::Falha(const pugi::xml_parse_result& Resultado) {
 }
 
 bool TXMLDocument::Activate() {
-  FActive = Parse(Text.join(u'\n').toUtf8());
+  // The lines joined by LF: the buffer without its last LF.
+  FActive = Parse(QByteArrayView(FTexto.data(), qsizetype(FTexto.size()) - (FLinhas > 0 ? 1 : 0)));
   return FActive;
+}
+
+void TXMLDocument::AddLine(QStringView Linha) {
+  AcrescentaUtf8(FTexto, Linha);
+  FTexto += '\n';
+  ++FLinhas;
+}
+
+QStringList TXMLDocument::Lines() const {
+  if (FLinhas == 0) return {};
+  return QString::fromUtf8(FTexto.data(), qsizetype(FTexto.size()) - 1).split(u'\n');
 }
 
 void TXMLDocument::Reset() {
   FActive = false;
-  Text.clear();
+  ClearLines();
   FDoc.reset();
   FErro.clear();
   FErroSintaxe = false;

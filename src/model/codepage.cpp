@@ -112,7 +112,7 @@ void AppendAnsiHtml(QByteArray& out, QStringView text) {
   });
 }
 
-QString DecodeAnsi(const QByteArray& bytes) {
+QString DecodeAnsi(QByteArrayView bytes) {
   const qsizetype n = bytes.size();
   QString out(n, Qt::Uninitialized);
   char16_t* d = reinterpret_cast<char16_t*>(out.data());

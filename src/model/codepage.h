@@ -15,7 +15,7 @@ QByteArray EncodeAnsi(const QString& text);
 // case, at least four digits), so the page loses none. Appended to out.
 void AppendAnsiHtml(QByteArray& out, QStringView text);
 // Bytes to text; never fails.
-QString DecodeAnsi(const QByteArray& bytes);
+QString DecodeAnsi(QByteArrayView bytes);
 // The text as it survives a trip through the code page.
 QString ReduceToAnsi(const QString& text);
 // UTF-8 text as it survives the code page, still in UTF-8, appended to

@@ -416,11 +416,11 @@ void TSessaoServidor::RecebeParte(const TPacketManagerParser& P) {
     if (pos < inicio || h + 3 >= n || texto[pos] != u'<' || texto[h + 1] != u'1' || texto[h + 2] != u'0' ||
         texto[h + 3] != u'>')
       continue;
-    XMLDocument1.AddLine(texto.mid(inicio, pos - inicio));
+    XMLDocument1.AddLine(QStringView(texto).sliced(inicio, pos - inicio));
     inicio = h + 4;
     h = inicio - 1;
   }
-  if (inicio < n) XMLDocument1.AddLine(texto.mid(inicio));
+  if (inicio < n) XMLDocument1.AddLine(QStringView(texto).sliced(inicio));
 }
 
 void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {

@@ -26,11 +26,11 @@ TEST(XMLDocumentTest, ReceiverCollectsLinesUntilActivated) {
   ASSERT_TRUE(doc.Activate());
   EXPECT_TRUE(doc.Active());
   EXPECT_EQ(FromUtf8(doc.Root().attribute("Nome").value()), "Olá");
-  EXPECT_EQ(doc.Text.size(), 4);
+  EXPECT_EQ(doc.LineCount(), 4);
   doc.Deactivate();
   EXPECT_FALSE(doc.Active());
   doc.Reset();
-  EXPECT_TRUE(doc.Text.isEmpty());
+  EXPECT_TRUE(doc.Lines().isEmpty());
   EXPECT_FALSE(doc.HasContent());
 }
 
@@ -39,7 +39,7 @@ TEST(XMLDocumentTest, LoadingReplacesEarlierContent) {
   doc.AddLine(QStringLiteral("<velho/>"));
   ASSERT_TRUE(doc.LoadFromString(QStringLiteral("<novo/>")));
   EXPECT_STREQ(doc.Root().name(), "novo");
-  EXPECT_TRUE(doc.Text.isEmpty());
+  EXPECT_TRUE(doc.Lines().isEmpty());
   EXPECT_FALSE(doc.LoadFromString(QStringLiteral("<a><b></a>")));
   EXPECT_FALSE(doc.HasContent());
   EXPECT_FALSE(doc.Active());
