@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "codepage.h"
+#include "infoauxiliar.h"
 #include "textoxml.h"
 
 namespace {
@@ -240,6 +241,7 @@ QString GetStrLinkAcao(const TMUListaAcao* ptrListaAcao) {
 QStringList MontaHTML(const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao) {
   const QString titulo =
       ModoLocal ? QStringLiteral("Configurador de URA/DAC Sonarea") : QStringLiteral("Configurador de URA Ondaris");
+  const TIndiceInfoAuxiliar indice;
   QStringList h;
   Cabecalho(h, titulo);
   TabelaCabecalho(h, DAC);
