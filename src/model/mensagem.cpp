@@ -44,8 +44,16 @@ QString TMUMensagem::GetMensagemChat(int Indice, const QString& novaLinha) const
 
 namespace {
 QString ComCRLF(const QStringList& l) {
+  qsizetype n = 0;
+  for (const QString& s : l) n += s.size() + 2;
   QString r;
-  for (const QString& s : l) r += s + QStringLiteral("\r\n");
+  if (n == 0) return r;
+  r.reserve(n);  // one allocation, no temporary per entry
+  for (const QString& s : l) {
+    r += s;
+    r += u'\r';
+    r += u'\n';
+  }
   return r;
 }
 }  // namespace
