@@ -65,6 +65,19 @@ bool IsAsciiLetter(QChar c) {
   return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
 
+namespace {
+// Whole blocks of this many units are first tested at once (loops of a fixed
+// count, which the compiler turns into vector instructions): a block of
+// ASCII, most of a URA file, is narrowed as it stands.
+constexpr qsizetype kBlocoAscii = 16;
+
+bool BlocoAscii(const char16_t* s) {
+  char16_t fora = 0;
+  for (qsizetype j = 0; j < kBlocoAscii; ++j) fora |= s[j];
+  return fora < 0x80;
+}
+}  // namespace
+
 void AcrescentaUtf8(std::string& Saida, QStringView Texto) {
   const char16_t* s = Texto.utf16();
   const qsizetype n = Texto.size();
@@ -72,6 +85,12 @@ void AcrescentaUtf8(std::string& Saida, QStringView Texto) {
   Saida.resize(inicio + 3 * size_t(n));  // the most a UTF-16 unit becomes
   char* d = Saida.data() + inicio;
   for (qsizetype i = 0; i < n; ++i) {
+    if (n - i >= kBlocoAscii && BlocoAscii(s + i)) {
+      for (qsizetype j = 0; j < kBlocoAscii; ++j) d[j] = char(s[i + j]);
+      d += kBlocoAscii;
+      i += kBlocoAscii - 1;  // the loop adds the last one
+      continue;
+    }
     char32_t c = s[i];
     if (c < 0x80) {
       *d++ = char(c);

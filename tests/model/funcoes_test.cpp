@@ -96,6 +96,10 @@ TEST(EscapaXML, FormasEmUtf8) {
       U16({'a', 0xDE00}),
       U16({0xDE00, 0xD83D, 'b'}),
       U16({0xD800, 0xD800, 0xDC00}),
+      // Long runs of ASCII, broken at and across the edges of 16 units.
+      QString(40, u'a'),
+      QString(15, u'a') + U16({0xD83D, 0xDE00}) + QString(20, u'b'),
+      QString(16, u'a') + QChar(0xE9) + QString(16, u'c') + U16({0xD800}) + QString(17, u'd') + QChar(0x7F),
   };
   QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
   for (const QString& texto : casos) {
