@@ -99,29 +99,6 @@ TDAC& Documento() {
   return *dac;
 }
 
-// The reference: one plain pass over the document, every menu, section and
-// action looked at, every value's length read.
-void BM_PercorreDocumento(benchmark::State& state) {
-  const TDAC& dac = Documento();
-  const auto acoes = [](const TMUListaAcao& l) {
-    qsizetype n = 0;
-    for (const auto& a : l.Items()) n += a->Tipo.size() + a->GetValor().size() + a->Variavel.size();
-    return n;
-  };
-  for (auto _ : state) {
-    qsizetype total = 0;
-    for (const auto& m : dac.ListaMenus->Items()) {
-      total += m->Nome.size() + m->MensagemMenu->ArquivosCount();
-      for (const auto& c : m->ListaCondicoes->Items()) total += c->Mensagem->ArquivosCount() + acoes(*c->ListaAcao);
-      for (const auto& o : m->ListaOpcoes->Items())
-        total += o->GetValor().size() + o->Mensagem->ArquivosCount() + acoes(*o->ListaAcao);
-      total += acoes(*m->OpcaoInvalida->ListaAcao) + acoes(*m->OpcaoTimeout->ListaAcao) + acoes(*m->Final->ListaAcao);
-    }
-    benchmark::DoNotOptimize(total);
-  }
-}
-BENCHMARK(BM_PercorreDocumento)->Unit(benchmark::kMillisecond);
-
 void BM_GetListConfig(benchmark::State& state) {
   const TDAC& dac = Documento();
   QStringList lista;
@@ -181,6 +158,29 @@ void BM_VerificaURA(benchmark::State& state) {
   state.counters["achados"] = double(achados);
 }
 BENCHMARK(BM_VerificaURA)->Unit(benchmark::kMillisecond);
+
+// The reference: one plain pass over the document, every menu, section and
+// action looked at, every value's length read.
+void BM_PercorreDocumento(benchmark::State& state) {
+  const TDAC& dac = Documento();
+  const auto acoes = [](const TMUListaAcao& l) {
+    qsizetype n = 0;
+    for (const auto& a : l.Items()) n += a->Tipo.size() + a->GetValor().size() + a->Variavel.size();
+    return n;
+  };
+  for (auto _ : state) {
+    qsizetype total = 0;
+    for (const auto& m : dac.ListaMenus->Items()) {
+      total += m->Nome.size() + m->MensagemMenu->ArquivosCount();
+      for (const auto& c : m->ListaCondicoes->Items()) total += c->Mensagem->ArquivosCount() + acoes(*c->ListaAcao);
+      for (const auto& o : m->ListaOpcoes->Items())
+        total += o->GetValor().size() + o->Mensagem->ArquivosCount() + acoes(*o->ListaAcao);
+      total += acoes(*m->OpcaoInvalida->ListaAcao) + acoes(*m->OpcaoTimeout->ListaAcao) + acoes(*m->Final->ListaAcao);
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+BENCHMARK(BM_PercorreDocumento)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
