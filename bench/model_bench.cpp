@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "UTMenuUra.h"
+#include "comum.h"
 #include "documento_grande.h"
 #include "verificacao.h"
 
@@ -71,6 +72,38 @@ void BM_VerificaURA(benchmark::State& state) {
 }
 BENCHMARK(BM_VerificaURA)->Unit(benchmark::kMillisecond);
 
+// The reference: one plain pass over the document, every menu, section and
+// action looked at, every value's length read.
+void BM_PercorreDocumento(benchmark::State& state) {
+  const TDAC& dac = Documento();
+  const auto acoes = [](const TMUListaAcao& l) {
+    qsizetype n = 0;
+    for (const auto& a : l.Items()) n += a->Tipo.size() + a->GetValor().size() + a->Variavel.size();
+    return n;
+  };
+  for (auto _ : state) {
+    qsizetype total = 0;
+    for (const auto& m : dac.ListaMenus->Items()) {
+      total += m->Nome.size() + m->MensagemMenu->ArquivosCount();
+      for (const auto& c : m->ListaCondicoes->Items()) total += c->Mensagem->ArquivosCount() + acoes(*c->ListaAcao);
+      for (const auto& o : m->ListaOpcoes->Items())
+        total += o->GetValor().size() + o->Mensagem->ArquivosCount() + acoes(*o->ListaAcao);
+      total += acoes(*m->OpcaoInvalida->ListaAcao) + acoes(*m->OpcaoTimeout->ListaAcao) + acoes(*m->Final->ListaAcao);
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+BENCHMARK(BM_PercorreDocumento)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  FixaAlocador();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  TRelator relator;
+  benchmark::RunSpecifiedBenchmarks(&relator);
+  benchmark::Shutdown();
+  relator.ImprimeRazoes("BM_PercorreDocumento", "ms");
+  return 0;
+}

@@ -13,12 +13,14 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Requisicoes.h"
 #include "SessaoServidor.h"
 #include "UTMenuUra.h"
 #include "UTXMLDac.h"
 #include "codepage.h"
+#include "comum.h"
 
 namespace {
 
@@ -27,6 +29,7 @@ constexpr qsizetype kTamanhoParte = 4096;
 
 struct Dados {
   QStringList Linhas;      // the writer's lines
+  QByteArray LinhasUtf8;   // the same, as the writer hands them over: UTF-8, each followed by LF
   QByteArray Fluxo;        // every "xmlfilepart" packet, back to back
   QList<QString> Pacotes;  // the same packets as the connection hands them over
   qsizetype LinhasArquivo = 0;
@@ -86,6 +89,7 @@ void MontaFluxo(Dados& D) {
   for (qsizetype i = 0, fim; (fim = D.Fluxo.indexOf("\r\n\r\n", i)) >= 0; i = fim + 4)
     D.Pacotes << DecodeAnsi(D.Fluxo.mid(i, fim + 4 - i));
   D.LinhasArquivo = D.Linhas.size();
+  for (const QString& l : D.Linhas) D.LinhasUtf8 += l.toUtf8() + '\n';
 }
 
 // ---- reference -------------------------------------------------------------
@@ -145,7 +149,7 @@ void MedeRecepcao(benchmark::State& state, TSessaoServidor& Sessao, const std::f
   for (auto _ : state) {
     Recebe();
     state.PauseTiming();
-    if (Sessao.XMLDocument1.Text.size() != G->LinhasArquivo) state.SkipWithError("lines lost");
+    if (Sessao.XMLDocument1.LineCount() != G->LinhasArquivo) state.SkipWithError("lines lost");
     EsvaziaReceptor(Sessao);
     state.ResumeTiming();
   }
@@ -172,7 +176,7 @@ void BM_RecebeViaSocket(benchmark::State& state) {
   if (!par) return state.SkipWithError("no loopback connection");
   MedeRecepcao(state, sessao, [&] {
     par->write(G->Fluxo);
-    while (sessao.XMLDocument1.Text.size() < G->LinhasArquivo) QCoreApplication::processEvents();
+    while (sessao.XMLDocument1.LineCount() < G->LinhasArquivo) QCoreApplication::processEvents();
   });
 }
 BENCHMARK(BM_RecebeViaSocket)->Unit(benchmark::kMillisecond)->MinTime(2);
@@ -208,7 +212,30 @@ BENCHMARK(BM_DecodificaPartes)->Unit(benchmark::kMillisecond);
 
 // ---- sending ---------------------------------------------------------------------
 
+// The road of "Salvar no servidor": the writer's lines, as it makes them,
+// cut into parts, each part made a request.
 void BM_EnviaPartes(benchmark::State& state) {
+  const QString nome = QStringLiteral("relacionamento.xml");
+  // Where each line ends, as the writer knows it.
+  std::vector<QByteArrayView> linhas;
+  const QByteArrayView todas(G->LinhasUtf8);
+  for (qsizetype i = 0, fim; i < todas.size(); i = fim + 1) {
+    fim = todas.indexOf('\n', i);
+    linhas.push_back(todas.sliced(i, fim - i));
+  }
+  for (auto _ : state) {
+    TPartesArquivo montador(Requisicao::InicioParteXmlUra(nome), Requisicao::kFimParte);
+    for (const QByteArrayView& l : linhas) montador.Linha(l);
+    qsizetype total = 0;
+    for (const QByteArray& pedido : montador.Partes()) total += pedido.size();
+    benchmark::DoNotOptimize(total);
+  }
+  state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
+}
+BENCHMARK(BM_EnviaPartes)->Unit(benchmark::kMillisecond);
+
+// The same from a list of lines (the catalogues' road).
+void BM_EnviaPartesDeLista(benchmark::State& state) {
   const QString nome = QStringLiteral("relacionamento.xml");
   for (auto _ : state) {
     qsizetype total = 0;
@@ -217,27 +244,12 @@ void BM_EnviaPartes(benchmark::State& state) {
   }
   state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
 }
-BENCHMARK(BM_EnviaPartes)->Unit(benchmark::kMillisecond);
-
-// Keeps each run's CPU time (the machine is shared, so wall time says
-// little) to print the ratios to the reference at the end.
-class Relator : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> Tempos;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) {
-      if (r.error_occurred || r.iterations <= 0) continue;
-      // With repetitions, the median stands for the benchmark.
-      if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
-      Tempos[r.run_name.function_name] = r.GetAdjustedCPUTime();
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
+BENCHMARK(BM_EnviaPartesDeLista)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  FixaAlocador();
   QCoreApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   Dados dados;
@@ -250,16 +262,10 @@ int main(int argc, char** argv) {
               static_cast<long long>(dados.Linhas.size()), double(bytesArquivo) / 1e6, double(dados.Fluxo.size()) / 1e6,
               static_cast<long long>(dados.Pacotes.size()));
 
-  Relator relator;
+  TRelator relator;
   benchmark::RunSpecifiedBenchmarks(&relator);
   benchmark::Shutdown();
 
-  const auto ref = relator.Tempos.find("BM_ReferenciaVarredura");
-  if (ref == relator.Tempos.end()) return 0;
-  const double mb = double(dados.Fluxo.size()) / 1e6;
-  for (const auto& [nome, tempo] : relator.Tempos) {
-    // Times are in the unit of the run (milliseconds here).
-    std::printf("%-28s %9.1f MB/s   %6.1fx the reference\n", nome.c_str(), mb / (tempo / 1e3), tempo / ref->second);
-  }
+  relator.ImprimeRazoes("BM_ReferenciaVarredura", "ms");
   return 0;
 }

@@ -487,10 +487,10 @@ class TVerificador {
   }
 
   void VerificaArquivos(const QStringList& Arquivos, const QString& Secao) {
-    QSet<QString> vistos;
-    for (const QString& a : Arquivos) {
-      if (a.isEmpty() || (a.startsWith(u'{') && a.endsWith(u'}')) || vistos.contains(a)) continue;
-      vistos.insert(a);
+    for (qsizetype i = 0; i < Arquivos.size(); ++i) {
+      const QString& a = Arquivos[i];
+      // A message holds a few files: looking back is cheaper than a set.
+      if (a.isEmpty() || (a.startsWith(u'{') && a.endsWith(u'}')) || Arquivos.indexOf(a) < i) continue;
       if (FTemCatalogo && !FCatalogo.contains(a))
         Aviso(Secao, "audio-fora-catalogo",
               QStringLiteral("O arquivo de áudio ") + Aspas(a) + QStringLiteral(" não está no catálogo de mensagens"));

@@ -8,6 +8,7 @@
 #include <QStringBuilder>
 #include <QStringEncoder>
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -153,7 +154,9 @@ class TLeitorMenu {
     LeMensagens(timeout, menu->OpcaoTimeout->Mensagem.get());
     LeAcoes(timeout, menu->OpcaoTimeout->ListaAcao.get());
     menu->OpcaoTimeout->Tentativas = FTextos.InteiroFilho(timeout, "Tentativas", 3);
-    menu->OpcaoTimeout->Tempo = FTextos.InteiroFilho(timeout, "Tempo", 5);
+    // A missing time is the creation default (300 s for chat URAs), which is
+    // also what the writer leaves out.
+    menu->OpcaoTimeout->Tempo = FTextos.InteiroFilho(timeout, "Tempo", menu->OpcaoTimeout->Tempo);
 
     const pugi::xml_node final = M.child("Final");
     LeMensagens(final, menu->Final->Mensagem.get());
@@ -310,51 +313,165 @@ void LeHeader(const pugi::xml_node& Raiz, TDAC* DAC) {
 
 // ---- Writing ----------------------------------------------------------------
 
-// Appends lines indented by two spaces per depth. Each line is put together
-// in one allocation: a large document has about a million of them.
+// Valor in decimal, with a minus sign when negative.
+void AcrescentaNumero(std::string& s, qint64 Valor) {
+  char digitos[24];
+  const auto r = std::to_chars(digitos, digitos + sizeof digitos, Valor);
+  s.append(digitos, r.ptr);
+}
+
+// Puts each line together, in UTF-8, in one reused buffer and hands it to
+// the destination: a large document has about a million lines, and a text of
+// their own for each was most of the cost of writing. The tags are ASCII and
+// go in as they are; only the values are converted.
 class TEscritor {
  public:
-  explicit TEscritor(QStringList& Linhas) : L(Linhas) {}
+  explicit TEscritor(TDestinoLinhas& Destino) : D(Destino) {}
 
-  void Linha(QLatin1String a, const QString& meio = QString(), QLatin1String b = QLatin1String()) {
-    L.append(Recuo() % a % meio % b);
+  // A line that Monta appends to the indentation.
+  template <class F>
+  void Linha(F&& Monta) {
+    Inicia();
+    Monta(FLinha);
+    Termina();
   }
-  void Abre(const char* Tag) {
-    L.append(Recuo() % u'<' % QLatin1String(Tag) % u'>');
+  void Abre(std::string_view Tag) {
+    Inicia();
+    FLinha += '<';
+    FLinha += Tag;
+    FLinha += '>';
+    Termina();
     ++FNivel;
   }
-  void Fecha(const char* Tag) {
+  void Fecha(std::string_view Tag) {
     --FNivel;
-    L.append(Recuo() % QLatin1String("</") % QLatin1String(Tag) % u'>');
+    Inicia();
+    FLinha += "</";
+    FLinha += Tag;
+    FLinha += '>';
+    Termina();
   }
-  // An element with text content on one line; Valor is already in its form.
-  void Elemento(const char* Tag, const QString& Valor) {
-    const QLatin1String tag(Tag);
-    L.append(Recuo() % u'<' % tag % u'>' % Valor % QLatin1String("</") % tag % u'>');
+  // An element with text content on one line; Valor appends it in its form.
+  template <class F>
+  void Elemento(std::string_view Tag, F&& Valor) {
+    Inicia();
+    FLinha += '<';
+    FLinha += Tag;
+    FLinha += '>';
+    Valor(FLinha);
+    FLinha += "</";
+    FLinha += Tag;
+    FLinha += '>';
+    Termina();
   }
-  void Numero(const char* Tag, int Valor) { Elemento(Tag, QString::number(Valor)); }
-  void Flag(const char* Tag, bool Valor) { Elemento(Tag, Valor ? QStringLiteral("1") : QStringLiteral("0")); }
-  void Plano(const char* Tag, const QString& Valor) { Elemento(Tag, EscapaTextoPlano(Valor)); }
-  void Escapado(const char* Tag, const QString& Valor) { Elemento(Tag, UTF16ToUnicodedEscaped(Valor)); }
+  void Numero(std::string_view Tag, int Valor) {
+    Elemento(Tag, [Valor](std::string& s) { AcrescentaNumero(s, Valor); });
+  }
+  void Flag(std::string_view Tag, bool Valor) {
+    Elemento(Tag, [Valor](std::string& s) { s += Valor ? '1' : '0'; });
+  }
+  void Plano(std::string_view Tag, QStringView Valor) {
+    Elemento(Tag, [Valor](std::string& s) { AcrescentaTextoPlano(s, Valor); });
+  }
+  void Escapado(std::string_view Tag, QStringView Valor) {
+    Elemento(Tag, [Valor](std::string& s) { AppendUnicodedEscaped(s, Valor); });
+  }
   // The i-th chat text with its line breaks as LF; empty when there is none.
-  void Chat(const char* Tag, const TMUMensagem& M, int i) { Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n"))); }
-  void Embaralhado(const char* Tag, const QString& Valor) {
-    Elemento(Tag, CriptografaSenha(static_cast<int>(QRandomGenerator::global()->bounded(1, 65555)), 20, Valor));
+  void Chat(std::string_view Tag, const TMUMensagem& M, int i) {
+    Escapado(Tag, M.GetMensagemChat(i, QStringLiteral("\n")));
+  }
+  void Embaralhado(std::string_view Tag, const QString& Valor) {
+    const QString v = CriptografaSenha(static_cast<int>(QRandomGenerator::global()->bounded(1, 65555)), 20, Valor);
+    Elemento(Tag, [&v](std::string& s) { AcrescentaUtf8(s, v); });
   }
 
   int FNivel = 0;
 
  private:
-  QLatin1String Recuo() const {
-    static const char kEspacos[] = "                                ";  // depth 16 at most
-    return QLatin1String(kEspacos, std::min<qsizetype>(2 * qsizetype(FNivel), sizeof kEspacos - 1));
-  }
+  // Empties the line, keeping its memory, and indents it.
+  void Inicia() { FLinha.assign(size_t(2 * std::max(FNivel, 0)), ' '); }
+  void Termina() { D.Linha(QByteArrayView(FLinha.data(), qsizetype(FLinha.size()))); }
 
+  TDestinoLinhas& D;
+  std::string FLinha;
+};
+
+// Lines kept as a list.
+class TLinhasLista : public TDestinoLinhas {
+ public:
+  explicit TLinhasLista(QStringList& Lista) : L(Lista) {}
+  void Linha(QByteArrayView Utf8) override { L.append(QString::fromUtf8(Utf8)); }
+
+ private:
   QStringList& L;
 };
 
+// Lines as the bytes of a file, each followed by CR LF, written as they
+// come in pieces of a few hundred kilobytes: no buffer of the whole file.
+// QSaveFile replaces the target only on Conclui, when everything was
+// written, so a failure never harms the old file.
+class TLinhasArquivo : public TDestinoLinhas {
+ public:
+  explicit TLinhasArquivo(const QString& NomeArquivo) : F(NomeArquivo) {
+    FOk = F.open(QIODevice::WriteOnly);
+    FPedaco.reserve(kPedaco + 4096);
+  }
+  void Linha(QByteArrayView Utf8) override {
+    FPedaco.append(Utf8.data(), size_t(Utf8.size()));
+    FPedaco += "\r\n";
+    if (FPedaco.size() >= kPedaco) Grava();
+  }
+  bool Conclui(QString* Erro) {
+    Grava();
+    if (FOk && F.commit()) return true;
+    if (Erro) *Erro = F.errorString();
+    return false;
+  }
+
+ private:
+  static constexpr size_t kPedaco = 256 * 1024;
+  void Grava() {
+    if (FOk && !FPedaco.empty()) FOk = F.write(FPedaco.data(), qint64(FPedaco.size())) == qint64(FPedaco.size());
+    FPedaco.clear();
+  }
+
+  QSaveFile F;
+  bool FOk;
+  std::string FPedaco;
+};
+
+// Replaces the file with the bytes, atomically (see TLinhasArquivo).
+bool GravaBytes(const QByteArray& Dados, const QString& NomeArquivo, QString* Erro) {
+  QSaveFile f(NomeArquivo);
+  if (!f.open(QIODevice::WriteOnly) || f.write(Dados) != Dados.size() || !f.commit()) {
+    if (Erro) *Erro = f.errorString();
+    return false;
+  }
+  return true;
+}
+
 bool TemMensagem(const TMUMensagem& M) { return M.ArquivosCount() > 0 || M.MensagensChatCount() > 0; }
 bool TemConteudo(const TMUMensagem& M, const TMUListaAcao& A) { return TemMensagem(M) || A.Count() > 0; }
+
+// The fallback values a new menu of the document has, which the reader also
+// gives a missing element: a section is left out only when it holds them and
+// no message and no action.
+struct TPadroesSecao {
+  explicit TPadroesSecao(const TDAC& D) {
+    TDAC* d = const_cast<TDAC*>(&D);  // the sections only read its kind
+    TentativasInvalida = TMUOpcaoInvalida(d).Tentativas;
+    const TMUOpcaoTimeout tmo(d);
+    TentativasTimeout = tmo.Tentativas;
+    Tempo = tmo.Tempo;
+  }
+  bool Escreve(const TMUOpcaoInvalida& S) const {
+    return TemConteudo(*S.Mensagem, *S.ListaAcao) || S.Tentativas != TentativasInvalida;
+  }
+  bool Escreve(const TMUOpcaoTimeout& S) const {
+    return TemConteudo(*S.Mensagem, *S.ListaAcao) || S.Tentativas != TentativasTimeout || S.Tempo != Tempo;
+  }
+  qint32 TentativasInvalida, TentativasTimeout, Tempo;
+};
 
 void EscreveMensagem(TEscritor& E, const TMUMensagem& M) {
   if (M.ArquivosCount() > 0) {
@@ -396,7 +513,7 @@ void EscreveCondicao(TEscritor& E, const TMUCondicao& C) {
   if (C.Feriados) E.Numero("Feriados", 1);
   const TMUListaCondicaoVar& vars = *C.ListaCondicaoVar;
   if (vars.Tipo > 0 && vars.Count() > 0) {
-    E.Linha(QLatin1String(vars.Tipo == 1 ? "<Variaveis Tipo=\"AND\">" : "<Variaveis Tipo=\"OR\">"));
+    E.Linha([&vars](std::string& s) { s += vars.Tipo == 1 ? "<Variaveis Tipo=\"AND\">" : "<Variaveis Tipo=\"OR\">"; });
     ++E.FNivel;
     for (const auto& v : vars.Items()) {
       E.Abre("Variavel");
@@ -454,8 +571,12 @@ void EscreveOpcao(TEscritor& E, const TMUOpcao& O) {
   E.Fecha("Opcao");
 }
 
-void EscreveMenu(TEscritor& E, const TMenuUra& M) {
-  E.Linha(QLatin1String("<Menu Nome=\""), EscapaAtributo(M.Nome), QLatin1String("\">"));
+void EscreveMenu(TEscritor& E, const TMenuUra& M, const TPadroesSecao& Padroes) {
+  E.Linha([&M](std::string& s) {
+    s += "<Menu Nome=\"";
+    AcrescentaAtributo(s, M.Nome);
+    s += "\">";
+  });
   ++E.FNivel;
   E.Plano("Descricao", M.Descricao);
 
@@ -476,7 +597,7 @@ void EscreveMenu(TEscritor& E, const TMenuUra& M) {
       E.Fecha("Opcoes");
 
       const TMUOpcaoInvalida& inv = *M.OpcaoInvalida;
-      if (TemConteudo(*inv.Mensagem, *inv.ListaAcao)) {
+      if (Padroes.Escreve(inv)) {
         E.Abre("OpcaoInvalida");
         EscreveMensagem(E, *inv.Mensagem);
         EscreveAcoes(E, *inv.ListaAcao);
@@ -484,7 +605,7 @@ void EscreveMenu(TEscritor& E, const TMenuUra& M) {
         E.Fecha("OpcaoInvalida");
       }
       const TMUOpcaoTimeout& tmo = *M.OpcaoTimeout;
-      if (TemConteudo(*tmo.Mensagem, *tmo.ListaAcao)) {
+      if (Padroes.Escreve(tmo)) {
         E.Abre("Timeout");
         EscreveMensagem(E, *tmo.Mensagem);
         EscreveAcoes(E, *tmo.ListaAcao);
@@ -566,19 +687,36 @@ void TXMLDac::LeNodeMensagemChat(const pugi::xml_node& Elemento, TMUMensagem* Me
 
 void TXMLDac::DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) const {
   listaStr.clear();
+  TLinhasLista lista(listaStr);
+  DACToXML(DacAtual, lista);
+}
+
+void TXMLDac::DACToXML(const TDAC* DacAtual, TDestinoLinhas& Destino) const {
   if (!DacAtual) return;
   const TDAC& D = *DacAtual;
-  TEscritor E(listaStr);
-  E.Linha(QLatin1String("<?xml version=\"1.0\" encoding=\"utf-8\"?>"));
-  E.Linha(QLatin1String("<URA Nome=\""),
-          EscapaAtributo(D.Nome) + QLatin1String("\" Descricao=\"") + EscapaAtributo(D.Descricao) +
-              QLatin1String("\" MenuInicial=\"") + EscapaAtributo(D.MenuInicial) +
-              QLatin1String("\" TipoAtendimento=\"") + EscapaAtributo(D.TipoAtendimento) +
-              QLatin1String("\" TipoUra=\"") + EscapaAtributo(D.TipoUra) + QLatin1String("\" VersaoXML=\"") +
-              QString::number(D.VersaoXML),
-          QLatin1String("\">"));
+  TEscritor E(Destino);
+  E.Linha([](std::string& s) { s += "<?xml version=\"1.0\" encoding=\"utf-8\"?>"; });
+  E.Linha([&D](std::string& s) {
+    s += "<URA";
+    const std::pair<const char*, const QString*> atributos[] = {{"Nome", &D.Nome},
+                                                                {"Descricao", &D.Descricao},
+                                                                {"MenuInicial", &D.MenuInicial},
+                                                                {"TipoAtendimento", &D.TipoAtendimento},
+                                                                {"TipoUra", &D.TipoUra}};
+    for (const auto& [nome, valor] : atributos) {
+      s += ' ';
+      s += nome;
+      s += "=\"";
+      AcrescentaAtributo(s, *valor);
+      s += '"';
+    }
+    s += " VersaoXML=\"";
+    AcrescentaNumero(s, D.VersaoXML);
+    s += "\">";
+  });
   ++E.FNivel;
-  for (const auto& m : D.ListaMenus->Items()) EscreveMenu(E, *m);
+  const TPadroesSecao padroes(D);
+  for (const auto& m : D.ListaMenus->Items()) EscreveMenu(E, *m, padroes);
 
   if (D.RORIRO) {
     E.Abre("URAHeaderC");
@@ -609,15 +747,7 @@ bool SalvaLinhas(const QStringList& Linhas, const QString& NomeArquivo, QString*
     *p++ = '\n';
   }
   dados.truncate(p - dados.constData());
-
-  // QSaveFile writes a temporary file and renames it over the target only
-  // when everything was written, so a failure never harms the old file.
-  QSaveFile f(NomeArquivo);
-  if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit()) {
-    if (Erro) *Erro = f.errorString();
-    return false;
-  }
-  return true;
+  return GravaBytes(dados, NomeArquivo, Erro);
 }
 
 bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, double Agora, QString* Erro) {
@@ -630,7 +760,8 @@ bool SalvaDAC(TDAC* DAC, const QString& NomeArquivo, const QString& Usuario, dou
     DAC->ModificadoEm = Agora;
     DAC->ModificadoPor = Usuario;
   }
-  QStringList linhas;
-  TXMLDac().DACToXMLStringList(DAC, linhas);
-  return SalvaLinhas(linhas, NomeArquivo, Erro);
+  // Straight into the file, without a list of lines.
+  TLinhasArquivo arquivo(NomeArquivo);
+  TXMLDac().DACToXML(DAC, arquivo);
+  return arquivo.Conclui(Erro);
 }

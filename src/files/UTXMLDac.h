@@ -1,5 +1,6 @@
 #pragma once
 // Reading and writing of URA files and message catalogues.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -7,6 +8,14 @@
 
 #include "UTMenuUra.h"
 #include "xmldocument.h"
+
+// Where the writer's lines go, one at a time, in UTF-8 and without a
+// terminator; a line's bytes are valid only during the call.
+class TDestinoLinhas {
+ public:
+  virtual ~TDestinoLinhas() = default;
+  virtual void Linha(QByteArrayView Utf8) = 0;
+};
 
 class TXMLDac {
  public:
@@ -20,6 +29,8 @@ class TXMLDac {
 
   // The URA file as lines without terminators; the document is not changed.
   void DACToXMLStringList(const TDAC* DacAtual, QStringList& listaStr) const;
+  // The same lines handed to Destino as they are made, none of them kept.
+  void DACToXML(const TDAC* DacAtual, TDestinoLinhas& Destino) const;
 
   // Message catalogue and chat text catalogue (merged into the lookup lists).
   bool LerXMLMensagens(TXMLDocument& XMLDocument1, TDAC* DAC, const QString& NomeArquivo);

@@ -80,7 +80,7 @@ struct DesativaAoSair {
   TXMLDocument& Doc;
   ~DesativaAoSair() {
     Doc.Deactivate();
-    Doc.Text.clear();
+    Doc.ClearLines();
   }
 };
 
@@ -103,7 +103,7 @@ bool TXMLDac::CarregaMensagensDoXml(TXMLDocument& XMLDocument1, TDAC* /*DAC*/) {
   // Text received in parts is only parsed on activation; an inactive
   // document without text holds nothing (a tree left from an earlier
   // activation is stale).
-  if (!XMLDocument1.Active() && XMLDocument1.Text.isEmpty()) return false;
+  if (!XMLDocument1.Active() && XMLDocument1.LineCount() == 0) return false;
   if (XMLDocument1.Active() && !XMLDocument1.HasContent()) return false;
 
   DesativaAoSair limpa{XMLDocument1};

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include "codepage.h"
+#include "infoauxiliar.h"
 #include "textoxml.h"
 
 namespace {
@@ -36,7 +37,12 @@ const QString kHAcao = QStringLiteral("\" width=280 align=\"left\" height=\"21\"
 
 QString Esc(const QString& Texto) { return EscapaMarkup(Texto); }
 
-QString StrMensagem(const TMUMensagem* Mensagem) { return Mensagem ? Esc(Mensagem->GetStrMensagem()) : QString(); }
+// The description of a message, escaped, each line break of a chat text a
+// line break of the page.
+const QString kQuebraHtml = QStringLiteral("<br>");
+QString StrMensagem(const TMUMensagem* Mensagem) {
+  return Mensagem ? Mensagem->GetStrMensagem(EscapaMarkup, kQuebraHtml) : QString();
+}
 
 void Cabecalho(QStringList& h, const QString& Titulo) {
   h << QStringLiteral("<html>") << QStringLiteral("<head>")
@@ -221,7 +227,12 @@ QString GetStrLinkAcao(const TMUListaAcao* ptrListaAcao) {
     if (a->Tipo == QLatin1String("VAIPARA"))
       partes << QStringLiteral("Vai para o menu: <a href=\"#") + Esc(a->ValorMenu) + QStringLiteral("\">") +
                     Esc(a->GetStrAcaoVaiPara()) + QStringLiteral("</a>");
-    else
+    else if (a->Tipo == QLatin1String("MENSAGEM") && a->DAC && a->DAC->UraChat()) {
+      // The chat text sent, with its line breaks, in the model's wording.
+      TMUMensagem texto;
+      texto.AddMensagemChat(a->ValorNumero);
+      partes << QStringLiteral("Mensagem(&quot;") + StrMensagem(&texto) + QStringLiteral("&quot;)");
+    } else
       partes << Esc(a->GetStrAcao());
   }
   return partes.join(QStringLiteral("; "));
@@ -230,6 +241,7 @@ QString GetStrLinkAcao(const TMUListaAcao* ptrListaAcao) {
 QStringList MontaHTML(const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao) {
   const QString titulo =
       ModoLocal ? QStringLiteral("Configurador de URA/DAC Sonarea") : QStringLiteral("Configurador de URA Ondaris");
+  const TIndiceInfoAuxiliar indice;
   QStringList h;
   Cabecalho(h, titulo);
   TabelaCabecalho(h, DAC);
@@ -256,7 +268,10 @@ QString CaminhoRelatorio(const QString& PastaTemp, const QString& Nome) {
 
 bool GravaRelatorio(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro) {
   QByteArray dados;
-  for (const QString& linha : Linhas) dados += EncodeAnsi(linha) + "\r\n";
+  for (const QString& linha : Linhas) {
+    AppendAnsiHtml(dados, linha);
+    dados += "\r\n";
+  }
   QSaveFile arquivo(NomeArquivo);
   if (arquivo.open(QIODevice::WriteOnly) && arquivo.write(dados) == dados.size() && arquivo.commit()) return true;
   if (Erro) *Erro = arquivo.errorString();

@@ -1,5 +1,7 @@
 #include "textoxml.h"
 
+#include "texto.h"
+
 namespace {
 
 enum TEscapa : unsigned { kSoMarkup = 0, kCR = 1, kLFTab = 2 };
@@ -17,6 +19,34 @@ QLatin1String Entidade(char16_t c, unsigned Extras) {
   }
 }
 
+// Where escaped text goes: a UTF-16 text or UTF-8 bytes.
+struct TSaidaUtf16 {
+  QString& s;
+  void Texto(QStringView t) { s += t; }
+  void Ascii(QLatin1String a) { s += a; }
+};
+struct TSaidaUtf8 {
+  std::string& s;
+  void Texto(QStringView t) { AcrescentaUtf8(s, t); }
+  void Ascii(QLatin1String a) { s.append(a.data(), size_t(a.size())); }
+};
+
+// Appends the text from Inicio on, each character to replace by its entity,
+// the runs between them in one piece.
+template <class Saida>
+void Acrescenta(Saida& s, QStringView Texto, unsigned Extras, qsizetype Inicio = 0) {
+  const qsizetype n = Texto.size();
+  qsizetype copiar = Inicio;
+  for (qsizetype i = Inicio; i < n; ++i) {
+    const QLatin1String e = Entidade(Texto[i].unicode(), Extras);
+    if (e.isEmpty()) continue;
+    s.Texto(Texto.sliced(copiar, i - copiar));
+    s.Ascii(e);
+    copiar = i + 1;
+  }
+  s.Texto(Texto.sliced(copiar));
+}
+
 QString Escapa(const QString& Texto, unsigned Extras) {
   // Most texts hold no character to replace: hand the shared copy back.
   qsizetype i = 0;
@@ -28,14 +58,14 @@ QString Escapa(const QString& Texto, unsigned Extras) {
   QString r;
   r.reserve(n + 16);
   r.append(p, i);
-  for (; i < n; ++i) {
-    const QLatin1String e = Entidade(p[i].unicode(), Extras);
-    if (e.isEmpty())
-      r += p[i];
-    else
-      r += e;
-  }
+  TSaidaUtf16 saida{r};
+  Acrescenta(saida, Texto, Extras, i);
   return r;
+}
+
+void EscapaUtf8(std::string& Saida, QStringView Texto, unsigned Extras) {
+  TSaidaUtf8 saida{Saida};
+  Acrescenta(saida, Texto, Extras);
 }
 
 }  // namespace
@@ -43,3 +73,5 @@ QString Escapa(const QString& Texto, unsigned Extras) {
 QString EscapaMarkup(const QString& Texto) { return Escapa(Texto, kSoMarkup); }
 QString EscapaTextoPlano(const QString& Texto) { return Escapa(Texto, kCR); }
 QString EscapaAtributo(const QString& Texto) { return Escapa(Texto, kCR | kLFTab); }
+void AcrescentaTextoPlano(std::string& Saida, QStringView Texto) { EscapaUtf8(Saida, Texto, kCR); }
+void AcrescentaAtributo(std::string& Saida, QStringView Texto) { EscapaUtf8(Saida, Texto, kCR | kLFTab); }

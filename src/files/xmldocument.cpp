@@ -5,7 +5,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
+
+#include "texto.h"
 
 namespace {
 
@@ -43,6 +47,16 @@ qsizetype ErroUtf8(const char* Dados, qsizetype n) {
   const auto* p = reinterpret_cast<const unsigned char*>(Dados);
   qsizetype i = 0;
   while (i < n) {
+    // Most of a URA file is ASCII: skip it eight bytes at a time (no byte
+    // of the word has its high bit set).
+    if (n - i >= 8) {
+      uint64_t palavra;
+      std::memcpy(&palavra, p + i, sizeof palavra);
+      if ((palavra & 0x8080808080808080u) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     const unsigned c = p[i];
     if (c < 0x80) {
       ++i;
@@ -80,7 +94,7 @@ int Linha(const char* Dados, qsizetype Posicao) {
 
 }  // namespace
 
-bool TXMLDocument::Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao) {
+bool TXMLDocument::Parse(QByteArrayView Dados, pugi::xml_encoding Codificacao) {
   FErro.clear();
   FErroSintaxe = false;
   const pugi::xml_parse_result r =
@@ -96,13 +110,25 @@ bool TXMLDocument::Falha(const pugi::xml_parse_result& Resultado) {
 }
 
 bool TXMLDocument::Activate() {
-  FActive = Parse(Text.join(u'\n').toUtf8());
+  // The lines joined by LF: the buffer without its last LF.
+  FActive = Parse(QByteArrayView(FTexto.data(), qsizetype(FTexto.size()) - (FLinhas > 0 ? 1 : 0)));
   return FActive;
+}
+
+void TXMLDocument::AddLine(QStringView Linha) {
+  AcrescentaUtf8(FTexto, Linha);
+  FTexto += '\n';
+  ++FLinhas;
+}
+
+QStringList TXMLDocument::Lines() const {
+  if (FLinhas == 0) return {};
+  return QString::fromUtf8(FTexto.data(), qsizetype(FTexto.size()) - 1).split(u'\n');
 }
 
 void TXMLDocument::Reset() {
   FActive = false;
-  Text.clear();
+  ClearLines();
   FDoc.reset();
   FErro.clear();
   FErroSintaxe = false;

@@ -5,12 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <pugixml.hpp>
+#include <string>
 
 class TXMLDocument {
  public:
-  // Collected text (the receiver's lines); kept until Reset or a load.
-  QStringList Text;
-
   bool Active() const { return FActive; }
   // Parses the collected lines (joined with LF). False, and inactive, when
   // they are not well-formed XML.
@@ -19,7 +17,17 @@ class TXMLDocument {
   void Deactivate() { FActive = false; }
   // Inactive, normal options, text and tree emptied.
   void Reset();
-  void AddLine(const QString& Linha) { Text.append(Linha); }
+  // The receiver's lines, kept until Reset, ClearLines or a load, in one
+  // buffer in UTF-8, the form the parser takes (a file arrives as up to a
+  // million of them).
+  void AddLine(QStringView Linha);
+  qsizetype LineCount() const { return FLinhas; }
+  // The collected lines (each line feed inside a line also cuts it).
+  QStringList Lines() const;
+  void ClearLines() {
+    std::string().swap(FTexto);  // a whole file's memory is given back
+    FLinhas = 0;
+  }
 
   // Replace any earlier content (tree and collected text) with the file or
   // text and activate the document; false when the file is missing,
@@ -45,7 +53,7 @@ class TXMLDocument {
 
  private:
   // Files may carry a byte-order mark; text we hand over is always UTF-8.
-  bool Parse(const QByteArray& Dados, pugi::xml_encoding Codificacao = pugi::encoding_utf8);
+  bool Parse(QByteArrayView Dados, pugi::xml_encoding Codificacao = pugi::encoding_utf8);
   // False, with the reason in FErro, when the bytes are not UTF-8 (and no
   // other encoding is declared).
   bool Utf8Valido(const char* Dados, qsizetype Tamanho);
@@ -53,6 +61,8 @@ class TXMLDocument {
   bool Falha(const pugi::xml_parse_result& Resultado);
 
   pugi::xml_document FDoc;
+  std::string FTexto;  // every collected line followed by LF
+  qsizetype FLinhas = 0;
   bool FActive = false;
   QString FErro;
   bool FErroSintaxe = false;

@@ -3,6 +3,8 @@
 #include <QRandomGenerator>
 #include <array>
 
+#include "texto.h"
+
 QString encodeCRLF(const QString& text) {
   QString r = text;
   r.replace(QChar(13), QStringLiteral("&#xD;"));
@@ -24,38 +26,89 @@ QString decodeCRLFTo(const QString& text, const QString& str) {
   return r;
 }
 
-QString UTF16ToUnicodedEscaped(const QString& text) {
-  QString out;
-  out.reserve(text.size() + 16);
+namespace {
+
+// Where escaped text goes: a UTF-16 text or UTF-8 bytes.
+struct TSaidaUtf16 {
+  QString& s;
+  void Texto(const char16_t* p, qsizetype n) { s.append(reinterpret_cast<const QChar*>(p), n); }
+  void Ascii(const char* a, qsizetype n) { s += QLatin1String(a, n); }
+};
+struct TSaidaUtf8 {
+  std::string& s;
+  void Texto(const char16_t* p, qsizetype n) { AcrescentaUtf8(s, QStringView(p, n)); }
+  void Ascii(const char* a, qsizetype n) { s.append(a, size_t(n)); }
+};
+
+// "&#x" + Valor in upper-case hexadecimal of at least Digitos digits + ";".
+template <class Saida>
+void Referencia(Saida& out, unsigned long Valor, int Digitos) {
+  char ref[16] = "&#x";
+  char hex[8];
+  int n = 0;
+  do {
+    hex[n++] = "0123456789ABCDEF"[Valor & 0xF];
+    Valor >>= 4;
+  } while (Valor || n < Digitos);
+  int k = 3;
+  while (n) ref[k++] = hex[--n];
+  ref[k++] = ';';
+  out.Ascii(ref, k);
+}
+
+template <class Saida>
+void Escapa(Saida& out, QStringView text) {
   const qsizetype n = text.size();
+  const char16_t* s = text.utf16();
+  qsizetype copiar = 0;  // start of the run of characters copied as they are
   for (qsizetype i = 0; i < n; ++i) {
-    const char16_t c = text.at(i).unicode();
+    const char16_t c = s[i];
+    if (c <= 255 && c != 13 && c != 10 && c != u'&' && c != u'"' && c != u'<' && c != u'>') continue;
+    out.Texto(s + copiar, i - copiar);
+    copiar = i + 1;
     if (c > 255) {
       const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
       if (surrogate && i + 1 < n) {
-        const char16_t d = text.at(i + 1).unicode();
+        const char16_t d = s[i + 1];
         if (d >= 0xD800 && d <= 0xDFFF) {
           // Written as the arithmetic gives it, also for a reversed pair.
-          const long cp = (long(c) - 0xD800) * 0x400 + (long(d) - 0xDC00) + 0x10000;
-          out += QStringLiteral("&#x") + QString::number(cp, 16).toUpper().rightJustified(5, u'0') + u';';
-          ++i;
+          Referencia(out, (static_cast<unsigned long>(c) - 0xD800) * 0x400 + d - 0xDC00 + 0x10000, 5);
+          copiar = ++i + 1;
           continue;
         }
       }
-      out += QStringLiteral("&#x") + QString::number(c, 16).toUpper().rightJustified(4, u'0') + u';';
+      Referencia(out, c, 4);
       continue;
     }
     switch (c) {
-      case 13: out += QStringLiteral("&#xD;"); break;
-      case 10: out += QStringLiteral("&#xA;"); break;
-      case u'&': out += QStringLiteral("&amp;"); break;
-      case u'"': out += QStringLiteral("&quot;"); break;
-      case u'<': out += QStringLiteral("&lt;"); break;
-      case u'>': out += QStringLiteral("&gt;"); break;
-      default: out += QChar(c);
+      case 13: out.Ascii("&#xD;", 5); break;
+      case 10: out.Ascii("&#xA;", 5); break;
+      case u'&': out.Ascii("&amp;", 5); break;
+      case u'"': out.Ascii("&quot;", 6); break;
+      case u'<': out.Ascii("&lt;", 4); break;
+      default: out.Ascii("&gt;", 4); break;
     }
   }
+  out.Texto(s + copiar, n - copiar);
+}
+
+}  // namespace
+
+QString UTF16ToUnicodedEscaped(const QString& text) {
+  QString out;
+  out.reserve(text.size() + 16);
+  AppendUnicodedEscaped(out, text);
   return out;
+}
+
+void AppendUnicodedEscaped(QString& out, QStringView text) {
+  TSaidaUtf16 saida{out};
+  Escapa(saida, text);
+}
+
+void AppendUnicodedEscaped(std::string& out, QStringView text) {
+  TSaidaUtf8 saida{out};
+  Escapa(saida, text);
 }
 
 // ---- Audit field scrambling -------------------------------------------------

@@ -47,7 +47,7 @@ const QString kVariavelIndefinida = QStringLiteral("Nome da variável não está
 
 TMUAcao::TMUAcao(TDAC* DAC, const QString& TipoAcao) : DAC(DAC), Tipo(TipoAcao) {}
 
-QString TMUAcao::GetValor() const {
+const QString& TMUAcao::GetValor() const {
   if (Tipo == u"VAIPARA") return ValorMenu;
   if (Tipo == u"COMANDO") return ValorComando;
   return ValorNumero;

@@ -19,7 +19,7 @@ class TMUAcao {
   QString Variavel;
 
   // ValorMenu for VAIPARA, ValorComando for COMANDO, ValorNumero otherwise.
-  QString GetValor() const;
+  const QString& GetValor() const;
   void SetValor(const QString& Valor);
 
   void CopyFrom(const TMUAcao* ptrAcao);

@@ -1,6 +1,8 @@
 #include "codepage.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -49,14 +51,16 @@ void CopiaBloco(const De* __restrict__ s, Para* __restrict__ d) {
   for (qsizetype j = 0; j < kBloco; ++j) d[j] = static_cast<Para>(s[j]);
 }
 
-}  // namespace
-
-QByteArray EncodeAnsi(const QString& text) {
+// Appends text in the page to out; Lacuna(code point, out) appends what
+// stands for a character the page lacks (a lone surrogate is passed as such).
+template <class Lacuna>
+void Acrescenta(QByteArray& out, QStringView text, Lacuna lacuna) {
   const qsizetype n = text.size();
-  QByteArray out(n, Qt::Uninitialized);
-  const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+  qsizetype k = out.size();
+  // One byte per character; only a character the page lacks may need more.
+  out.resize(k + n);
   char* d = out.data();
-  qsizetype k = 0;
+  const char16_t* s = text.utf16();
   for (qsizetype i = 0; i < n;) {
     if (n - i >= kBloco && BlocoLatin1(s + i)) {
       CopiaBloco(s + i, d + k);
@@ -67,19 +71,48 @@ QByteArray EncodeAnsi(const QString& text) {
     const qsizetype fim = qMin(n, i + kBloco);
     for (; i < fim; ++i) {
       const char16_t c = s[i];
-      if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
-        d[k++] = '?';
-        ++i;
-      } else {
-        d[k++] = ByteOf(c);
+      const char b = ByteOf(c);
+      if (b != '?' || c == u'?') {
+        d[k++] = b;
+        continue;
       }
+      char32_t cp = c;
+      if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1]))
+        cp = QChar::surrogateToUcs4(c, s[++i]);
+      out.truncate(k);
+      lacuna(cp, out);
+      k = out.size();
+      out.resize(k + (n - i - 1));
+      d = out.data();
     }
   }
   out.truncate(k);
+}
+
+}  // namespace
+
+QByteArray EncodeAnsi(const QString& text) {
+  QByteArray out;
+  Acrescenta(out, text, [](char32_t, QByteArray& o) { o += '?'; });
   return out;
 }
 
-QString DecodeAnsi(const QByteArray& bytes) {
+void AppendAnsiHtml(QByteArray& out, QStringView text) {
+  Acrescenta(out, text, [](char32_t cp, QByteArray& o) {
+    if (QChar::isSurrogate(cp)) {  // half a character: nothing to refer to
+      o += '?';
+      return;
+    }
+    char hex[8];
+    int n = 0;
+    for (char32_t v = cp; v || n < 4; v >>= 4) hex[n++] = "0123456789ABCDEF"[v & 0xF];
+    o += "&#x";
+    while (n) o += hex[--n];
+    o += ';';
+  });
+}
+
+QString DecodeAnsi(QByteArrayView bytes) {
   const qsizetype n = bytes.size();
   QString out(n, Qt::Uninitialized);
   char16_t* d = reinterpret_cast<char16_t*>(out.data());
@@ -113,4 +146,48 @@ QString ReduceToAnsi(const QString& text) {
     }
   }
   return text;
+}
+
+void AcrescentaUtf8NaPagina(QByteArray& Saida, QByteArrayView Utf8) {
+  const auto* s = reinterpret_cast<const unsigned char*>(Utf8.data());
+  const qsizetype n = Utf8.size();
+  // The text never grows: a character is kept or becomes one "?".
+  const qsizetype antes = Saida.size();
+  Saida.resize(antes + n);
+  char* d = Saida.data() + antes;
+  qsizetype i = 0;
+  while (i < n) {
+    // ASCII, most of a URA file, is the same on both sides: copied in runs
+    // found eight bytes at a time.
+    qsizetype fim = i;
+    while (n - fim >= 8) {
+      uint64_t palavra;
+      std::memcpy(&palavra, s + fim, sizeof palavra);
+      if (palavra & 0x8080808080808080u) break;
+      fim += 8;
+    }
+    while (fim < n && s[fim] < 0x80) ++fim;
+    std::memcpy(d, s + i, size_t(fim - i));
+    d += fim - i;
+    i = fim;
+    if (i == n) break;
+    // One multi-byte sequence: kept when the page holds its character.
+    const unsigned c = s[i];
+    const int extras = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+    char32_t cp = c & (0x3F >> extras);
+    bool valida = extras > 0 && n - i > extras;
+    for (int k = 1; valida && k <= extras; ++k) {
+      valida = (s[i + k] & 0xC0) == 0x80;
+      cp = (cp << 6) | (s[i + k] & 0x3F);
+    }
+    const qsizetype tamanho = valida ? extras + 1 : 1;
+    if (valida && cp <= 0xFFFF && !QChar::isSurrogate(cp) && ByteOf(char16_t(cp)) != '?') {
+      std::memcpy(d, s + i, size_t(tamanho));
+      d += tamanho;
+    } else {
+      *d++ = '?';
+    }
+    i += tamanho;
+  }
+  Saida.truncate(d - Saida.constData());
 }

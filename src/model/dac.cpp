@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "infoauxiliar.h"
 #include "menuura.h"
 
 namespace {
@@ -87,6 +88,10 @@ QString Flag(bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); }
 void TDAC::GetListConfig(QStringList* Lista) const {
   if (!Lista) return;
   Lista->clear();
+  const TIndiceInfoAuxiliar indice;
+  qsizetype linhas = 1;
+  for (const auto& menu : ListaMenus->Items()) linhas += 5 + menu->ListaCondicoes->Count() + menu->ListaOpcoes->Count();
+  Lista->reserve(linhas);
   Lista->append(Nome + Descricao + MenuInicial + TipoUra + TipoAtendimento + Flag(PriMsgEhOpcao));
   for (const auto& menu : ListaMenus->Items()) {
     Lista->append(menu->Nome);

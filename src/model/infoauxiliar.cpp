@@ -8,12 +8,17 @@ TMUInfoAuxiliar MenuUraInfoAuxiliar;
 
 TMUDescricaoMensagem* TMUListaDescricaoMensagem::SearchItem(const QString& Arquivo) const {
   if (Arquivo.isEmpty()) return nullptr;
+  if (FIndice) return FIndice->value(Arquivo);
   for (const auto& m : FLista)
     if (m->Arquivo == Arquivo) return m.get();
   return nullptr;
 }
 
 QString TMUListaDescricaoMensagem::GetDescricao(const QString& Arquivo) const {
+  if (FIndice) {
+    const TMUDescricaoMensagem* m = FIndice->value(Arquivo);
+    return m ? m->Descricao : QString();
+  }
   for (const auto& m : FLista)
     if (m->Arquivo == Arquivo) return m->Descricao;
   return QString();
@@ -59,7 +64,10 @@ QString IdComNomeDaLista(const T* item, QString T::*Nome, const QString& id) {
 }
 }  // namespace
 
-TMUFila* TMUListaFilas::SearchItem(const QString& IdFila) const { return BuscaPorId(FLista, &TMUFila::FilaId, IdFila); }
+TMUFila* TMUListaFilas::SearchItem(const QString& IdFila) const {
+  if (FIndice) return IdFila.isEmpty() ? nullptr : FIndice->value(IdFila);
+  return BuscaPorId(FLista, &TMUFila::FilaId, IdFila);
+}
 
 QString TMUListaFilas::GetNomeFila(const QString& IdFila) const {
   const TMUFila* f = SearchItem(IdFila);
@@ -109,6 +117,34 @@ int TListaTextoOrdenada::IndexOf(const QString& Texto) const {
   const auto it = std::lower_bound(FLista.begin(), FLista.end(), Texto, Menor);
   if (it != FLista.end() && !Menor(Texto, *it)) return static_cast<int>(it - FLista.begin());
   return -1;
+}
+
+namespace {
+// Each key's first item, as the searches of the lists find it.
+template <class T>
+void Indexa(const std::vector<std::unique_ptr<T>>& Itens, QString T::*Chave, QHash<QString, T*>& Indice) {
+  Indice.reserve(qsizetype(Itens.size()));
+  // From the last, so that the first of a key is the one kept.
+  for (auto it = Itens.rbegin(); it != Itens.rend(); ++it) Indice.insert((**it).*Chave, it->get());
+}
+}  // namespace
+
+TIndiceInfoAuxiliar::TIndiceInfoAuxiliar(const TMUInfoAuxiliar& Info) : FInfo(Info) {
+  if (Info.ListaDeMensagens.FIndice) return;
+  FDono = true;
+  Indexa(Info.ListaDeMensagens.Items(), &TMUDescricaoMensagem::Arquivo, FMensagens);
+  Indexa(Info.ListaDeFilasVoz.Items(), &TMUFila::FilaId, FFilasVoz);
+  Indexa(Info.ListaDeFilasChat.Items(), &TMUFila::FilaId, FFilasChat);
+  Info.ListaDeMensagens.FIndice = &FMensagens;
+  Info.ListaDeFilasVoz.FIndice = &FFilasVoz;
+  Info.ListaDeFilasChat.FIndice = &FFilasChat;
+}
+
+TIndiceInfoAuxiliar::~TIndiceInfoAuxiliar() {
+  if (!FDono) return;
+  FInfo.ListaDeMensagens.FIndice = nullptr;
+  FInfo.ListaDeFilasVoz.FIndice = nullptr;
+  FInfo.ListaDeFilasChat.FIndice = nullptr;
 }
 
 void TMUInfoAuxiliar::Clear() {

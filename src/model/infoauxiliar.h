@@ -1,5 +1,6 @@
 #pragma once
 // The message catalogue and the lookup lists shared by the whole program.
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,11 @@ class TMUListaDescricaoMensagem : public TListaBase<TMUDescricaoMensagem> {
   TMUDescricaoMensagem* SearchItem(const QString& Arquivo) const;
   QString GetDescricao(const QString& Arquivo) const;
   QString GetDescricaoArquivos(const QString& Arquivos) const;
+
+ private:
+  friend class TIndiceInfoAuxiliar;
+  // Each file name's first entry, while a TIndiceInfoAuxiliar is alive.
+  mutable const QHash<QString, TMUDescricaoMensagem*>* FIndice = nullptr;
 };
 
 class TMUFila {
@@ -36,6 +42,10 @@ class TMUListaFilas : public TListaBase<TMUFila> {
   TMUFila* SearchItem(const QString& IdFila) const;
   QString GetNomeFila(const QString& IdFila) const;
   QString GetStrNomeFila(const QString& IdFila) const;
+
+ private:
+  friend class TIndiceInfoAuxiliar;
+  mutable const QHash<QString, TMUFila*>* FIndice = nullptr;
 };
 
 class TMUGrupo {
@@ -92,3 +102,21 @@ class TMUInfoAuxiliar {
 
 // The one process-wide instance.
 extern TMUInfoAuxiliar MenuUraInfoAuxiliar;
+
+// While one lives, the message catalogue and the queue lists answer look-ups
+// from a hash built once instead of a search of the list each: describing a
+// whole document asks for tens of thousands of names. The lists must not
+// change meanwhile. An inner one over lists already indexed does nothing.
+class TIndiceInfoAuxiliar {
+ public:
+  explicit TIndiceInfoAuxiliar(const TMUInfoAuxiliar& Info = MenuUraInfoAuxiliar);
+  ~TIndiceInfoAuxiliar();
+  TIndiceInfoAuxiliar(const TIndiceInfoAuxiliar&) = delete;
+  TIndiceInfoAuxiliar& operator=(const TIndiceInfoAuxiliar&) = delete;
+
+ private:
+  const TMUInfoAuxiliar& FInfo;
+  QHash<QString, TMUDescricaoMensagem*> FMensagens;
+  QHash<QString, TMUFila*> FFilasVoz, FFilasChat;
+  bool FDono = false;
+};

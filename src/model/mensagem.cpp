@@ -44,8 +44,16 @@ QString TMUMensagem::GetMensagemChat(int Indice, const QString& novaLinha) const
 
 namespace {
 QString ComCRLF(const QStringList& l) {
+  qsizetype n = 0;
+  for (const QString& s : l) n += s.size() + 2;
   QString r;
-  for (const QString& s : l) r += s + QStringLiteral("\r\n");
+  if (n == 0) return r;
+  r.reserve(n);  // one allocation, no temporary per entry
+  for (const QString& s : l) {
+    r += s;
+    r += u'\r';
+    r += u'\n';
+  }
   return r;
 }
 }  // namespace
@@ -77,7 +85,10 @@ void TMUMensagem::SetListaArquivosSeparador(const QString& Separador, const QStr
 
 QString TMUMensagem::GetListaArquivosSeparador(const QString& Separador) const { return FLista.join(Separador); }
 
-QString TMUMensagem::GetStrMensagem() const {
+QString TMUMensagem::GetStrMensagem() const { return GetStrMensagem(nullptr, kArrow); }
+
+QString TMUMensagem::GetStrMensagem(QString (*Escapa)(const QString&), const QString& novaLinha) const {
+  const auto texto = [Escapa](const QString& t) { return Escapa ? Escapa(t) : t; };
   QString r;
   for (const QString& a : FLista) {
     QString d;
@@ -88,11 +99,17 @@ QString TMUMensagem::GetStrMensagem() const {
       if (d.isEmpty()) d = a;
     }
     if (!r.isEmpty()) r += QStringLiteral(", ");
-    r += d;
+    r += texto(d);
   }
   for (const QString& c : FListaChat) {
     if (!r.isEmpty()) r += kArrow;
-    r += decodeCRLFTo(c, kArrow);
+    if (!Escapa) {
+      r += decodeCRLFTo(c, novaLinha);
+      continue;
+    }
+    // Escaped with its line breaks still plain (a stored text holds none of
+    // its own), so that novaLinha itself is not escaped.
+    r += Escapa(decodeCRLFTo(c, QStringLiteral("\n"))).replace(u'\n', novaLinha);
   }
   return r;
 }

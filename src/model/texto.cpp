@@ -64,3 +64,66 @@ bool IsAsciiLetter(QChar c) {
   const char16_t u = c.unicode();
   return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
 }
+
+namespace {
+// Whole blocks of this many units are first tested at once (loops of a fixed
+// count, which the compiler turns into vector instructions): a block of
+// ASCII, most of a URA file, is narrowed as it stands.
+constexpr qsizetype kBlocoAscii = 16;
+
+bool BlocoAscii(const char16_t* s) {
+  char16_t fora = 0;
+  for (qsizetype j = 0; j < kBlocoAscii; ++j) fora |= s[j];
+  return fora < 0x80;
+}
+
+// The pointers never overlap; saying so lets the compiler narrow the block
+// with vector instructions.
+void EstreitaBloco(const char16_t* __restrict__ s, char* __restrict__ d) {
+  for (qsizetype j = 0; j < kBlocoAscii; ++j) d[j] = char(s[j]);
+}
+}  // namespace
+
+void AcrescentaUtf8(std::string& Saida, QStringView Texto) {
+  const char16_t* s = Texto.utf16();
+  const qsizetype n = Texto.size();
+  const size_t inicio = Saida.size();
+  Saida.resize(inicio + 3 * size_t(n));  // the most a UTF-16 unit becomes
+  char* d = Saida.data() + inicio;
+  for (qsizetype i = 0; i < n;) {
+    if (n - i >= kBlocoAscii && BlocoAscii(s + i)) {
+      EstreitaBloco(s + i, d);
+      d += kBlocoAscii;
+      i += kBlocoAscii;
+      continue;
+    }
+    // The block, or what is left of the text, one unit at a time.
+    for (const qsizetype fim = qMin(n, i + kBlocoAscii); i < fim; ++i) {
+      char32_t c = s[i];
+      if (c < 0x80) {
+        *d++ = char(c);
+        continue;
+      }
+      if (c < 0x800) {
+        *d++ = char(0xC0 | (c >> 6));
+        *d++ = char(0x80 | (c & 0x3F));
+        continue;
+      }
+      if (QChar::isSurrogate(c)) {
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
+          c = QChar::surrogateToUcs4(char16_t(c), s[++i]);
+          *d++ = char(0xF0 | (c >> 18));
+          *d++ = char(0x80 | ((c >> 12) & 0x3F));
+          *d++ = char(0x80 | ((c >> 6) & 0x3F));
+          *d++ = char(0x80 | (c & 0x3F));
+          continue;
+        }
+        c = QChar::ReplacementCharacter;
+      }
+      *d++ = char(0xE0 | (c >> 12));
+      *d++ = char(0x80 | ((c >> 6) & 0x3F));
+      *d++ = char(0x80 | (c & 0x3F));
+    }
+  }
+  Saida.resize(size_t(d - Saida.data()));
+}

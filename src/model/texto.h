@@ -2,6 +2,7 @@
 // Small text helpers shared by the model and the file formats.
 #include <QString>
 #include <QStringView>
+#include <string>
 
 // Removes blanks and control characters (code <= 32) at both ends.
 QString TrimBlanks(const QString& s);
@@ -14,3 +15,6 @@ QString UpperAscii(const QString& s);
 int StrToIntDef(const QString& s, int Default);
 bool IsAsciiDigit(QChar c);
 bool IsAsciiLetter(QChar c);
+// The text in UTF-8 appended to Saida, byte for byte as Qt's stateless UTF-8
+// encoder writes it (half a surrogate pair becomes U+FFFD).
+void AcrescentaUtf8(std::string& Saida, QStringView Texto);

@@ -38,12 +38,13 @@ QString GetStrErroSocket(int Code) {
 namespace {
 
 // Position of the next "\r\n\r\n" from From, or -1. Carriage returns are
-// looked for one character at a time, a search many times faster than one
-// for the whole terminator; inside a packet they end lines only.
-qsizetype IndexOfTerminator(const QString& Text, qsizetype From) {
-  const qsizetype n = Text.size();
-  for (qsizetype cr = Text.indexOf(u'\r', From); cr >= 0 && cr + 3 < n; cr = Text.indexOf(u'\r', cr + 1))
-    if (Text[cr + 1] == u'\n' && Text[cr + 2] == u'\r' && Text[cr + 3] == u'\n') return cr;
+// looked for one byte at a time (memchr), a search many times faster than
+// one for the whole terminator; inside a packet they end lines only.
+qsizetype IndexOfTerminator(const QByteArray& Bytes, qsizetype From) {
+  const char* p = Bytes.constData();
+  const qsizetype n = Bytes.size();
+  for (qsizetype cr = Bytes.indexOf('\r', From); cr >= 0 && cr + 3 < n; cr = Bytes.indexOf('\r', cr + 1))
+    if (p[cr + 1] == '\n' && p[cr + 2] == '\r' && p[cr + 3] == '\n') return cr;
   return -1;
 }
 
@@ -107,7 +108,7 @@ void TClientManager::SendAnsiString(const QByteArray& Bytes) {
   if (FConnected) ClientSocket->write(Bytes);
 }
 
-QString TClientManager::LinhaRecebida() const { return FBuffer.mid(FHead); }
+QString TClientManager::LinhaRecebida() const { return DecodeAnsi(QByteArrayView(FBuffer).sliced(FHead)); }
 
 void TClientManager::SocketConnected() {
   FConnected = true;
@@ -147,7 +148,7 @@ void TClientManager::SocketReadyRead() {
   // callback processed events inside this one, so drain the socket here;
   // a connection the callback closed is not read any further.
   do {
-    RecebeTexto(DecodeAnsi(ClientSocket->readAll()));
+    RecebeBytes(ClientSocket->readAll());
   } while (FConnected && ClientSocket->state() == QAbstractSocket::ConnectedState &&
            ClientSocket->bytesAvailable() > 0);
 }
@@ -163,7 +164,7 @@ void TClientManager::DeliverPackets() {
     const qsizetype at = IndexOfTerminator(FBuffer, FScan);
     if (at < 0) break;
     const qsizetype end = at + 4;
-    const QString packet = FBuffer.mid(FHead, end - FHead);
+    const QString packet = DecodeAnsi(QByteArrayView(FBuffer).sliced(FHead, end - FHead));
     FHead = FScan = end;
     if (OnPacket) OnPacket(this, packet);
   }
@@ -175,8 +176,8 @@ void TClientManager::DeliverPackets() {
   if (FBuffer.size() > MaxPendingChars) RaiseError(kErroBufferCheio);
 }
 
-void TClientManager::RecebeTexto(const QString& Texto) {
-  FBuffer += Texto;
+void TClientManager::RecebeBytes(const QByteArray& Bytes) {
+  FBuffer += Bytes;  // shares Bytes when nothing is pending
   DeliverPackets();
 }
 

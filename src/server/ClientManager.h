@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "PacketManagerParser.h"
+#include "codepage.h"
 
 class QTcpSocket;
 
@@ -62,10 +63,12 @@ class TClientManager : public QObject {
   bool Connecting() const { return FConnecting; }
   // Received text not yet cut into packets.
   QString LinhaRecebida() const;
-  // Where every read from the socket goes: appends the text and delivers the
-  // packets it completes. Public so that framing can be driven without a
-  // connection (fuzzing).
-  void RecebeTexto(const QString& Texto);
+  // Where every read from the socket goes: appends the bytes and delivers
+  // the packets they complete, each turned into text through the code page.
+  // RecebeTexto takes text already turned. Public so that framing can be
+  // driven without a connection (fuzzing).
+  void RecebeBytes(const QByteArray& Bytes);
+  void RecebeTexto(const QString& Texto) { RecebeBytes(EncodeAnsi(Texto)); }
 
  private:
   void OpenPending();
@@ -86,10 +89,11 @@ class TClientManager : public QObject {
   QString FPendingHost;
   quint16 FPendingPort = 0;
 
-  // Received text lives in FBuffer from FHead on; FScan is where the search
-  // for the next terminator resumes, so a long packet arriving in many small
-  // reads is scanned once.
-  QString FBuffer;
+  // Received bytes live in FBuffer from FHead on (one character each in the
+  // code page, so the terminator and the limit count alike); FScan is where
+  // the search for the next terminator resumes, so a long packet arriving in
+  // many small reads is scanned once.
+  QByteArray FBuffer;
   qsizetype FHead = 0;
   qsizetype FScan = 0;
   bool FDelivering = false;

@@ -3,6 +3,7 @@
 #include <QStringEncoder>
 
 #include "codepage.h"
+#include "texto.h"
 
 namespace {
 const QString kFim = QStringLiteral("\r\n\r\n");
@@ -65,9 +66,12 @@ QString SalvaXmlUra(const QString& NomeArquivo, const QString& NomeUra) {
 }
 
 QByteArray ParteXmlUra(const QString& NomeArquivo, const QByteArray& Parte) {
+  return InicioParteXmlUra(NomeArquivo) + Parte + kFimParte;
+}
+
+QByteArray InicioParteXmlUra(const QString& NomeArquivo) {
   return EncodeAnsi(QStringLiteral("Action: XmlFilePart\r\nFileName: ") + NomeArquivo +
-                    QStringLiteral("\r\nFilePart: ")) +
-         Parte + QByteArrayLiteral("\r\n\r\n");
+                    QStringLiteral("\r\nFilePart: "));
 }
 
 QString FimXmlUra(const QString& NomeArquivo) {
@@ -117,23 +121,33 @@ QString RecarregaContas(const QString& NomeArquivoDac) {
 }  // namespace Requisicao
 
 QList<QByteArray> MontaPartesArquivo(const QStringList& Linhas) {
-  QList<QByteArray> partes;
-  QByteArray buffer;
-  QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+  TPartesArquivo partes;
+  std::string utf8;
   for (const QString& linha : Linhas) {
-    // Encoded straight into the buffer: a file has hundreds of thousands of
-    // lines, and a byte array of its own for each was most of the cost.
-    const QString reduzida = ReduceToAnsi(linha);
-    const qsizetype antes = buffer.size();
-    buffer.resize(antes + utf8.requiredSpace(reduzida.size()) + 1);
-    char* fim = utf8.appendToBuffer(buffer.data() + antes, reduzida);
-    *fim++ = '\n';
-    buffer.truncate(fim - buffer.constData());
-    if (buffer.size() > 500) {
-      partes.append(buffer);
-      buffer.clear();
-    }
+    utf8.clear();
+    AcrescentaUtf8(utf8, linha);
+    partes.Linha(QByteArrayView(utf8.data(), qsizetype(utf8.size())));
   }
-  if (!buffer.isEmpty()) partes.append(buffer);
-  return partes;
+  return partes.Partes();
+}
+
+void TPartesArquivo::Linha(QByteArrayView Utf8) {
+  constexpr qsizetype kParte = 500;
+  if (FParte.isEmpty()) {
+    FParte.reserve(FInicio.size() + kParte + 512 + FFim.size());
+    FParte += FInicio;
+  }
+  AcrescentaUtf8NaPagina(FParte, Utf8);
+  FParte.append('\n');
+  if (FParte.size() - FInicio.size() > kParte) Fecha();
+}
+
+void TPartesArquivo::Fecha() {
+  FParte += FFim;
+  FPartes.append(std::exchange(FParte, QByteArray()));
+}
+
+QList<QByteArray> TPartesArquivo::Partes() {
+  if (!FParte.isEmpty()) Fecha();
+  return std::exchange(FPartes, {});
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "UTXMLDac.h"
+
 inline const QString kVersaoConfigurador = QStringLiteral("1.1.11.3");
 
 namespace Requisicao {
@@ -23,6 +25,9 @@ QString ListaDeUras();
 QString LerXml(const QString& Nome);
 QString SalvaXmlUra(const QString& NomeArquivo, const QString& NomeUra);
 QByteArray ParteXmlUra(const QString& NomeArquivo, const QByteArray& Parte);
+// What comes before and after the part in ParteXmlUra.
+QByteArray InicioParteXmlUra(const QString& NomeArquivo);
+inline constexpr char kFimParte[] = "\r\n\r\n";
 QString FimXmlUra(const QString& NomeArquivo);
 QString LeCabecalhoXmlUra(const QString& NomeArquivo);
 QString AtivaXmlUra(const QString& NomeArquivo, const QString& NomeUra);
@@ -39,3 +44,22 @@ QString RecarregaContas(const QString& NomeArquivoDac);
 // encoded in UTF-8 and followed by a line feed; a part is cut whenever more
 // than 500 bytes are buffered, so every part holds whole lines.
 QList<QByteArray> MontaPartesArquivo(const QStringList& Linhas);
+
+// The same parts made from the writer's lines as they come (UTF-8). Given
+// Inicio and Fim, each part is made inside the request that carries it,
+// Inicio before and Fim after it, sparing a copy of the whole file.
+class TPartesArquivo : public TDestinoLinhas {
+ public:
+  explicit TPartesArquivo(const QByteArray& Inicio = QByteArray(), const QByteArray& Fim = QByteArray())
+      : FInicio(Inicio), FFim(Fim) {}
+  void Linha(QByteArrayView Utf8) override;
+  // The parts (or requests), the last one closed.
+  QList<QByteArray> Partes();
+
+ private:
+  void Fecha();
+
+  QByteArray FInicio, FFim;
+  QList<QByteArray> FPartes;
+  QByteArray FParte;
+};

@@ -164,12 +164,12 @@ void TSessaoServidor::EnviaXmlMensagensParaServidor(const QString& Nome) {
 void TSessaoServidor::EnviaArquivoUra() {
   const TDAC* dac = FJanela->DacAtual();
   if (!dac) return;
-  QStringList linhas;
-  FXMLDac.DACToXMLStringList(dac, linhas);
+  // Straight from the writer into the requests, without a list of lines.
   const QString nome = dac->NomeArquivoServidor;
-  const QList<QByteArray> partes = MontaPartesArquivo(linhas);
-  for (qsizetype i = 0; i < partes.size(); ++i)
-    Enfileira(Requisicao::ParteXmlUra(nome, partes[i]), i + 1 < partes.size());
+  TPartesArquivo montador(Requisicao::InicioParteXmlUra(nome), Requisicao::kFimParte);
+  FXMLDac.DACToXML(dac, montador);
+  const QList<QByteArray> partes = montador.Partes();
+  for (qsizetype i = 0; i < partes.size(); ++i) Enfileira(partes[i], i + 1 < partes.size());
   Enfileira(EncodeAnsi(Requisicao::FimXmlUra(nome)), false);
   XMLDocument1.Deactivate();
   const auto& info = MenuUraInfoAuxiliar;
@@ -427,11 +427,11 @@ void TSessaoServidor::RecebeParte(const TPacketManagerParser& P) {
     if (pos < inicio || h + 3 >= n || texto[pos] != u'<' || texto[h + 1] != u'1' || texto[h + 2] != u'0' ||
         texto[h + 3] != u'>')
       continue;
-    XMLDocument1.AddLine(texto.mid(inicio, pos - inicio));
+    XMLDocument1.AddLine(QStringView(texto).sliced(inicio, pos - inicio));
     inicio = h + 4;
     h = inicio - 1;
   }
-  if (inicio < n) XMLDocument1.AddLine(texto.mid(inicio));
+  if (inicio < n) XMLDocument1.AddLine(QStringView(texto).sliced(inicio));
 }
 
 void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {

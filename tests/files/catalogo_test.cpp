@@ -68,7 +68,7 @@ TEST_F(CatalogoTest, MessageCatalogueMergesKeepingPlaces) {
   EXPECT_EQ(Mensagens().GetItem(3)->Arquivo, QStringLiteral(" d.wav"));
   // The document is left inactive and without text.
   EXPECT_FALSE(Doc.Active());
-  EXPECT_TRUE(Doc.Text.isEmpty());
+  EXPECT_TRUE(Doc.Lines().isEmpty());
 }
 
 TEST_F(CatalogoTest, ChatCatalogueEncodesLineBreaksAndSkipsDuplicates) {
@@ -104,12 +104,12 @@ TEST_F(CatalogoTest, RejectedDocuments) {
   EXPECT_FALSE(Carrega(QStringLiteral("<URA><Msg><Arquivo>b.wav</Arquivo></Msg></URA>")));
   EXPECT_EQ(Mensagens().Count(), 1);
   EXPECT_FALSE(Doc.Active());
-  EXPECT_TRUE(Doc.Text.isEmpty());
+  EXPECT_TRUE(Doc.Lines().isEmpty());
   // Nothing loaded.
   EXPECT_FALSE(Dac.CarregaMensagensDoXml(Doc, nullptr));
   // Not well-formed.
   EXPECT_FALSE(Carrega(QStringLiteral("<MensagensSonarea><Msg><Arquivo>b.wav</Msg>")));
-  EXPECT_TRUE(Doc.Text.isEmpty());
+  EXPECT_TRUE(Doc.Lines().isEmpty());
   EXPECT_EQ(Mensagens().Count(), 1);
   // A later catalogue is read normally, not the stale tree of an earlier one.
   EXPECT_TRUE(Carrega(QStringLiteral("<MensagensChat><MsgChat><Descricao>x</Descricao></MsgChat></MensagensChat>")));

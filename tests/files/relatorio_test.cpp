@@ -7,6 +7,7 @@
 
 #include "apoio.h"
 
+#include "UTXMLDac.h"
 #include "infoauxiliar.h"
 #include "relatorio.h"
 #include "textoxml.h"
@@ -301,6 +302,66 @@ TEST_F(RelatorioTest, DocumentTextsAreEscaped) {
   EXPECT_FALSE(LinhasDoMenu(h, esc).isEmpty());
 }
 
+TEST_F(RelatorioTest, ChatTextsKeepTheirLineBreaks) {
+  Dac.TipoUra = QStringLiteral("chat");
+  Menu(1)->MensagemMenu->AddMensagemChat(QStringLiteral("Olá! 😀\nBem-vindo & <b>"));
+  Menu(1)->MensagemMenu->AddMensagemChat(QStringLiteral("Segundo\r\ntexto"));
+  auto envia = std::make_unique<TMUAcao>(&Dac, QStringLiteral("MENSAGEM"));
+  envia->SetValor(QStringLiteral("l1\nl2 \"x\""));
+  Menu(1)->Final->ListaAcao->Add(std::move(envia));
+
+  const QStringList h = LinhasDoMenu(Pagina(), QStringLiteral("Fim menu"));
+  const QString prompt = QStringLiteral("Olá! 😀<br>Bem-vindo &amp; &lt;b&gt;↩Segundo<br>texto</td>");
+  EXPECT_EQ(h.filter(prompt).size(), 1) << h.join(u'\n').toStdString();
+  EXPECT_TRUE(h.contains(kA + QStringLiteral("Mensagem(&quot;l1<br>l2 &quot;x&quot;&quot;)</td>")));
+
+  // In the file, what the code page lacks becomes a character reference.
+  QTemporaryDir dir;
+  const QString caminho = dir.filePath(QStringLiteral("r.html"));
+  ASSERT_TRUE(GravaRelatorio(h, caminho));
+  EXPECT_TRUE(
+      LeArquivo(caminho).contains("Ol\xE1! &#x1F600;<br>Bem-vindo &amp; &lt;b&gt;&#x21A9;Segundo<br>texto</td>"));
+
+  // A voice URA's message action is a list of audio files, not a chat text.
+  Dac.TipoUra.clear();
+  EXPECT_FALSE(Pagina().join(u'\n').contains(QStringLiteral("l1<br>")));
+}
+
+// The example documents' pages, byte for byte: the voice page is all in the
+// code page, the chat page holds emoji and multi-line texts.
+TEST(RelatorioExemplosTest, PagesOfTheExamples) {
+  TInfoAuxiliarLimpa info;
+  TXMLDac xml;
+  TXMLDocument doc;
+  for (const char* catalogo : {"mensagens.xml", "mensagenschat.xml"})
+    ASSERT_TRUE(xml.LerXMLMensagens(doc, nullptr, QStringLiteral(URA_EXAMPLES_DIR "/mensagens/") + catalogo));
+  QTemporaryDir dir;
+  for (const QString& nome : {QStringLiteral("atendimento-voz"), QStringLiteral("atendimento-chat")}) {
+    SCOPED_TRACE(nome.toStdString());
+    TDAC dac;
+    ASSERT_TRUE(xml.LerXML(doc, &dac, QStringLiteral(URA_EXAMPLES_DIR "/") + nome + QStringLiteral(".xml")));
+    const QString caminho = dir.filePath(nome + QStringLiteral(".html"));
+    ASSERT_TRUE(GravaRelatorio(MontaHTML(dac, false, QDateTime(QDate(2024, 3, 5), QTime(14, 7))), caminho));
+    EXPECT_EQ(LeArquivo(caminho),
+              LeArquivo(QStringLiteral(URA_DADOS_TESTE "/relatorio-") + nome + QStringLiteral(".html")));
+  }
+}
+
+TEST(GravaRelatorioTest, CharactersOutsideTheCodePageAsReferences) {
+  const std::pair<QString, QByteArray> casos[] = {
+      {QStringLiteral("Olá! 😀"), "Ol\xE1! &#x1F600;"},     {QStringLiteral("中文"), "&#x4E2D;&#x6587;"},
+      {QStringLiteral("Ā→"), "&#x0100;&#x2192;"},          {QStringLiteral("€ ç ? & ‰"), "\x80 \xE7 ? & \x89"},
+      {QStringLiteral("a") + QChar(0xD83D) + u'b', "a?b"},  // half a pair stands for no character
+      {QString(QChar(0xDE00)) + QChar(0xD83D), "??"},
+  };
+  QTemporaryDir dir;
+  const QString caminho = dir.filePath(QStringLiteral("r.html"));
+  for (const auto& [linha, bytes] : casos) {
+    ASSERT_TRUE(GravaRelatorio({linha, linha}, caminho));
+    EXPECT_EQ(LeArquivo(caminho), bytes + "\r\n" + bytes + "\r\n") << linha.toStdString();
+  }
+}
+
 TEST(CaminhoRelatorioTest, StaysInsideTheTemporaryFolder) {
   const QString pasta = QStringLiteral("/tmp/rel");
   EXPECT_EQ(CaminhoRelatorio(pasta, QStringLiteral("URA 1")), QStringLiteral("/tmp/rel/URA 1.html"));
@@ -323,7 +384,7 @@ TEST(GravaRelatorioTest, WritesCodePageWithCrLf) {
   QTemporaryDir dir;
   const QString caminho = dir.filePath(QStringLiteral("r.html"));
   ASSERT_TRUE(GravaRelatorio({QStringLiteral("ação €"), QString(), QStringLiteral("seta ↩ fim")}, caminho));
-  EXPECT_EQ(LeArquivo(caminho), QByteArray("a\xE7\xE3o \x80\r\n\r\nseta ? fim\r\n"));
+  EXPECT_EQ(LeArquivo(caminho), QByteArray("a\xE7\xE3o \x80\r\n\r\nseta &#x21A9; fim\r\n"));
   // A second report of the same name replaces the first.
   ASSERT_TRUE(GravaRelatorio({QStringLiteral("x")}, caminho));
   EXPECT_EQ(LeArquivo(caminho), QByteArray("x\r\n"));

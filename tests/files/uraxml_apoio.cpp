@@ -48,8 +48,6 @@ TMUOpcao* Opcao(TMenuUra& Menu, int Tipo, const QString& Valor) {
 
 TMenuUra* Menu(TDAC& Dac, const QString& Nome) {
   auto m = std::make_unique<TMenuUra>(&Dac, Nome);
-  // Without a written timeout section the file gives 5 seconds, also in chat.
-  m->OpcaoTimeout->Tempo = 5;
   TMenuUra* p = m.get();
   Dac.ListaMenus->Add(std::move(m));
   return p;

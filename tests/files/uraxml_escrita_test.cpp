@@ -3,8 +3,10 @@
 #include <sys/resource.h>
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 
 #include <csignal>
+#include <cstring>
 
 #include "UTKRDACFuncoes.h"
 #include "apoio.h"
@@ -91,7 +93,7 @@ TEST_F(UraEscrita, LayoutOfEveryElementAndTextForm) {
     o->QtdeMaxOpcaoValida = -4;
     m->ListaOpcoes->Add(std::move(o));
   }
-  m->OpcaoTimeout->Tentativas = 9;  // no message nor action: not written
+  m->OpcaoTimeout->Tentativas = 9;  // no message nor action, but not the default: written
   m->OpcaoInvalida->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("OPCOES")));
   dac.ListaMenus->Add(std::move(m));
 
@@ -177,6 +179,10 @@ TEST_F(UraEscrita, LayoutOfEveryElementAndTextForm) {
       "        </Acao>",
       "        <Tentativas>3</Tentativas>",
       "      </OpcaoInvalida>",
+      "      <Timeout>",
+      "        <Tentativas>9</Tentativas>",
+      "        <Tempo>300</Tempo>",
+      "      </Timeout>",
       "    </OpcoesMenu>",
       "  </Menu>",
       "  <URAConfig>",
@@ -233,9 +239,47 @@ TEST_F(UraEscrita, DocumentedLossesOfTheRoundTrip) {
   EXPECT_EQ(l.OpcaoInvalida->Tentativas, 3);
   EXPECT_EQ(l.OpcaoInvalida->ListaAcao->Count(), 0);
   EXPECT_EQ(l.OpcaoTimeout->Tentativas, 3);
-  EXPECT_EQ(l.OpcaoTimeout->Tempo, 5);
+  EXPECT_EQ(l.OpcaoTimeout->Tempo, 300);  // a chat menu's default
   EXPECT_EQ(l.Final->Mensagem->GetMensagemChat(0, {}), "a&#xA;bc");
   EXPECT_EQ(l.MenuOpcoesWA->Rodape->MensagensChatCount(), 1);
+}
+
+TEST_F(UraEscrita, FallbackValuesWithoutMessageOrActionReadBack) {
+  struct Caso {
+    const char* TipoUra;
+    qint32 Invalida, Tentativas, Tempo;
+    bool ComInvalida, ComTimeout;  // the elements written
+  };
+  const Caso casos[] = {
+      {"chat", 2, 2, 120, true, true},      // attempts and time of a section with nothing else
+      {"chat", 3, 3, 300, false, false},    // a new chat menu's values: nothing written
+      {"chat", 3, 3, 5, false, true},       // a voice menu's time is no chat default
+      {"chattdd", 3, 4, 300, false, true},  // timeout attempts alone
+      {"", 3, 3, 5, false, false},          // a new voice menu's values
+      {"", 3, 3, 300, false, true},        {"", 0, 3, 5, true, false},
+  };
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(testing::Message() << c.TipoUra << " " << c.Invalida << " " << c.Tentativas << " " << c.Tempo);
+    TDAC dac;
+    dac.TipoUra = QString::fromLatin1(c.TipoUra);
+    auto m = std::make_unique<TMenuUra>(&dac, QStringLiteral("M"));
+    m->ListaOpcoes->Add(std::make_unique<TMUOpcao>(&dac, QStringLiteral("1")));
+    m->OpcaoInvalida->Tentativas = c.Invalida;
+    m->OpcaoTimeout->Tentativas = c.Tentativas;
+    m->OpcaoTimeout->Tempo = c.Tempo;
+    dac.ListaMenus->Add(std::move(m));
+
+    const QString texto = Escreve(dac);
+    EXPECT_EQ(texto.contains(QStringLiteral("<OpcaoInvalida>")), c.ComInvalida);
+    EXPECT_EQ(texto.contains(QStringLiteral("<Timeout>")), c.ComTimeout);
+    TDAC lido;
+    ASSERT_TRUE(Ler(texto, lido));
+    const TMenuUra& l = *lido.ListaMenus->GetItem(0);
+    EXPECT_EQ(l.OpcaoInvalida->Tentativas, c.Invalida);
+    EXPECT_EQ(l.OpcaoTimeout->Tentativas, c.Tentativas);
+    EXPECT_EQ(l.OpcaoTimeout->Tempo, c.Tempo);
+    EXPECT_EQ(Escreve(lido), texto);  // a file read and saved again is unchanged
+  }
 }
 
 TEST_F(UraEscrita, ScrambledHeaderRoundTripAndTamperedValue) {
@@ -314,6 +358,66 @@ TEST_F(UraEscrita, SalvaDACStampsOnlyLocalServiceDocuments) {
   EXPECT_EQ(servidor.ModificadoEm, 0);
   EXPECT_TRUE(servidor.ModificadoPor.isEmpty());
   EXPECT_FALSE(LeArquivo(Caminho(QStringLiteral("s.xml"))).contains("URAHeaderC"));
+}
+
+// Texts that test every escape: markup, blanks and breaks of every kind,
+// characters beyond Latin-1 and beyond the BMP, and halves of pairs.
+void MontaDacEstranho(TDAC& Dac) {
+  const QString estranho = QStringLiteral("a\tb\r\nc\rd\"<&>' é€😀") + QChar(0xD800) + u'|' + QChar(0xDC00);
+  Dac.Nome = estranho;
+  Dac.Descricao = estranho;
+  Dac.MenuInicial = estranho;
+  Dac.TipoAtendimento = estranho;
+  Dac.VersaoXML = -7;
+  auto m = std::make_unique<TMenuUra>(&Dac, estranho);
+  m->Descricao = estranho;
+  m->MensagemMenu->AddArquivo(estranho);
+  m->MensagemMenu->AddMensagemChat(estranho);
+  auto c = std::make_unique<TMUCondicao>(&Dac);
+  c->SetDiasSemana(QStringLiteral("1,3-5"));
+  c->ListaCondicaoVar->Tipo = 1;
+  auto v = std::make_unique<TMUCondicaoVar>();
+  v->Variavel = estranho;
+  v->Tipo = estranho;
+  v->Valor = estranho;
+  c->ListaCondicaoVar->Add(std::move(v));
+  m->ListaCondicoes->Add(std::move(c));
+  auto o = std::make_unique<TMUOpcao>(&Dac, 3, estranho);
+  o->ComecaCom = estranho;
+  o->TextoAlfaAdicional = estranho;
+  o->QtdeMinOpcaoValida = -2147483647 - 1;
+  auto a = std::make_unique<TMUAcao>(&Dac, estranho);
+  a->SetValor(estranho);
+  a->Variavel = estranho;
+  o->ListaAcao->Add(std::move(a));
+  m->ListaOpcoes->Add(std::move(o));
+  m->SetTipoMenuOpcoesWA(estranho);
+  m->MenuOpcoesWA->Titulo->AddMensagemChat(estranho);
+  auto item = std::make_unique<TMUItemMenuOpcaoWA>(&Dac);
+  item->Resposta = estranho;
+  m->MenuOpcoesWA->ListaItensMenuOpcao->Add(std::move(item));
+  m->OpcaoTimeout->Tempo = 2147483647;
+  Dac.ListaMenus->Add(std::move(m));
+}
+
+// Whole files byte for byte, as saved and as lines.
+TEST_F(UraEscrita, SavedFilesByteForByte) {
+  for (const char* nome : {"voz", "chat", "chattdd", "estranho"}) {
+    SCOPED_TRACE(nome);
+    TDAC dac;
+    if (std::strcmp(nome, "estranho") == 0)
+      MontaDacEstranho(dac);
+    else
+      MontaDacRico(dac, std::strcmp(nome, "voz") == 0 ? QString() : QString::fromLatin1(nome));
+    const QString arquivo = QStringLiteral("escrita-%1.xml").arg(QLatin1String(nome));
+    ASSERT_TRUE(SalvaDAC(&dac, Caminho(arquivo), QString(), 0));
+    const QByteArray esperado = LeArquivo(QStringLiteral(URA_DADOS_TESTE "/") + arquivo);
+    EXPECT_EQ(LeArquivo(Caminho(arquivo)), esperado);
+    QStringList linhas;
+    Xml.DACToXMLStringList(&dac, linhas);
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    EXPECT_EQ(QByteArray(utf8(linhas.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"))), esperado);
+  }
 }
 
 TEST_F(UraEscrita, SavedFileIsUtf8WithCrLfAfterEveryLine) {

@@ -101,9 +101,9 @@ TEST_F(UraLeitura, ChatTddUpperCasesSectionTextsButNotListMenus) {
   EXPECT_GE(MenuUraInfoAuxiliar.ListaDeMensagensChatTDD.IndexOf(QStringLiteral("MENU&#xA;X")), 0);
   EXPECT_LT(MenuUraInfoAuxiliar.ListaDeMensagensChat.IndexOf(QStringLiteral("MENU&#xA;X")), 0);
   EXPECT_GE(MenuUraInfoAuxiliar.ListaDeMensagensChat.IndexOf(QStringLiteral("título")), 0);
-  // Chat documents too get the file's timeout defaults, not 300 seconds.
+  // A missing timeout reads as a new chat menu's: 300 seconds.
   EXPECT_EQ(m.OpcaoTimeout->Tentativas, 3);
-  EXPECT_EQ(m.OpcaoTimeout->Tempo, 5);
+  EXPECT_EQ(m.OpcaoTimeout->Tempo, 300);
 }
 
 TEST_F(UraLeitura, ListMenuIsReadOnlyWhenItHasAType) {

@@ -26,11 +26,11 @@ TEST(XMLDocumentTest, ReceiverCollectsLinesUntilActivated) {
   ASSERT_TRUE(doc.Activate());
   EXPECT_TRUE(doc.Active());
   EXPECT_EQ(FromUtf8(doc.Root().attribute("Nome").value()), "Olá");
-  EXPECT_EQ(doc.Text.size(), 4);
+  EXPECT_EQ(doc.LineCount(), 4);
   doc.Deactivate();
   EXPECT_FALSE(doc.Active());
   doc.Reset();
-  EXPECT_TRUE(doc.Text.isEmpty());
+  EXPECT_TRUE(doc.Lines().isEmpty());
   EXPECT_FALSE(doc.HasContent());
 }
 
@@ -39,7 +39,7 @@ TEST(XMLDocumentTest, LoadingReplacesEarlierContent) {
   doc.AddLine(QStringLiteral("<velho/>"));
   ASSERT_TRUE(doc.LoadFromString(QStringLiteral("<novo/>")));
   EXPECT_STREQ(doc.Root().name(), "novo");
-  EXPECT_TRUE(doc.Text.isEmpty());
+  EXPECT_TRUE(doc.Lines().isEmpty());
   EXPECT_FALSE(doc.LoadFromString(QStringLiteral("<a><b></a>")));
   EXPECT_FALSE(doc.HasContent());
   EXPECT_FALSE(doc.Active());
@@ -131,10 +131,42 @@ TEST(XMLDocumentTest, LoadRefusesWhatCannotBeReadAsItsText) {
   }
 
   // Other encodings the file says it has are still read, and converted.
-  TXMLDocument doc;
-  ASSERT_TRUE(doc.LoadFromFile(
-      arquivo("declarado.xml", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><URA Nome=\"caf\xe9\"/>")));
-  EXPECT_EQ(FromUtf8(doc.Root().attribute("Nome").value()), QStringLiteral("café"));
+  for (const char* codificacao : {"ISO-8859-1", "iso-8859-1", "latin1", "Latin1"}) {
+    SCOPED_TRACE(codificacao);
+    TXMLDocument doc;
+    ASSERT_TRUE(doc.LoadFromFile(arquivo("declarado.xml", QByteArray("<?xml version=\"1.0\" encoding=\"") +
+                                                              codificacao + "\"?><URA Nome=\"caf\xe9\"/>")))
+        << doc.Erro().toStdString();
+    EXPECT_EQ(FromUtf8(doc.Root().attribute("Nome").value()), QStringLiteral("café"));
+  }
+}
+
+// The UTF-8 check at every position a character can take in the words it
+// reads: a sequence cut by the end of the bytes is refused even when the
+// byte after them in memory would complete it.
+TEST(XMLDocumentTest, Utf8CheckedAtEveryPositionAndNeverPastTheEnd) {
+  const struct {
+    QByteArray Sequencia;
+    bool Valida;
+  } casos[] = {
+      {"\xc3\xa9", true},  {"\xe2\x82\xac", true},  {"\xf0\x9f\x98\x80", true},
+      {"\xc0\xaf", false}, {"\xed\xa0\x80", false}, {"\xf4\x90\x80\x80", false},
+      {"\x80", false},     {"\xff", false},
+  };
+  for (int antes = 0; antes <= 17; ++antes) {
+    for (const auto& c : casos) {
+      SCOPED_TRACE(testing::Message() << antes << " " << c.Sequencia.toHex().constData());
+      const QByteArray bytes = "<URA Nome=\"" + QByteArray(antes, 'a') + c.Sequencia + "\"/>";
+      TXMLDocument doc;
+      EXPECT_EQ(doc.LoadFromData(bytes), c.Valida) << doc.Erro().toStdString();
+      // The same bytes cut inside the sequence, what follows still in memory.
+      if (c.Sequencia.size() < 2) continue;
+      const QByteArray cortado = QByteArray::fromRawData(bytes.constData(), bytes.indexOf(c.Sequencia) + 1);
+      EXPECT_FALSE(doc.LoadFromData(cortado));
+      EXPECT_FALSE(doc.ErroSintaxe());
+      EXPECT_TRUE(doc.Erro().contains(QStringLiteral("UTF-8"))) << doc.Erro().toStdString();
+    }
+  }
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 
 #include <QByteArray>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <set>
 
 #include "UTKRDACFuncoes.h"
 #include "codepage.h"
+#include "texto.h"
 #include "versao.h"
 
 namespace {
@@ -80,6 +82,35 @@ TEST(EscapaXML, SubstitutoSozinho) {
   EXPECT_EQ(UTF16ToUnicodedEscaped(U16({0xD800, 0xD800})), "&#x0FC00;");
   // Three in a row: the first two pair up, the third is alone.
   EXPECT_EQ(UTF16ToUnicodedEscaped(U16({0xD83D, 0xDE00, 0xDE01})), "&#x1F600;&#xDE01;");
+}
+
+// The UTF-8 forms agree byte for byte with Qt's stateless encoder, and the
+// escaped form in UTF-8 is the UTF-16 one encoded.
+TEST(EscapaXML, FormasEmUtf8) {
+  const QString casos[] = {
+      QString(),
+      QStringLiteral("abc <&> \"\r\n\t"),
+      U16({0x7F, 0x80, 0xFF, 0x100, 0x7FF, 0x800, 0xFFFD, 0xFFFF, 0}),
+      U16({0xD83D, 0xDE00, 'x', 0xDBFF, 0xDFFF}),
+      U16({0xD83D}),
+      U16({'a', 0xDE00}),
+      U16({0xDE00, 0xD83D, 'b'}),
+      U16({0xD800, 0xD800, 0xDC00}),
+      // Long runs of ASCII, broken at and across the edges of 16 units.
+      QString(40, u'a'),
+      QString(15, u'a') + U16({0xD83D, 0xDE00}) + QString(20, u'b'),
+      QString(16, u'a') + QChar(0xE9) + QString(16, u'c') + U16({0xD800}) + QString(17, u'd') + QChar(0x7F),
+  };
+  QStringEncoder utf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+  for (const QString& texto : casos) {
+    SCOPED_TRACE(texto.toStdU16String().size());
+    std::string s = "x";
+    AcrescentaUtf8(s, texto);
+    EXPECT_EQ(QByteArray::fromStdString(s), "x" + QByteArray(utf8(texto)));
+    std::string e = "y";
+    AppendUnicodedEscaped(e, texto);
+    EXPECT_EQ(QByteArray::fromStdString(e), "y" + QByteArray(utf8(UTF16ToUnicodedEscaped(texto))));
+  }
 }
 
 // ---- Header field scrambling ---------------------------------------------------

@@ -168,4 +168,42 @@ TEST_F(InfoAuxiliar, ClearEsvaziaAsOnzeListas) {
   EXPECT_GE(i.ListaDeVariaveis.Add("v"), 0);
 }
 
+// The index answers every look-up as the list search does: first entry of a
+// name, empty names, unknown names; an inner index changes nothing and the
+// lists search again once the outer one is gone.
+TEST_F(InfoAuxiliar, IndiceRespondeComoABusca) {
+  AddMensagemCatalogo("", "sem nome");
+  AddMensagemCatalogo("a", "Primeiro");
+  AddMensagemCatalogo("a", "Segundo");
+  AddMensagemCatalogo("b", " ");
+  auto& voz = MenuUraInfoAuxiliar.ListaDeFilasVoz;
+  auto& chat = MenuUraInfoAuxiliar.ListaDeFilasChat;
+  AddFila(voz, "10", "Vendas");
+  AddFila(voz, "10", "Outra");
+  AddFila(voz, "", "Vazia");
+  AddFila(chat, "10", "Chat");
+  const QString nomes[] = {"", "a", "b", "A", "x", "10", "a,b,,x", ",a,"};
+  const auto respostas = [&] {
+    QStringList r;
+    for (const QString& n : nomes)
+      r << n + u'|' + Catalogo().GetDescricao(n) + u'|' + Catalogo().GetDescricaoArquivos(n) + u'|' +
+               QString::number(Catalogo().IndexOf(Catalogo().SearchItem(n))) + u'|' + voz.GetStrNomeFila(n) + u'|' +
+               QString::number(voz.IndexOf(voz.SearchItem(n))) + u'|' + chat.GetStrNomeFila(n);
+    return r;
+  };
+  const QStringList busca = respostas();
+  ASSERT_EQ(busca[1], "a|Primeiro|Primeiro|1|a|-1|a");
+  {
+    const TIndiceInfoAuxiliar indice;
+    EXPECT_EQ(respostas(), busca);
+    {
+      const TIndiceInfoAuxiliar interno;
+      EXPECT_EQ(respostas(), busca);
+    }
+    EXPECT_EQ(respostas(), busca);
+  }
+  AddMensagemCatalogo("x", "Novo");
+  EXPECT_EQ(Catalogo().GetDescricao("x"), "Novo");
+}
+
 }  // namespace

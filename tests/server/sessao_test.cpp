@@ -272,6 +272,36 @@ TEST(MontaPartesArquivo, CortaDepoisDeMaisDe500Bytes) {
   EXPECT_THAT(Tamanhos(MontaPartesArquivo({QString(2000, u'x'), QStringLiteral("y")})), ElementsAre(2001, 2));
 }
 
+// Every character of the BMP alone, and the parts the writer makes as it
+// goes equal those made from its list of lines.
+TEST(MontaPartesArquivo, CadaCaractereEAsLinhasDoEscritor) {
+  for (char32_t c = 0; c <= 0xFFFF; ++c) {
+    const QString texto = QStringLiteral("a") + QChar(char16_t(c)) + u'b';
+    ASSERT_EQ(MontaPartesArquivo({texto}), QList<QByteArray>{ReduceToAnsi(texto).toUtf8() + '\n'}) << int(c);
+  }
+  TDAC dac;
+  dac.Nome = QStringLiteral("preço € 中文 😀 \t\r\n") + QChar(0xD800);
+  for (int i = 0; i < 40; ++i) {
+    auto m = std::make_unique<TMenuUra>(&dac, dac.Nome + QString::number(i));
+    m->Descricao = dac.Nome;
+    m->Final->ListaAcao->Add(std::make_unique<TMUAcao>(&dac, QStringLiteral("DESLIGA")));
+    dac.ListaMenus->Add(std::move(m));
+  }
+  QStringList linhas;
+  TXMLDac().DACToXMLStringList(&dac, linhas);
+  TPartesArquivo montador;
+  TXMLDac().DACToXML(&dac, montador);
+  const QList<QByteArray> partes = MontaPartesArquivo(linhas);
+  EXPECT_EQ(montador.Partes(), partes);
+  // Made inside their requests, the parts are the same.
+  const QString nome = QStringLiteral("a ç.xml");
+  TPartesArquivo pedidos(Requisicao::InicioParteXmlUra(nome), Requisicao::kFimParte);
+  TXMLDac().DACToXML(&dac, pedidos);
+  QList<QByteArray> esperados;
+  for (const QByteArray& p : partes) esperados << Requisicao::ParteXmlUra(nome, p);
+  EXPECT_EQ(pedidos.Partes(), esperados);
+}
+
 TEST(MontaPartesArquivo, ReduzAoCodigoDePaginaEnviaUtf8) {
   const QList<QByteArray> partes = MontaPartesArquivo({QStringLiteral("preço € ação"), QStringLiteral("中文 😀 ok")});
   ASSERT_EQ(partes.size(), 1);
@@ -369,26 +399,27 @@ class SessaoTeste : public ::testing::Test {
 
 TEST_F(SessaoTeste, PartesViramLinhasDoReceptor) {
   Parte(QStringLiteral("a<#10>b<#10>"));
-  EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"a", u"b"));
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"a", u"b"));
   Parte(QStringLiteral("c<#10>d"));
-  EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"a", u"b", u"c", u"d"));
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"a", u"b", u"c", u"d"));
   Parte(QStringLiteral("<#10>"));
-  EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"a", u"b", u"c", u"d", u""));
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"a", u"b", u"c", u"d", u""));
   Parte(QStringLiteral("<#10><#10>x<#10>"));
-  EXPECT_THAT(Sessao.XMLDocument1.Text.mid(5), ElementsAre(u"", u"", u"x"));
+  EXPECT_THAT(Sessao.XMLDocument1.Lines().mid(5), ElementsAre(u"", u"", u"x"));
   // Only the whole mark ends a line.
   Sessao.XMLDocument1.Reset();
   Parte(QStringLiteral("#a&#xA;b<#10>c#<#10><#1<#10><#10<<#10>#"));
-  EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"#a&#xA;b", u"c#", u"<#1", u"<#10<", u"#"));
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"#a&#xA;b", u"c#", u"<#1", u"<#10<", u"#"));
   // UTF-8 is decoded; event names ignore case.
   Sessao.XMLDocument1.Reset();
   Recebe(Evento(QStringLiteral("XmlFilePart"), {{"FilePart", ComoRecebido(QStringLiteral("ação 中<#10>"))}}));
-  EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"ação ?"));
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"ação ?"));
   // While the receiver is active (parsed), parts are dropped.
   ASSERT_TRUE(Sessao.XMLDocument1.LoadFromString(QStringLiteral("<URA/>")));
-  Sessao.XMLDocument1.Text = QStringList{QStringLiteral("<URA/>")};
+  Sessao.XMLDocument1.ClearLines();
+  Sessao.XMLDocument1.AddLine(u"<URA/>");
   Parte(QStringLiteral("y<#10>"));
-  EXPECT_THAT(Sessao.XMLDocument1.Text, ElementsAre(u"<URA/>"));
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"<URA/>"));
   EsperaSilencio();
 }
 
@@ -408,7 +439,7 @@ TEST_F(SessaoTeste, ArquivoUraCompletoViraDocumento) {
   EXPECT_GT(Janela.Menus, 0);
   EXPECT_THAT(Janela.Imediatas, IsEmpty());
   // The receiver is reset for the next file.
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
   EXPECT_FALSE(Sessao.XMLDocument1.Active());
 
   // PermissaoWrite absent or not an integer: write allowed.
@@ -432,7 +463,7 @@ TEST_F(SessaoTeste, ArquivoUraIlegivelMostraErroNaHora) {
                                                   QStringLiteral("Ler arquivo URA"), true}));
   EXPECT_THAT(Janela.Adiadas, IsEmpty());
   EXPECT_TRUE(Janela.CursorNormal());
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
 }
 
 TEST_F(SessaoTeste, PacotesMalFormadosDesconhecidosOuForaDeHoraNaoFazemNada) {
@@ -465,7 +496,7 @@ TEST_F(SessaoTeste, PacotesMalFormadosDesconhecidosOuForaDeHoraNaoFazemNada) {
   EsperaSilencio();
   // Not even the pointer: it may be busy for something else.
   EXPECT_THAT(Janela.Cursor, IsEmpty());
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
   EXPECT_THAT(Catalogo(), IsEmpty());
   ASSERT_TRUE(Janela.Dac);
   EXPECT_EQ(Janela.Dac->Nome, QStringLiteral("Aberto"));
@@ -504,7 +535,7 @@ TEST_F(SessaoTeste, CatalogoRecusadoNaoArmaUmaConclusaoPosterior) {
   Parte(intrusa);
   conclui("LerXmlMensagensChat");
   EXPECT_THAT(Catalogo(), ElementsAre(u"fica|Não some|0"));
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
   EXPECT_THAT(Janela.Adiadas, IsEmpty());
 }
 
@@ -750,7 +781,7 @@ TEST_F(SessaoTeste, RespostasPorAcao) {
   // The receiver is reset when the catalogue is about to come.
   Parte(QStringLiteral("resto<#10>"));
   resposta("Success", "LerXmlMensagens");
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
   EXPECT_THAT(Janela.Status, IsEmpty());
 }
 
@@ -1082,7 +1113,7 @@ TEST_F(SessaoServidorFalsoTeste, PedidoFeitoSemConexaoNaoEsperaArquivo) {
   Sincroniza();
   EXPECT_EQ(Janela.Recebidos, 0);
   EXPECT_THAT(Janela.Imediatas, IsEmpty());
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
 }
 
 TEST_F(SessaoServidorFalsoTeste, DesconexaoNoMeioDoArquivoDescartaOQueChegou) {
@@ -1092,13 +1123,13 @@ TEST_F(SessaoServidorFalsoTeste, DesconexaoNoMeioDoArquivoDescartaOQueChegou) {
   const QStringList linhas = LinhasDoDac(*NovoDac(QStringLiteral("Meio"), QString(), 4));
   for (qsizetype i = 0; i < linhas.size() / 2; ++i)
     Falso.EnviaBytes("Event: xmlfilepart\r\nFilePart: " + linhas[i].toUtf8() + "<#10>\r\n\r\n");
-  ASSERT_TRUE(EsperaAte([&] { return Sessao.XMLDocument1.Text.size() == linhas.size() / 2; }));
+  ASSERT_TRUE(EsperaAte([&] { return Sessao.XMLDocument1.LineCount() == linhas.size() / 2; }));
   Falso.Fecha();
   ASSERT_TRUE(EsperaAte([&] { return Janela.Status.contains(QStringLiteral("Desconectado do Ondaris")); }));
 
   EXPECT_EQ(Janela.Status.last(), QStringLiteral("Desconectado do Ondaris"));
   EXPECT_EQ(Janela.Recebidos, 0);
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
   EXPECT_FALSE(Sessao.XMLDocument1.Active());
   EXPECT_FALSE(Sessao.ClientManager->Logged);
   EXPECT_FALSE(Sessao.ClientManager->Connected());
@@ -1118,7 +1149,7 @@ TEST_F(SessaoServidorFalsoTeste, DesconexaoNoMeioDoArquivoDescartaOQueChegou) {
   ASSERT_TRUE(EsperaAte([&] { return Janela.Selecoes == 1; }));
   EXPECT_EQ(Janela.Recebidos, 0);
   EXPECT_THAT(Janela.Imediatas, IsEmpty());
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
 }
 
 TEST_F(SessaoServidorFalsoTeste, ErroDeSocketEmPortaFechada) {
@@ -1386,7 +1417,7 @@ TEST_F(SessaoSimuladorTeste, ListaEAbreUraDoServidor) {
   ASSERT_TRUE(EsperaAte([&] { return Janela.Recebidos == 1; }));
   ConfereDocumentoDoServidor(*Janela.Dac, QStringLiteral("atendimento.xml"), true, *Atendimento);
   EXPECT_TRUE(Janela.CursorNormal());
-  EXPECT_THAT(Sessao.XMLDocument1.Text, IsEmpty());
+  EXPECT_THAT(Sessao.XMLDocument1.Lines(), IsEmpty());
 
   Sessao.EscolheUraServidor(QStringLiteral("vendas.xml"));
   ASSERT_TRUE(EsperaAte([&] { return Janela.Recebidos == 2; }));

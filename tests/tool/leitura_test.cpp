@@ -95,7 +95,8 @@ TEST_F(LeituraTest, DescribeChatDocumentWithListMenu) {
                      "dígitos, letras maiúsculas e letras minúsculas e espaço |  | "),
       QStringLiteral("  Opcao: Caracteres(-+) | Caracteres \"-\", \"+\" |  | "),
       QStringLiteral("  OpcaoInvalida: 3 |  | "),
-      QStringLiteral("  Timeout: 3 | 5 |  | "),
+      // No timeout element: a chat URA's own default time.
+      QStringLiteral("  Timeout: 3 | 300 |  | "),
       QStringLiteral("  Final:  | "),
   };
   EXPECT_EQ(r.Linhas(), esperado);
