@@ -14,6 +14,7 @@
 #include "fluxo.h"
 #include "fluxo_grafo.h"
 #include "grafo.h"
+#include "principal_qt.h"
 
 namespace {
 
@@ -162,11 +163,4 @@ BENCHMARK(BM_Layout)
     ->Iterations(1);
 BENCHMARK(BM_Cena)->Args({0, 0})->Args({200, 0})->Args({2000, 0})->Args({2000, 1})->Unit(benchmark::kMillisecond);
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RodaBenchmarksQt(argc, argv); }
