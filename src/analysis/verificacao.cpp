@@ -470,9 +470,7 @@ class TVerificador {
   void VerificaMensagem(const TMUMensagem* M, const QString& Secao) {
     if (!M) return;
     if (!FChat) {
-      QStringList arquivos;
-      for (int i = 0; i < M->ArquivosCount(); ++i) arquivos << M->GetArquivo(i, true);
-      VerificaArquivos(arquivos, Secao);
+      VerificaArquivos(M->Arquivos(), Secao);
     } else if (FTDD) {
       for (int i = 0; i < M->MensagensChatCount(); ++i)
         if (!TextoTDDValido(M->GetMensagemChat(i, QStringLiteral("\n")))) {
@@ -566,9 +564,7 @@ class TVerificador {
         if (!msg.isEmpty()) Erro(Secao, "mensagem-invalida", Prefixo(Indice) + msg);
         TMUMensagem arquivos;
         arquivos.SetListaArquivosSeparador(QStringLiteral(","), A.ValorNumero);
-        QStringList lista;
-        for (int i = 0; i < arquivos.ArquivosCount(); ++i) lista << arquivos.GetArquivo(i, true);
-        VerificaArquivos(lista, Secao);
+        VerificaArquivos(arquivos.Arquivos(), Secao);
       }
     } else if (A.Tipo == u"DESLIGA") {
       if (!A.ValorNumero.isEmpty() && StrToIntDef(A.ValorNumero, -1) == -1)

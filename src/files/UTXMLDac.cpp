@@ -400,7 +400,19 @@ class TEscritor {
 class TLinhasLista : public TDestinoLinhas {
  public:
   explicit TLinhasLista(QStringList& Lista) : L(Lista) {}
-  void Linha(QByteArrayView Utf8) override { L.append(QString::fromUtf8(Utf8)); }
+  // Nearly every line is ASCII: it is widened in the same pass that checks
+  // it, which is much cheaper than decoding; any other line is decoded.
+  void Linha(QByteArrayView Utf8) override {
+    QString linha(Utf8.size(), Qt::Uninitialized);
+    char16_t* d = reinterpret_cast<char16_t*>(linha.data());
+    unsigned char bits = 0;
+    for (qsizetype i = 0; i < Utf8.size(); ++i) {
+      const auto c = static_cast<unsigned char>(Utf8[i]);
+      d[i] = c;
+      bits |= c;
+    }
+    L.append(bits < 0x80 ? std::move(linha) : QString::fromUtf8(Utf8));
+  }
 
  private:
   QStringList& L;

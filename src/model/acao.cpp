@@ -77,50 +77,165 @@ bool TMUAcao::ContinuaSequencia(const QString& Tipo) {
          Tipo.startsWith(u"FALA");
 }
 
+namespace {
+
+enum class TCodigo {
+  Opcoes,
+  Invalida,
+  Final,
+  Inicio,
+  VaiPara,
+  Disca,
+  DiscaF,
+  DiscaG,
+  DiscaR,
+  DiscaU,
+  DiscaC,
+  DiscaS,
+  FalaDigitos,
+  FalaNumero,
+  DiscaOp,
+  Desliga,
+  DesligaFH,
+  Comando,
+  SetVar,
+  Mensagem,
+  Midia,
+  Outro
+};
+
+// The code looked up once, so a description is one switch and not a chain
+// of text comparisons (the change fingerprint describes every action).
+TCodigo Codigo(const QString& Tipo) {
+  static const std::pair<QLatin1StringView, TCodigo> kCodigos[] = {
+      {QLatin1StringView("OPCOES"), TCodigo::Opcoes},
+      {QLatin1StringView("INVALIDA"), TCodigo::Invalida},
+      {QLatin1StringView("FINAL"), TCodigo::Final},
+      {QLatin1StringView("INICIO"), TCodigo::Inicio},
+      {QLatin1StringView("VAIPARA"), TCodigo::VaiPara},
+      {QLatin1StringView("DISCA"), TCodigo::Disca},
+      {QLatin1StringView("DISCAF"), TCodigo::DiscaF},
+      {QLatin1StringView("DISCAG"), TCodigo::DiscaG},
+      {QLatin1StringView("DISCAR"), TCodigo::DiscaR},
+      {QLatin1StringView("DISCAU"), TCodigo::DiscaU},
+      {QLatin1StringView("DISCAC"), TCodigo::DiscaC},
+      {QLatin1StringView("DISCAS"), TCodigo::DiscaS},
+      {QLatin1StringView("FALADIGITOS"), TCodigo::FalaDigitos},
+      {QLatin1StringView("FALANUMERO"), TCodigo::FalaNumero},
+      {QLatin1StringView("DISCAOP"), TCodigo::DiscaOp},
+      {QLatin1StringView("DESLIGA"), TCodigo::Desliga},
+      {QLatin1StringView("DESLIGAFH"), TCodigo::DesligaFH},
+      {QLatin1StringView("COMANDO"), TCodigo::Comando},
+      {QLatin1StringView("SETVAR"), TCodigo::SetVar},
+      {QLatin1StringView("MENSAGEM"), TCodigo::Mensagem},
+      {QLatin1StringView("MIDIA"), TCodigo::Midia}};
+  for (const auto& [nome, codigo] : kCodigos)
+    if (Tipo.size() == nome.size() && Tipo == nome) return codigo;  // the size first: no library call
+  return TCodigo::Outro;
+}
+
+}  // namespace
+
 QString TMUAcao::GetStrAcao() const {
+  QString r;
+  AcrescentaStrAcao(r);
+  return r;
+}
+
+void TMUAcao::AcrescentaStrAcao(QString& r) const {
   const bool roriro = Roriro(DAC);
-  const QString semAcao = QStringLiteral("Sem ação");
-  if (Tipo == u"OPCOES") return QStringLiteral("Vai para Opções, neste menu");
-  if (Tipo == u"INVALIDA") return QStringLiteral("Vai para Opção inválida, no menu atual");
-  if (Tipo == u"FINAL") return QStringLiteral("Vai para Final, neste menu");
-  if (Tipo == u"INICIO") return QStringLiteral("Vai para Início, neste menu");
-  if (Tipo == u"VAIPARA") return QStringLiteral("Vai para o menu: ") + ValorMenu + SufixoSecao(Variavel);
-  if (Tipo == u"DISCA") return QStringLiteral("Transfere para: ") + ValorNumero;
-  if (Tipo == u"DISCAF") {
-    if (roriro) return QStringLiteral("Transfere para: ") + ValorNumero;
-    const auto& filas = Chat(DAC) ? MenuUraInfoAuxiliar.ListaDeFilasChat : MenuUraInfoAuxiliar.ListaDeFilasVoz;
-    return QStringLiteral("Transfere para fila: ") + filas.GetStrNomeFila(ValorNumero) + SufixoPrioridade(Variavel);
+  const auto comValor = [&](const QString& Texto) {
+    r += Texto;
+    r += ValorNumero;
+  };
+  const auto ouSemAcao = [&](const QString& Texto) {
+    if (roriro)
+      r += QStringLiteral("Sem ação");
+    else
+      comValor(Texto);
+  };
+  switch (Codigo(Tipo)) {
+    case TCodigo::Opcoes: r += QStringLiteral("Vai para Opções, neste menu"); break;
+    case TCodigo::Invalida: r += QStringLiteral("Vai para Opção inválida, no menu atual"); break;
+    case TCodigo::Final: r += QStringLiteral("Vai para Final, neste menu"); break;
+    case TCodigo::Inicio: r += QStringLiteral("Vai para Início, neste menu"); break;
+    case TCodigo::VaiPara:
+      r += QStringLiteral("Vai para o menu: ");
+      r += ValorMenu;
+      r += SufixoSecao(Variavel);
+      break;
+    case TCodigo::Disca: comValor(QStringLiteral("Transfere para: ")); break;
+    case TCodigo::DiscaF:
+      if (roriro) {
+        comValor(QStringLiteral("Transfere para: "));
+      } else {
+        const auto& filas = Chat(DAC) ? MenuUraInfoAuxiliar.ListaDeFilasChat : MenuUraInfoAuxiliar.ListaDeFilasVoz;
+        r += QStringLiteral("Transfere para fila: ");
+        r += filas.GetStrNomeFila(ValorNumero);
+        r += SufixoPrioridade(Variavel);
+      }
+      break;
+    case TCodigo::DiscaG:
+      comValor(roriro ? QStringLiteral("Transfere para: ") : QStringLiteral("Transfere para grupo: "));
+      break;
+    case TCodigo::DiscaR:
+      comValor(roriro ? QStringLiteral("Transfere para: ") : QStringLiteral("Transfere para ramal: "));
+      break;
+    case TCodigo::DiscaU: ouSemAcao(QStringLiteral("Transfere para URA: ")); break;
+    case TCodigo::DiscaC: ouSemAcao(QStringLiteral("Transfere para contexto: ")); break;
+    case TCodigo::DiscaS: ouSemAcao(QStringLiteral("Executa o contexto e retorna: ")); break;
+    case TCodigo::FalaDigitos: ouSemAcao(QStringLiteral("Fala dígitos: ")); break;
+    case TCodigo::FalaNumero: ouSemAcao(QStringLiteral("Fala número: ")); break;
+    case TCodigo::DiscaOp: r += QStringLiteral("Transfere para opção informada"); break;
+    case TCodigo::Desliga:
+      if (roriro || ValorNumero.isEmpty()) {
+        r += QStringLiteral("Encerra a chamada");
+      } else {
+        comValor(QStringLiteral("Encerra a chamada (Código "));
+        r += u')';
+      }
+      break;
+    case TCodigo::DesligaFH:
+      r += roriro ? QStringLiteral("Encerra a chamada (fora de horário)") : QStringLiteral("Encerra a chamada");
+      break;
+    case TCodigo::Comando:
+      if (roriro) {
+        r += QStringLiteral("Sem ação");
+        break;
+      }
+      if (!Variavel.isEmpty()) {
+        r += Variavel;
+        r += u'=';
+      }
+      r += QStringLiteral("Comando(");
+      r += ValorComando;
+      r += u')';
+      break;
+    case TCodigo::SetVar:
+      r += QStringLiteral("Variável(");
+      r += Variavel;
+      r += u'=';
+      r += ValorNumero;
+      r += u')';
+      break;
+    case TCodigo::Mensagem:
+      if (Chat(DAC)) {
+        r += QStringLiteral("Mensagem(\"");
+        r += GetStrAcaoMensagem();
+      } else {
+        r += QStringLiteral("Mensagem(");
+        r += Variavel;
+        r += QStringLiteral("=\"");
+        MenuUraInfoAuxiliar.ListaDeMensagens.AcrescentaDescricaoArquivos(r, ValorNumero);
+      }
+      r += QStringLiteral("\")");
+      break;
+    case TCodigo::Midia:
+      comValor(QStringLiteral("Mídia("));
+      r += u')';
+      break;
+    case TCodigo::Outro: break;
   }
-  if (Tipo == u"DISCAG")
-    return roriro ? QStringLiteral("Transfere para: ") + ValorNumero
-                  : QStringLiteral("Transfere para grupo: ") + ValorNumero;
-  if (Tipo == u"DISCAR")
-    return roriro ? QStringLiteral("Transfere para: ") + ValorNumero
-                  : QStringLiteral("Transfere para ramal: ") + ValorNumero;
-  if (Tipo == u"DISCAU") return roriro ? semAcao : QStringLiteral("Transfere para URA: ") + ValorNumero;
-  if (Tipo == u"DISCAC") return roriro ? semAcao : QStringLiteral("Transfere para contexto: ") + ValorNumero;
-  if (Tipo == u"DISCAS") return roriro ? semAcao : QStringLiteral("Executa o contexto e retorna: ") + ValorNumero;
-  if (Tipo == u"FALADIGITOS") return roriro ? semAcao : QStringLiteral("Fala dígitos: ") + ValorNumero;
-  if (Tipo == u"FALANUMERO") return roriro ? semAcao : QStringLiteral("Fala número: ") + ValorNumero;
-  if (Tipo == u"DISCAOP") return QStringLiteral("Transfere para opção informada");
-  if (Tipo == u"DESLIGA") {
-    if (roriro || ValorNumero.isEmpty()) return QStringLiteral("Encerra a chamada");
-    return QStringLiteral("Encerra a chamada (Código ") + ValorNumero + u')';
-  }
-  if (Tipo == u"DESLIGAFH")
-    return roriro ? QStringLiteral("Encerra a chamada (fora de horário)") : QStringLiteral("Encerra a chamada");
-  if (Tipo == u"COMANDO") {
-    if (roriro) return semAcao;
-    return (Variavel.isEmpty() ? QString() : Variavel + u'=') + QStringLiteral("Comando(") + ValorComando + u')';
-  }
-  if (Tipo == u"SETVAR") return QStringLiteral("Variável(") + Variavel + u'=' + ValorNumero + u')';
-  if (Tipo == u"MENSAGEM") {
-    if (Chat(DAC)) return QStringLiteral("Mensagem(\"") + GetStrAcaoMensagem() + QStringLiteral("\")");
-    return QStringLiteral("Mensagem(") + Variavel + QStringLiteral("=\"") +
-           MenuUraInfoAuxiliar.ListaDeMensagens.GetDescricaoArquivos(ValorNumero) + QStringLiteral("\")");
-  }
-  if (Tipo == u"MIDIA") return QStringLiteral("Mídia(") + ValorNumero + u')';
-  return QString();
 }
 
 QString TMUAcao::GetStrAcaoVaiPara() const {
@@ -182,11 +297,15 @@ QString TMUAcao::ComandoValido() const {
 
 QString TMUListaAcao::GetStrAcao() const {
   QString r;
+  AcrescentaStrAcao(r);
+  return r;
+}
+
+void TMUListaAcao::AcrescentaStrAcao(QString& r) const {
   for (size_t i = 0; i < FLista.size(); ++i) {
     if (i > 0) r += QStringLiteral("; ");
-    r += FLista[i]->GetStrAcao();
+    FLista[i]->AcrescentaStrAcao(r);
   }
-  return r;
 }
 
 bool TMUListaAcao::TemAcao(const QString& TipoAcao, const QString& ValorAcao) const {

@@ -28,6 +28,8 @@ class TMUAcao {
   // other code, also an empty or unknown one, ends the section's actions.
   static bool ContinuaSequencia(const QString& Tipo);
   QString GetStrAcao() const;
+  // The same description appended to r, with no text of its own.
+  void AcrescentaStrAcao(QString& r) const;
   QString GetStrAcaoVaiPara() const;
   QString GetStrAcaoMensagem() const;
   // Validations: the empty text when acceptable, else the message to show.
@@ -46,6 +48,7 @@ class TMUListaAcao : public TListaBase<TMUAcao> {
 
   bool DeleteAcao(TMUAcao* Item) { return DestroiItem(Item); }
   QString GetStrAcao() const;
+  void AcrescentaStrAcao(QString& r) const;
   bool TemAcao(const QString& TipoAcao, const QString& ValorAcao) const;
   // Replaces the actions by copies bound to this list's document; a null
   // source leaves the list empty.

@@ -92,21 +92,48 @@ void TDAC::GetListConfig(QStringList* Lista) const {
   qsizetype linhas = 1;
   for (const auto& menu : ListaMenus->Items()) linhas += 5 + menu->ListaCondicoes->Count() + menu->ListaOpcoes->Count();
   Lista->reserve(linhas);
-  Lista->append(Nome + Descricao + MenuInicial + TipoUra + TipoAtendimento + Flag(PriMsgEhOpcao));
+  // Each line is put together in one reused buffer and kept as a copy of
+  // its exact size: no temporary text per part.
+  QString l;
+  const auto guarda = [&] {
+    Lista->append(QString(l.constData(), l.size()));
+    l.resize(0);
+  };
+  l = Nome + Descricao + MenuInicial + TipoUra + TipoAtendimento + Flag(PriMsgEhOpcao);
+  guarda();
   for (const auto& menu : ListaMenus->Items()) {
     Lista->append(menu->Nome);
-    for (const auto& c : menu->ListaCondicoes->Items())
-      Lista->append(c->GetStrCondicao() + c->Mensagem->ArquivosText() + c->ListaAcao->GetStrAcao());
-    Lista->append(menu->MensagemMenu->ArquivosText());
-    for (const auto& o : menu->ListaOpcoes->Items())
-      Lista->append(o->GetValor() + o->DigitoFinalizador + Flag(o->PodeMenosDigitos) +
-                    QString::number(o->QtdeMinOpcaoValida) + o->Mensagem->ArquivosText() + o->ListaAcao->GetStrAcao());
+    for (const auto& c : menu->ListaCondicoes->Items()) {
+      l += c->GetStrCondicao();
+      c->Mensagem->AcrescentaArquivosText(l);
+      c->ListaAcao->AcrescentaStrAcao(l);
+      guarda();
+    }
+    menu->MensagemMenu->AcrescentaArquivosText(l);
+    guarda();
+    for (const auto& o : menu->ListaOpcoes->Items()) {
+      l += o->GetValor();
+      l += o->DigitoFinalizador;
+      l += Flag(o->PodeMenosDigitos);
+      l += QString::number(o->QtdeMinOpcaoValida);
+      o->Mensagem->AcrescentaArquivosText(l);
+      o->ListaAcao->AcrescentaStrAcao(l);
+      guarda();
+    }
     const auto& inv = *menu->OpcaoInvalida;
-    Lista->append(inv.Mensagem->ArquivosText() + inv.ListaAcao->GetStrAcao() + QString::number(inv.Tentativas));
+    inv.Mensagem->AcrescentaArquivosText(l);
+    inv.ListaAcao->AcrescentaStrAcao(l);
+    l += QString::number(inv.Tentativas);
+    guarda();
     const auto& tmo = *menu->OpcaoTimeout;
-    Lista->append(tmo.Mensagem->ArquivosText() + tmo.ListaAcao->GetStrAcao() + QString::number(tmo.Tentativas) +
-                  QString::number(tmo.Tempo));
+    tmo.Mensagem->AcrescentaArquivosText(l);
+    tmo.ListaAcao->AcrescentaStrAcao(l);
+    l += QString::number(tmo.Tentativas);
+    l += QString::number(tmo.Tempo);
+    guarda();
     const auto& fin = *menu->Final;
-    Lista->append(fin.Mensagem->ArquivosText() + fin.ListaAcao->GetStrAcao());
+    fin.Mensagem->AcrescentaArquivosText(l);
+    fin.ListaAcao->AcrescentaStrAcao(l);
+    guarda();
   }
 }

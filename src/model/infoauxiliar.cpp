@@ -25,16 +25,25 @@ QString TMUListaDescricaoMensagem::GetDescricao(const QString& Arquivo) const {
 }
 
 QString TMUListaDescricaoMensagem::GetDescricaoArquivos(const QString& Arquivos) const {
-  QStringList pecas = Arquivos.split(u',');
-  if (!pecas.isEmpty() && pecas.last().isEmpty()) pecas.removeLast();
   QString r;
-  for (const QString& p : pecas) {
-    const TMUDescricaoMensagem* m = SearchItem(p);
-    const QString d = (m && !TrimBlanks(m->Descricao).isEmpty()) ? m->Descricao : p;
-    if (!r.isEmpty()) r += QStringLiteral(", ");
-    r += d;
-  }
+  AcrescentaDescricaoArquivos(r, Arquivos);
   return r;
+}
+
+void TMUListaDescricaoMensagem::AcrescentaDescricaoArquivos(QString& r, const QString& Arquivos) const {
+  // The comma-separated names, a last empty one left out; a single name (the
+  // usual case) is looked up as it stands, without a text of its own.
+  const qsizetype antes = r.size();
+  const qsizetype n = Arquivos.size();
+  for (qsizetype inicio = 0; inicio < n;) {
+    qsizetype fim = Arquivos.indexOf(u',', inicio);
+    if (fim < 0) fim = n;
+    const QString p = (inicio == 0 && fim == n) ? Arquivos : Arquivos.sliced(inicio, fim - inicio);
+    const TMUDescricaoMensagem* m = SearchItem(p);
+    if (r.size() > antes) r += QStringLiteral(", ");
+    r += (m && !TrimBlanks(m->Descricao).isEmpty()) ? m->Descricao : p;
+    inicio = fim + 1;
+  }
 }
 
 namespace {

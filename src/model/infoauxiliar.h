@@ -21,6 +21,7 @@ class TMUListaDescricaoMensagem : public TListaBase<TMUDescricaoMensagem> {
   TMUDescricaoMensagem* SearchItem(const QString& Arquivo) const;
   QString GetDescricao(const QString& Arquivo) const;
   QString GetDescricaoArquivos(const QString& Arquivos) const;
+  void AcrescentaDescricaoArquivos(QString& r, const QString& Arquivos) const;  // the same, appended to r
 
  private:
   friend class TIndiceInfoAuxiliar;

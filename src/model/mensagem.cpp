@@ -43,22 +43,27 @@ QString TMUMensagem::GetMensagemChat(int Indice, const QString& novaLinha) const
 }
 
 namespace {
-QString ComCRLF(const QStringList& l) {
-  qsizetype n = 0;
+void AcrescentaComCRLF(QString& r, const QStringList& l) {
+  qsizetype n = r.size();
   for (const QString& s : l) n += s.size() + 2;
-  QString r;
-  if (n == 0) return r;
+  if (n == r.size()) return;
   r.reserve(n);  // one allocation, no temporary per entry
   for (const QString& s : l) {
     r += s;
     r += u'\r';
     r += u'\n';
   }
+}
+
+QString ComCRLF(const QStringList& l) {
+  QString r;
+  AcrescentaComCRLF(r, l);
   return r;
 }
 }  // namespace
 
 QString TMUMensagem::ArquivosText() const { return ComCRLF(FLista); }
+void TMUMensagem::AcrescentaArquivosText(QString& r) const { AcrescentaComCRLF(r, FLista); }
 QString TMUMensagem::MensagensChatText() const { return ComCRLF(FListaChat); }
 
 void TMUMensagem::LimpaListaArquivos() {

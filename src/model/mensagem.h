@@ -13,8 +13,10 @@ class TMUMensagem {
   QString AddMensagemChat(const QString& Mensagem);
   QString GetMensagemChat(int Indice, const QString& novaLinha) const;
   QString ArquivosText() const;
+  void AcrescentaArquivosText(QString& r) const;  // the same, appended to r
   QString MensagensChatText() const;
   int ArquivosCount() const { return static_cast<int>(FLista.size()); }
+  const QStringList& Arquivos() const { return FLista; }  // the entries as stored
   int MensagensChatCount() const { return static_cast<int>(FListaChat.size()); }
   void LimpaListaArquivos();
   void SetListaArquivos(const QStringList& Lista);

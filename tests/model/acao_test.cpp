@@ -124,6 +124,8 @@ TEST_F(Acao, MensagemDeVozUsaOCatalogo) {
   AddMensagemCatalogo("branco", "  ");
   EXPECT_EQ(Nova("MENSAGEM", "bemvindo,outro", "v").GetStrAcao(), "Mensagem(v=\"Boas-vindas, outro\")");
   EXPECT_EQ(Nova("MENSAGEM", "branco", "v").GetStrAcao(), "Mensagem(v=\"branco\")");
+  // An empty first piece adds no separator, also after the text before it.
+  EXPECT_EQ(Nova("MENSAGEM", ",bemvindo,,x,", "v").GetStrAcao(), "Mensagem(v=\"Boas-vindas, , x\")");
   EXPECT_EQ(Nova("MENSAGEM", "", "").GetStrAcao(), "Mensagem(=\"\")");
   // The chat form is empty in a voice URA.
   EXPECT_EQ(Nova("MENSAGEM", "bemvindo", "v").GetStrAcaoMensagem(), "");
