@@ -51,11 +51,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION comm)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The Qt and pugixml libraries the programs link, found by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windowing plugin (xcb) is a package of its own; Graphviz loads its
-# layout and picture plugins (libgvc6) at run time and measures labels with
-# the DejaVu fonts; the text-to-speech simulator speaks through espeak-ng
-# and sox when they are there.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libgvc6, fonts-dejavu-core")
+# The windowing plugin (xcb) and Qt's Portuguese texts are packages of their
+# own; Graphviz loads its layout and picture plugins (libgvc6) at run time
+# and measures labels with the DejaVu fonts; the text-to-speech simulator
+# speaks through espeak-ng and sox when they are there.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, libgvc6, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "espeak-ng, sox")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
