@@ -25,7 +25,7 @@ void ParaCadaSecaoAtiva(const TDAC& Dac, F&& Faz) {
   const auto& menus = Dac.ListaMenus->Items();
   for (size_t i = 0; i < menus.size(); ++i) {
     const TMenuUra& m = *menus[i];
-    ParaCadaSecao(m, [&](const TSecaoMenu& S) {
+    ParaCadaSecao(m, [&](const TParteMenu& S) {
       if (S.Ativa) Faz(static_cast<int>(i), m, S);
     });
   }
@@ -70,7 +70,7 @@ class TLocalizador {
   void ProcuraMenu(int Indice, const TMenuUra& M) {
     if (Contem(M.Nome)) Adiciona(Indice, QString(), QStringLiteral("Nome"), M.Nome);
     if (Contem(M.Descricao)) Adiciona(Indice, QString(), QStringLiteral("Descrição"), M.Descricao);
-    ParaCadaSecao(M, [&](const TSecaoMenu& S) {
+    ParaCadaSecao(M, [&](const TParteMenu& S) {
       if (!S.Ativa) return;  // never written, never run
       // The section's name is built only for what is found.
       const auto acha = [&](const QString& Campo, const QString& Texto) {
@@ -145,7 +145,7 @@ std::vector<TLugar> OndeUsadoMenu(const TDAC& Dac, const QString& NomeMenu) {
   if (NomeMenu.isEmpty()) return lugares;
   if (Dac.MenuInicial == NomeMenu)
     lugares.push_back(Lugar(Dac, -1, QString(), QStringLiteral("Menu inicial"), NomeMenu));
-  ParaCadaSecaoAtiva(Dac, [&](int Menu, const TMenuUra& M, const TSecaoMenu& S) {
+  ParaCadaSecaoAtiva(Dac, [&](int Menu, const TMenuUra& M, const TParteMenu& S) {
     for (int k = 0; S.Acoes && k < S.Acoes->Count(); ++k)
       if (ReferenciaMenu(*S.Acoes->GetItem(k), NomeMenu))
         lugares.push_back(Lugar(Dac, Menu, NomeSecao(M, S), CampoAcao(k), S.Acoes->GetItem(k)->GetStrAcao()));
@@ -156,7 +156,7 @@ std::vector<TLugar> OndeUsadoMenu(const TDAC& Dac, const QString& NomeMenu) {
 std::vector<TLugar> OndeUsadoMensagem(const TDAC& Dac, const QString& Arquivo) {
   std::vector<TLugar> lugares;
   if (Arquivo.isEmpty()) return lugares;
-  ParaCadaSecaoAtiva(Dac, [&](int Menu, const TMenuUra& M, const TSecaoMenu& S) {
+  ParaCadaSecaoAtiva(Dac, [&](int Menu, const TMenuUra& M, const TParteMenu& S) {
     const TMUMensagem& msg = *S.Mensagem;
     for (int k = 0; k < msg.ArquivosCount(); ++k)
       if (msg.GetArquivo(k, true) == Arquivo)
@@ -175,7 +175,7 @@ std::vector<TLugar> OndeUsadoTextoChat(const TDAC& Dac, const QString& Texto) {
   if (Texto.isEmpty()) return lugares;
   // The action keeps its texts with plain line feeds, one text per line.
   const QString linhas = decodeCRLFTo(Texto, QStringLiteral("\n"));
-  ParaCadaSecaoAtiva(Dac, [&](int Menu, const TMenuUra& M, const TSecaoMenu& S) {
+  ParaCadaSecaoAtiva(Dac, [&](int Menu, const TMenuUra& M, const TParteMenu& S) {
     const TMUMensagem& msg = *S.Mensagem;
     for (int k = 0; k < msg.MensagensChatCount(); ++k)
       if (msg.GetMensagemChat(k, QString()) == Texto)
@@ -197,8 +197,8 @@ int TrocaReferenciasMenu(TDAC& Dac, const QString& Antigo, const QString& Novo) 
     Dac.MenuInicial = Novo;
     ++trocas;
   }
-  // The sections hand out writable action lists (see TSecaoMenu).
-  ParaCadaSecaoAtiva(Dac, [&](int, const TMenuUra&, const TSecaoMenu& S) {
+  // The sections hand out writable action lists (see TParteMenu).
+  ParaCadaSecaoAtiva(Dac, [&](int, const TMenuUra&, const TParteMenu& S) {
     for (int k = 0; S.Acoes && k < S.Acoes->Count(); ++k) {
       TMUAcao* a = S.Acoes->GetItem(k);
       if (!ReferenciaMenu(*a, Antigo)) continue;

@@ -7,7 +7,7 @@ QString NomeSecaoOpcao(const TMUOpcao& Opcao, int Indice) {
   return QStringLiteral("Opção ") + (v.isEmpty() ? QString::number(Indice + 1) : v);
 }
 
-QString NomeSecao(const TMenuUra& Menu, const TSecaoMenu& Secao) {
+QString NomeSecao(const TMenuUra& Menu, const TParteMenu& Secao) {
   switch (Secao.Tipo) {
     case TTipoSecao::Condicao: return NomeSecaoCondicao(Secao.Indice);
     case TTipoSecao::Mensagem: return QStringLiteral("Mensagem");

@@ -9,7 +9,7 @@
 
 enum class TTipoSecao { Condicao, Mensagem, MenuLista, ItemMenuLista, Opcao, OpcaoInvalida, Timeout, Final };
 
-struct TSecaoMenu {
+struct TParteMenu {
   TTipoSecao Tipo = TTipoSecao::Final;
   // Condition, option or list-menu item index; for MenuLista which of its four
   // texts (0 header, 1 main text, 2 footer, 3 options title); -1 otherwise.
@@ -25,14 +25,14 @@ struct TSecaoMenu {
 
 QString NomeSecaoCondicao(int Indice);
 QString NomeSecaoOpcao(const TMUOpcao& Opcao, int Indice);
-QString NomeSecao(const TMenuUra& Menu, const TSecaoMenu& Secao);
+QString NomeSecao(const TMenuUra& Menu, const TParteMenu& Secao);
 
-// Calls Faz(const TSecaoMenu&) for every section of M, in order; a list-menu
+// Calls Faz(const TParteMenu&) for every section of M, in order; a list-menu
 // item gives two calls (its title, then its description).
 template <class F>
 void ParaCadaSecao(const TMenuUra& M, F&& Faz) {
   auto secao = [&Faz](TTipoSecao Tipo, int Indice, TMUMensagem* Mensagem, TMUListaAcao* Acoes, bool Ativa) {
-    Faz(TSecaoMenu{Tipo, Indice, Mensagem, Acoes, Ativa});
+    Faz(TParteMenu{Tipo, Indice, Mensagem, Acoes, Ativa});
   };
   for (int i = 0; i < M.ListaCondicoes->Count(); ++i) {
     const TMUCondicao* c = M.ListaCondicoes->GetItem(i);
