@@ -11,6 +11,7 @@
 #include <QUndoStack>
 #include <algorithm>
 
+#include "UTKRDACFuncoes.h"
 #include "UfrmComparacao.h"
 #include "UfrmEditaLista.h"
 #include "UfrmLocalizar.h"
@@ -199,12 +200,17 @@ void TEdicaoDocumento::OndeUsadoMenuSelecionado() {
   janela->show();
 }
 
-std::unique_ptr<TDAC> TEdicaoDocumento::LeOutro(const QString& Arquivo, QString* Motivo) const {
+std::unique_ptr<TDAC> TEdicaoDocumento::LeOutro(const QString& Arquivo, QString* Motivo, bool Restaurar) const {
   auto outro = std::make_unique<TDAC>();
   // Read as the open document is, so that the descriptions agree.
   if (const TDAC* dac = Dac()) outro->RORIRO = dac->RORIRO;
   TXMLDocument doc;
-  if (W->XMLDac.LerXML(doc, outro.get(), Arquivo)) return outro;
+  // Only a restored version becomes the open document's content.
+  TGuardaListasLeitura listas;
+  if (W->XMLDac.LerXML(doc, outro.get(), Arquivo)) {
+    if (Restaurar) listas.Solta();
+    return outro;
+  }
   *Motivo = doc.ErroSintaxe() ? QString() : doc.Erro();
   return nullptr;
 }
@@ -343,7 +349,7 @@ bool TEdicaoDocumento::RestauraVersao(const QString& Arquivo) {
   TDAC* dac = Dac();
   if (!dac) return false;
   QString motivo;
-  std::unique_ptr<TDAC> versao = LeOutro(Arquivo, &motivo);
+  std::unique_ptr<TDAC> versao = LeOutro(Arquivo, &motivo, true);
   if (!versao) {
     MostraErro(W, kErroAbrir, QStringLiteral("Versões anteriores"));
     return false;
@@ -544,13 +550,21 @@ void TEdicaoDocumento::AbreProximaRecuperada() {
   TRecuperacao::Adota(sobra);
 }
 
+void MostraOndeUsadoMensagem(QWidget* Pai, TDAC* Dac, const QString& Mensagem, bool Chat) {
+  if (!Dac) return;
+  TfrmLocalizar janela([Dac] { return Dac; }, Pai);
+  // A chat text's line breaks as blanks, so the title stays one line.
+  janela.MostraOndeUsado(
+      QStringLiteral("mensagem \"%1\"").arg(Chat ? decodeCRLFTo(Mensagem, QStringLiteral(" ")) : Mensagem),
+      [Mensagem, Chat](const TDAC& D) {
+        return Chat ? OndeUsadoTextoChat(D, Mensagem) : OndeUsadoMensagem(D, Mensagem);
+      },
+      false);
+  ExecutaDialogo(&janela);
+}
+
 void DefineOndeUsadoCatalogo(TfrmEditarLista& Dialogo, TDAC* Dac) {
   if (!Dac) return;
-  Dialogo.DefineOndeUsado([&Dialogo, Dac](const QString& Arquivo) {
-    TfrmLocalizar janela([Dac] { return Dac; }, &Dialogo);
-    janela.MostraOndeUsado(
-        QStringLiteral("mensagem \"%1\"").arg(Arquivo),
-        [Arquivo](const TDAC& D) { return OndeUsadoMensagem(D, Arquivo); }, false);
-    ExecutaDialogo(&janela);
-  });
+  Dialogo.DefineOndeUsado(
+      [&Dialogo, Dac](const QString& Arquivo) { MostraOndeUsadoMensagem(&Dialogo, Dac, Arquivo, false); });
 }

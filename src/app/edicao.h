@@ -97,7 +97,7 @@ class TEdicaoDocumento : public QObject {
   void Conclui(std::unique_ptr<TPassoUra> Passo);
   void AgendaRecuperacao();
   void AbreProximaRecuperada();
-  std::unique_ptr<TDAC> LeOutro(const QString& Arquivo, QString* Motivo) const;
+  std::unique_ptr<TDAC> LeOutro(const QString& Arquivo, QString* Motivo, bool Restaurar = false) const;
   QByteArray TextoAtual() const;
   // The open document as the window has it, or null.
   TDAC* Dac() const;
@@ -125,4 +125,7 @@ class TEdicaoDocumento : public QObject {
 
 // The catalogue list editor's "Onde é usado": the places of Dac (when a
 // document is open) that play the selected audio message, in a modal list.
+// Where an audio message (file name) or a chat text (stored form) is used in
+// Dac, in a modal list over Pai.
+void MostraOndeUsadoMensagem(QWidget* Pai, TDAC* Dac, const QString& Mensagem, bool Chat);
 void DefineOndeUsadoCatalogo(TfrmEditarLista& Dialogo, TDAC* Dac);

@@ -643,6 +643,20 @@ void EscreveMenu(TEscritor& E, const TMenuUra& M, const TPadroesSecao& Padroes) 
 
 // ---- TXMLDac ------------------------------------------------------------------
 
+TGuardaListasLeitura::TGuardaListasLeitura()
+    : FVariaveis(MenuUraInfoAuxiliar.ListaDeVariaveis),
+      FPlayList(MenuUraInfoAuxiliar.ListaDePlayList),
+      FChat(MenuUraInfoAuxiliar.ListaDeMensagensChat),
+      FChatTDD(MenuUraInfoAuxiliar.ListaDeMensagensChatTDD) {}
+
+TGuardaListasLeitura::~TGuardaListasLeitura() {
+  if (!FAtivo) return;
+  MenuUraInfoAuxiliar.ListaDeVariaveis = std::move(FVariaveis);
+  MenuUraInfoAuxiliar.ListaDePlayList = std::move(FPlayList);
+  MenuUraInfoAuxiliar.ListaDeMensagensChat = std::move(FChat);
+  MenuUraInfoAuxiliar.ListaDeMensagensChatTDD = std::move(FChatTDD);
+}
+
 bool TXMLDac::LerXML(TXMLDocument& XMLDocument1, TDAC* DAC, const QString& NomeArquivo) {
   if (!QFileInfo::exists(NomeArquivo)) return false;
   if (!XMLDocument1.LoadFromFile(NomeArquivo)) return false;

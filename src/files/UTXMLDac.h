@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 
 #include "UTMenuUra.h"
+#include "infoauxiliar.h"
 #include "xmldocument.h"
 
 // Where the writer's lines go, one at a time, in UTF-8 and without a
@@ -15,6 +16,24 @@ class TDestinoLinhas {
  public:
   virtual ~TDestinoLinhas() = default;
   virtual void Linha(QByteArrayView Utf8) = 0;
+};
+
+// A read refreshes the process-wide lookup lists (variables, playlists, chat
+// texts) from the document it reads. Those lists belong to the open document:
+// while one of these is alive, a read of another document (to compare it, or
+// one that fails) leaves them as they were; Solta() keeps what was read, for
+// a document that becomes the open one.
+class TGuardaListasLeitura {
+ public:
+  TGuardaListasLeitura();
+  ~TGuardaListasLeitura();
+  TGuardaListasLeitura(const TGuardaListasLeitura&) = delete;
+  TGuardaListasLeitura& operator=(const TGuardaListasLeitura&) = delete;
+  void Solta() { FAtivo = false; }
+
+ private:
+  bool FAtivo = true;
+  TListaTextoOrdenada FVariaveis, FPlayList, FChat, FChatTDD;
 };
 
 class TXMLDac {

@@ -446,9 +446,12 @@ void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {
   // The document is read into a new object so that a failed read never
   // leaves a half-read document open.
   auto dac = std::make_unique<TDAC>();
+  TGuardaListasLeitura listas;
   const bool parseOk = XMLDocument1.Activate();
   const bool ok = parseOk && FXMLDac.CarregaDACdoXml(XMLDocument1, dac.get());
   ResetReceptor();
+  // A copy read to be compared leaves the open document's lists alone.
+  if (ok && !FDestinoLeitura) listas.Solta();
   if (!ok) {
     FDestinoLeitura = nullptr;
     FJanela->MensagemImediata(QStringLiteral("Ocorreu um erro ao ler o arquivo do servidor."),

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QUndoStack>
 
+#include "UfrmCadMensagem.h"
 #include "UfrmComparacao.h"
 #include "UfrmEditaLista.h"
 #include "UfrmLocalizar.h"
@@ -239,6 +240,39 @@ TEST_F(JanelaTest, CatalogueListShowsWhereAnAudioMessageIsPlayed) {
   EXPECT_EQ(lugares, QStringList{"Alvo|Final|Mensagem"});
 }
 
+// The message editor's list of what can be chosen tells where each entry is
+// used: a chat text in a chat URA, an audio file in a voice URA.
+TEST_F(JanelaTest, MessageEditorShowsWhereAnEntryIsUsed) {
+  struct Caso {
+    const char* TipoUra;
+    const char* Mensagem;
+  };
+  for (const Caso& c :
+       {Caso{"chat", "<MensagemChat>Olá&#xA;de novo</MensagemChat>"}, Caso{"", "<Arquivo>bemvindo</Arquivo>"}}) {
+    SCOPED_TRACE(c.TipoUra);
+    QByteArray ura = kUraTeste;
+    ura.replace("TipoUra=\"\"", QByteArray("TipoUra=\"") + c.TipoUra + '"');
+    ura.replace("<Descricao>Destino</Descricao>",
+                QByteArray("<Descricao>Destino</Descricao><Final><Mensagem>") + c.Mensagem + "</Mensagem></Final>");
+    auto w = CriaComUra(ura);
+    MenuUraInfoAuxiliar.ListaDeMensagens.Add(std::make_unique<TMUDescricaoMensagem>(QStringLiteral("bemvindo")));
+    TfrmCadMensagem editor(w->Contexto(), w.get());
+    editor.CarregaListaMensagens();
+    auto* lista = editor.findChild<QTreeWidget*>(QStringLiteral("ListViewDisponiveis"));
+    auto* acao = editor.findChild<QAction*>(QStringLiteral("mnuOndeUsado"));
+    ASSERT_TRUE(lista && acao);
+    ASSERT_GE(lista->topLevelItemCount(), 1);
+    lista->setCurrentItem(lista->topLevelItem(0));
+    QStringList lugares;
+    P().Usuario.push_back([&](QDialog* d) {
+      if (auto* l = qobject_cast<TfrmLocalizar*>(d)) lugares = Resumo(l->Lugares());
+      return int(QDialog::Rejected);
+    });
+    acao->trigger();
+    EXPECT_EQ(lugares, QStringList{"Alvo|Final|Mensagem"});
+  }
+}
+
 TEST_F(JanelaTest, SavesKeepWhatTheyReplaceAndAVersionCanBeRestoredOrCompared) {
   auto w = CriaComUra();
   TEdicaoDocumento& e = *w->Edicao;
@@ -300,10 +334,16 @@ TEST_F(JanelaTest, SavesKeepWhatTheyReplaceAndAVersionCanBeRestoredOrCompared) {
 }
 
 TEST_F(JanelaTest, ComparisonWithAFileGroupsByMenuAndFollowsTheDocument) {
-  auto w = CriaComUra();
-  QByteArray outra = kUraTeste;
+  const char* kVariavel = "<Final><Acao><Tipo>SETVAR</Tipo><Valor>1</Valor><Variavel>%1</Variavel></Acao></Final>";
+  QByteArray aberta = kUraTeste;
+  aberta.replace("<Descricao>Destino</Descricao>",
+                 "<Descricao>Destino</Descricao>" + QString::fromLatin1(kVariavel).arg("daAberta").toUtf8());
+  auto w = CriaComUra(aberta);
+  QByteArray outra = aberta;
   outra.replace("<Descricao>Sem uso</Descricao>", "<Descricao>Antiga</Descricao>");
-  outra.replace("<Menu Nome=\"Alvo\">", "<Menu Nome=\"Velho\"><Descricao>Sai</Descricao></Menu><Menu Nome=\"Alvo\">");
+  outra.replace("<Menu Nome=\"Alvo\">", "<Menu Nome=\"Velho\"><Descricao>Sai</Descricao>" +
+                                            QString::fromLatin1(kVariavel).arg("daOutra").toUtf8() +
+                                            "</Menu><Menu Nome=\"Alvo\">");
   const QString caminho = Plat.Caminho(QStringLiteral("outra.xml"));
   ASSERT_TRUE(GravaArquivo(caminho, outra));
   P().Arquivos.push_back(caminho);
@@ -312,6 +352,8 @@ TEST_F(JanelaTest, ComparisonWithAFileGroupsByMenuAndFollowsTheDocument) {
   ASSERT_NE(c, nullptr);
   EXPECT_EQ(c->Diferencas().Linhas(), (QStringList{"Menu Velho: removido: \"Sai\"",
                                                    "Menu Solto: Descrição: alterado: \"Antiga\" -> \"Sem uso\""}));
+  // The editors go on offering the open document's variables, not the other's.
+  EXPECT_EQ(MenuUraInfoAuxiliar.ListaDeVariaveis.Lista(), QStringList{"daAberta"});
   ASSERT_EQ(c->lvDiferencas->topLevelItemCount(), 2);
   const QTreeWidgetItem* velho = c->lvDiferencas->topLevelItem(0);
   EXPECT_EQ(velho->text(0), QStringLiteral("Menu Velho"));
