@@ -1,5 +1,6 @@
 #include "UfrmCadMensagem.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -83,6 +84,23 @@ TfrmCadMensagem::TfrmCadMensagem(const TContextoEditor& Ctx, QWidget* parent)
     AdicionaSelecionados();
   });
   connect(ui->ListViewDisponiveis, &QTreeWidget::itemClicked, this, &TfrmCadMensagem::ClicaDisponivel);
+  if (FCtx.OndeUsadoMensagem) {
+    QTreeWidget* lista = ui->ListViewDisponiveis;
+    auto* acao = new QAction(QStringLiteral("Onde é usado"), lista);
+    acao->setObjectName(QStringLiteral("mnuOndeUsado"));
+    connect(acao, &QAction::triggered, this, [this, lista] {
+      const QTreeWidgetItem* linha = lista->currentItem();
+      if (!linha || !linha->isSelected()) return;
+      if (EhUraChat) {
+        const int indice = linha->data(0, kPapelIndice).toInt();
+        FCtx.OndeUsadoMensagem(this, CatalogoChat(EhUraChatTDD)[indice], true);
+      } else if (!linha->font(0).bold()) {  // a playlist variable is no file
+        FCtx.OndeUsadoMensagem(this, linha->text(0), false);
+      }
+    });
+    lista->addAction(acao);
+    lista->setContextMenuPolicy(Qt::ActionsContextMenu);
+  }
   connect(ui->ListViewSelecionados, &QTreeWidget::itemDoubleClicked, this, &TfrmCadMensagem::RemoveSelecionado);
   connect(ui->btAddArquivo, &QPushButton::clicked, this, &TfrmCadMensagem::AdicionaSelecionados);
   connect(ui->btRemoveArquivo, &QPushButton::clicked, this, &TfrmCadMensagem::RemoveSelecionado);
