@@ -381,6 +381,9 @@ TContextoEditor TfrmMain::Contexto() {
   c.Dac = FDac.get();
   c.TipoUraServidor = InfoServidor().TipoUra;
   c.VersaoServidor = InfoServidor().Versao;
+  c.OndeUsadoMensagem = [dac = FDac.get()](QWidget* Pai, const QString& Mensagem, bool Chat) {
+    MostraOndeUsadoMensagem(Pai, dac, Mensagem, Chat);
+  };
   return c;
 }
 
@@ -781,8 +784,25 @@ bool TfrmMain::ConfirmaVerificacao() {
                         QStringLiteral("Verificar URA"));
 }
 
+// The server keeps the file in the 8-bit code page: a character it lacks (an
+// emoji that a file of local mode holds) would come back as "?", so the user
+// is told which before anything goes.
+bool TfrmMain::ConfirmaCaracteresDoServidor() {
+  QStringList linhas;
+  XMLDac.DACToXMLStringList(FDac.get(), linhas);
+  QString perdidos;
+  for (const QString& l : linhas) AcrescentaForaDaPagina(perdidos, l);
+  if (perdidos.isEmpty()) return true;
+  return PerguntaSimNao(
+      this,
+      QStringLiteral(
+          "O servidor não guarda os caracteres %1, que serão gravados como \"?\". Deseja salvar assim mesmo?")
+          .arg(perdidos),
+      QStringLiteral("Salvar no servidor"));
+}
+
 void TfrmMain::mnuSalvarNoServidorClick() {
-  if (!ChecaAntesDeSalvar() || !ConfirmaVerificacao()) return;
+  if (!ChecaAntesDeSalvar() || !ConfirmaVerificacao() || !ConfirmaCaracteresDoServidor()) return;
   if (FDac->NomeArquivoServidor.isEmpty()) FDac->NomeArquivoServidor = FDac->Nome + QStringLiteral(".xml");
   Sessao->SalvarNoServidor();
 }

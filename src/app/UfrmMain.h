@@ -193,6 +193,7 @@ class TfrmMain : public QMainWindow, public IJanelaSessao {
   std::vector<TAchado> VerificaDac() const;
   // Before the server gets the URA: with errors found, asks once whether to go on.
   bool ConfirmaVerificacao();
+  bool ConfirmaCaracteresDoServidor();
   void FechaDocumento();
   void AbreSelecaoServidor();
   void MostraMensagemPendente();

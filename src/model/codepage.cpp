@@ -131,6 +131,18 @@ QString DecodeAnsi(QByteArrayView bytes) {
   return out;
 }
 
+void AcrescentaForaDaPagina(QString& Distintos, QStringView text) {
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t c = text[i].unicode();
+    if (ByteOf(c) != '?' || c == u'?') continue;
+    const bool par = QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode());
+    const QStringView caractere = text.sliced(i, par ? 2 : 1);
+    if (par) ++i;
+    if (!Distintos.contains(caractere)) Distintos += caractere;
+  }
+}
+
 QString ReduceToAnsi(const QString& text) {
   // Text the page holds whole comes back unchanged and without a copy.
   const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());

@@ -18,6 +18,9 @@ void AppendAnsiHtml(QByteArray& out, QStringView text);
 QString DecodeAnsi(QByteArrayView bytes);
 // The text as it survives a trip through the code page.
 QString ReduceToAnsi(const QString& text);
+// Appends to Distintos each character of text that the code page lacks (a
+// surrogate pair as one) and that Distintos does not hold yet.
+void AcrescentaForaDaPagina(QString& Distintos, QStringView text);
 // UTF-8 text as it survives the code page, still in UTF-8, appended to
 // Saida: what ReduceToAnsi and a UTF-8 encoding give, without the trip
 // through UTF-16. A character the page lacks, or a byte that is no UTF-8,

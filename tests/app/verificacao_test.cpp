@@ -39,6 +39,30 @@ TEST_F(JanelaTest, ServerCommandsAskOnceWhenTheCheckFindsErrors) {
   EXPECT_EQ(limpa->DacAtual()->NomeArquivoServidor, QStringLiteral("teste.xml"));
 }
 
+// A file of local mode may hold what the server's code page cannot: the user
+// is asked before it turns into "?".
+TEST_F(JanelaTest, SavingOnTheServerNamesTheCharactersItWouldLose) {
+  QByteArray ura = kUraTeste;
+  ura.replace("Descricao=\"Teste\"", "Descricao=\"Olá 😀 → fim\"");
+  auto w = CriaComUra(ura);
+  const QString pergunta = QStringLiteral(
+      "O servidor não guarda os caracteres 😀→, que serão gravados como \"?\". Deseja salvar assim mesmo?");
+  for (const TResposta r : {TResposta::Nao, TResposta::Sim}) {
+    P().Caixas.clear();
+    P().Respostas = {r};
+    w->mnuSalvarNoServidorClick();
+    ASSERT_EQ(P().Caixas.size(), 1u);
+    EXPECT_EQ(P().Caixas[0].Texto, pergunta);
+    EXPECT_EQ(w->DacAtual()->NomeArquivoServidor.isEmpty(), r == TResposta::Nao);
+  }
+  // What the page holds asks nothing.
+  auto limpa = CriaComUra();
+  P().Caixas.clear();
+  limpa->mnuSalvarNoServidorClick();
+  EXPECT_TRUE(P().Caixas.empty());
+  EXPECT_EQ(limpa->DacAtual()->NomeArquivoServidor, QStringLiteral("teste.xml"));
+}
+
 TEST_F(JanelaTest, FindingOpensItsMenuAndTheListIsCheckedAgain) {
   auto w = CriaComUra(UraComDesvioPerdido());
   std::vector<QString> codigosAntes, codigosDepois;

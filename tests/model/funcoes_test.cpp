@@ -322,6 +322,13 @@ TEST(PaginaDeCodigo, ForaDaPaginaViraInterrogacao) {
   EXPECT_EQ(EncodeAnsi(U16({0x80, 0x9F, 0x81})), QByteArray("??\x81"));
   EXPECT_EQ(EncodeAnsi(QString::fromUtf8("€ç")), QByteArray("\x80\xE7"));
   EXPECT_EQ(ReduceToAnsi(U16({'x', 0x4E2D, 0xD83D, 0xDE00, 0xE9})), U16({'x', '?', '?', 0xE9}));
+
+  // What the page lacks, each character once, in the order first met: the
+  // same characters that become "?" above.
+  QString perdidos;
+  AcrescentaForaDaPagina(perdidos, U16({'a', '?', 0xE9, 0x20AC, 0x81, 0xD83D, 0xDE00, 0x80, 0x4E2D}));
+  AcrescentaForaDaPagina(perdidos, U16({0x4E2D, 0xD83D, 0xDE00, 0xDE00, 'z'}));
+  EXPECT_EQ(perdidos, U16({0xD83D, 0xDE00, 0x80, 0x4E2D, 0xDE00}));
 }
 
 }  // namespace
