@@ -31,13 +31,19 @@
 #include "UfrmCadMenuWhatsApp.h"
 #include "UfrmCadOpcao.h"
 #include "UfrmCadOpcaoChat.h"
+#include "UfrmComparacao.h"
 #include "UfrmConectar.h"
+#include "UfrmConverterAudio.h"
 #include "UfrmEditaLista.h"
 #include "UfrmEnviarArquivo.h"
+#include "UfrmFluxo.h"
 #include "UfrmGravarAudio.h"
+#include "UfrmLocalizar.h"
 #include "UfrmMenuUra.h"
 #include "UfrmSelecionarUra.h"
+#include "UfrmTestarUra.h"
 #include "UfrmVerificarUra.h"
+#include "UfrmVersoes.h"
 #include "aplicacao.h"
 #include "configuracao.h"
 #include "converteTTSKR.h"
@@ -131,6 +137,16 @@ TEST_F(TamanhoTest, EveryWindowKeepsItsControlsUsableAtItsSmallestSize) {
       {"gravador", [] { return std::make_unique<TfrmGravarAudio>(nullptr, &TamanhoTest::Dispositivo); }},
       {"texto para áudio", [] { return std::make_unique<TfrmConverteTTSKR>(); }},
       {"player", [] { return std::make_unique<TfrmPlayGraficoArq>(nullptr, &TamanhoTest::Dispositivo); }},
+      {"fluxo", [&] { return std::make_unique<TfrmFluxo>([&] { return &Dac; }); }},
+      {"testar", [&] { return std::make_unique<TfrmTestarUra>([&] { return &Dac; }); }},
+      {"comparação",
+       [&] {
+         return std::make_unique<TfrmComparacao>([&] { return &Dac; }, std::make_unique<TDAC>(),
+                                                 QStringLiteral("o arquivo"));
+       }},
+      {"localizar", [&] { return std::make_unique<TfrmLocalizar>([&] { return &Dac; }); }},
+      {"versões", [] { return std::make_unique<TfrmVersoes>(QStringLiteral("teste"), std::vector<TVersaoUra>{}); }},
+      {"conversão", [] { return std::make_unique<TfrmConverterAudio>(); }},
   };
   for (const auto& [nome, cria] : janelas) {
     SCOPED_TRACE(nome);

@@ -8,7 +8,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstdio>
 
 #include "apoio.h"
 #include "conversaoaudio.h"
@@ -72,8 +71,9 @@ TEST_F(Conversao, QualquerFormatoViraUmWaveQueOServidorAceita) {
     QString origem = Caminho(QStringLiteral("origem.wav"));
     if (c.Formato) {
       origem = PorSox(base, QString::fromLatin1(c.Formato));
+      // The set-up installs sox with these formats: a missing one is a broken machine, not a pass.
       if (origem.isEmpty()) {
-        std::printf("[   NOTE   ] %s skipped: sox cannot write it here\n", c.Caso);
+        ADD_FAILURE() << c.Caso << ": sox could not write it (sox and libsox-fmt-mp3 are needed)";
         continue;
       }
     } else {
