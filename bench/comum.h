@@ -24,22 +24,22 @@ inline void FixaAlocador() {
 // median stands for the benchmark.
 class TRelator : public benchmark::ConsoleReporter {
  public:
-  std::map<std::string, double> Tempos;  // in the unit of each run
+  std::map<std::string, double> Tempos;  // in milliseconds, whatever unit each run shows
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& r : runs) {
       if (r.error_occurred || r.iterations <= 0) continue;
       if (r.run_type == Run::RT_Aggregate && r.aggregate_name != "median") continue;
-      Tempos[r.run_name.function_name] = r.GetAdjustedCPUTime();
+      Tempos[r.run_name.function_name] = r.GetAdjustedCPUTime() * 1e3 / benchmark::GetTimeUnitMultiplier(r.time_unit);
     }
     ConsoleReporter::ReportRuns(runs);
   }
 
   // Each benchmark's time and its ratio to Referencia, measured in this run.
-  void ImprimeRazoes(const std::string& Referencia, const char* Unidade) const {
+  void ImprimeRazoes(const std::string& Referencia) const {
     const auto ref = Tempos.find(Referencia);
     if (ref == Tempos.end() || ref->second <= 0) return;
-    std::printf("\nCPU time and ratio to %s (%.2f %s):\n", Referencia.c_str(), ref->second, Unidade);
+    std::printf("\nCPU time and ratio to %s (%.3f ms):\n", Referencia.c_str(), ref->second);
     for (const auto& [nome, t] : Tempos)
-      if (nome != Referencia) std::printf("  %-28s %9.2f %s  %6.2fx\n", nome.c_str(), t, Unidade, t / ref->second);
+      if (nome != Referencia) std::printf("  %-28s %11.3f ms  %8.3fx\n", nome.c_str(), t, t / ref->second);
   }
 };

@@ -174,6 +174,6 @@ int main(int argc, char** argv) {
   benchmark::Shutdown();
   MenuUraInfoAuxiliar.Clear();
 
-  relator.ImprimeRazoes("BM_PugixmlParse", "ms");
+  relator.ImprimeRazoes("BM_PugixmlParse");
   return 0;
 }

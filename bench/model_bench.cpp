@@ -104,6 +104,6 @@ int main(int argc, char** argv) {
   TRelator relator;
   benchmark::RunSpecifiedBenchmarks(&relator);
   benchmark::Shutdown();
-  relator.ImprimeRazoes("BM_PercorreDocumento", "ms");
+  relator.ImprimeRazoes("BM_PercorreDocumento");
   return 0;
 }

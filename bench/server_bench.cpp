@@ -266,6 +266,6 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&relator);
   benchmark::Shutdown();
 
-  relator.ImprimeRazoes("BM_ReferenciaVarredura", "ms");
+  relator.ImprimeRazoes("BM_ReferenciaVarredura");
   return 0;
 }
