@@ -131,15 +131,31 @@ QString DecodeAnsi(QByteArrayView bytes) {
   return out;
 }
 
+namespace {
+// Code units of the character at I: two for a whole surrogate pair.
+qsizetype LarguraCaractere(QStringView Texto, qsizetype I) {
+  return QChar::isHighSurrogate(Texto[I].unicode()) && I + 1 < Texto.size() &&
+                 QChar::isLowSurrogate(Texto[I + 1].unicode())
+             ? 2
+             : 1;
+}
+
+// Whole characters only: a lone low surrogate is not "in" a pair that ends with it.
+bool ContemCaractere(QStringView Distintos, QStringView Caractere) {
+  for (qsizetype i = 0; i < Distintos.size(); i += LarguraCaractere(Distintos, i))
+    if (Distintos.sliced(i, LarguraCaractere(Distintos, i)) == Caractere) return true;
+  return false;
+}
+}  // namespace
+
 void AcrescentaForaDaPagina(QString& Distintos, QStringView text) {
   const qsizetype n = text.size();
   for (qsizetype i = 0; i < n; ++i) {
     const char16_t c = text[i].unicode();
     if (ByteOf(c) != '?' || c == u'?') continue;
-    const bool par = QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode());
-    const QStringView caractere = text.sliced(i, par ? 2 : 1);
-    if (par) ++i;
-    if (!Distintos.contains(caractere)) Distintos += caractere;
+    const QStringView caractere = text.sliced(i, LarguraCaractere(text, i));
+    i += caractere.size() - 1;
+    if (!ContemCaractere(Distintos, caractere)) Distintos += caractere;
   }
 }
 

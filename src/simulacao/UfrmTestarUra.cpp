@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include "UTMenuUra.h"
@@ -48,6 +49,7 @@ TfrmTestarUra::TfrmTestarUra(std::function<TDAC*()> Documento, QWidget* parent)
   ui->tbVariaveis->horizontalHeader()->setStretchLastSection(true);
   ui->lvPassos->header()->setStretchLastSection(true);
   ui->edChat->installEventFilter(this);
+  ui->lbEstado->installEventFilter(this);
   ui->pnRespostasLista->hide();
 
   for (QPushButton* b :
@@ -112,7 +114,24 @@ bool TfrmTestarUra::eventFilter(QObject* Objeto, QEvent* Evento) {
       return true;
     }
   }
+  if (Objeto == ui->lbEstado && Evento->type() == QEvent::Resize) AjustaAlturaEstado();
   return QDialog::eventFilter(Objeto, Evento);
+}
+
+// The splitter does not pass a wrapped label's height for its width up to
+// the window, so a long state line took its second line from the keypad.
+// Asking for that height as a minimum makes the window grow instead.
+void TfrmTestarUra::MostraEstado(const QString& Texto) {
+  ui->lbEstado->setText(Texto);
+  AjustaAlturaEstado();
+}
+
+void TfrmTestarUra::AjustaAlturaEstado() {
+  QLabel* l = ui->lbEstado;
+  const int antes = l->minimumHeight();
+  l->setMinimumHeight(0);  // the label's height for a width counts its minimum in
+  const int altura = l->heightForWidth(l->width());
+  l->setMinimumHeight(altura > 0 ? altura : antes);
 }
 
 void TfrmTestarUra::DocumentoAlterado() { Atualiza(); }
@@ -192,7 +211,7 @@ void TfrmTestarUra::Roda(bool Toca) {
     FTeclas.clear();
     ui->lvConversa->clear();
     ui->lvPassos->clear();
-    ui->lbEstado->setText(QStringLiteral("Nenhuma URA aberta."));
+    MostraEstado(QStringLiteral("Nenhuma URA aberta."));
     ui->lbTeclas->clear();
     ui->pgEntrada->setEnabled(false);
     ui->btSemResposta->setEnabled(false);
@@ -303,12 +322,12 @@ void TfrmTestarUra::MostraEntrada(const TDAC* Dac) {
   ui->lbTeclas->setText(FTeclas.isEmpty() ? QString() : QStringLiteral("Teclas: ") + FTeclas);
   const TFimSimulacao& fim = FResultado.Fim;
   if (FResultado.AguardaMaisTeclas)
-    ui->lbEstado->setText(QStringLiteral("Digitando em ") + fim.Menu +
-                          QStringLiteral(": tecle mais ou \"Sem resposta\" para terminar a digitação."));
+    MostraEstado(QStringLiteral("Digitando em ") + fim.Menu +
+                 QStringLiteral(": tecle mais ou \"Sem resposta\" para terminar a digitação."));
   else if (aguarda)
-    ui->lbEstado->setText(QStringLiteral("Aguardando a resposta em ") + fim.Menu + u'.');
+    MostraEstado(QStringLiteral("Aguardando a resposta em ") + fim.Menu + u'.');
   else
-    ui->lbEstado->setText(QStringLiteral("Chamada encerrada: ") + fim.Texto);
+    MostraEstado(QStringLiteral("Chamada encerrada: ") + fim.Texto);
   MostraRespostasLista(Dac);
 }
 

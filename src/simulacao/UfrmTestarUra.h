@@ -74,6 +74,8 @@ class TfrmTestarUra : public QDialog {
   bool eventFilter(QObject* Objeto, QEvent* Evento) override;
 
  private:
+  void MostraEstado(const QString& Texto);
+  void AjustaAlturaEstado();
   void Responde(const std::optional<QString>& Resposta);
   void Roda(bool Toca);
   void MostraConversa();
