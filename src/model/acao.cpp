@@ -130,7 +130,9 @@ TCodigo Codigo(const QString& Tipo) {
       {QLatin1StringView("MENSAGEM"), TCodigo::Mensagem},
       {QLatin1StringView("MIDIA"), TCodigo::Midia}};
   for (const auto& [nome, codigo] : kCodigos)
-    if (Tipo.size() == nome.size() && Tipo == nome) return codigo;  // the size first: no library call
+    // The size and the last letter first: most codes are told apart without
+    // a library call (DISCAF, DISCAG, DISCAR... differ only there).
+    if (Tipo.size() == nome.size() && Tipo.back() == QLatin1Char(nome.back()) && Tipo == nome) return codigo;
   return TCodigo::Outro;
 }
 

@@ -15,8 +15,11 @@ const char16_t* const NomesDias[8] = {u"", u"Seg", u"Ter", u"Qua", u"Qui", u"Sex
 
 // Written digit by digit: QString::arg, which parses a pattern, was most of
 // the cost of a condition's description.
-QString ComZeros(qint64 Valor, int Digitos) {
-  if (Valor < 0) return QStringLiteral("%1").arg(Valor, Digitos, 10, QLatin1Char('0'));  // its sign placement
+void AcrescentaComZeros(QString& Texto, qint64 Valor, int Digitos) {
+  if (Valor < 0) {
+    Texto += QStringLiteral("%1").arg(Valor, Digitos, 10, QLatin1Char('0'));  // its sign placement
+    return;
+  }
   char16_t d[24];
   int n = 0;
   do {
@@ -24,16 +27,30 @@ QString ComZeros(qint64 Valor, int Digitos) {
     Valor /= 10;
   } while (Valor > 0);
   while (n < Digitos && n < 24) d[23 - n++] = u'0';
-  return QString(reinterpret_cast<const QChar*>(d + 24 - n), n);
+  Texto.append(reinterpret_cast<const QChar*>(d + 24 - n), n);
+}
+
+QString ComZeros(qint64 Valor, int Digitos) {
+  QString r;
+  AcrescentaComZeros(r, Valor, Digitos);
+  return r;
 }
 
 // Hours are "not set" at -1; other negative values (only reachable through a
 // damaged file) are treated the same so no text shows a negative time.
 bool HoraDefinida(qint32 Hora) { return Hora >= 0; }
 
+void AcrescentaHora(QString& Texto, qint32 Hora, qint32 Minuto) {
+  if (!HoraDefinida(Hora)) return;
+  AcrescentaComZeros(Texto, Hora, 2);
+  Texto += u':';
+  AcrescentaComZeros(Texto, Minuto < 0 ? 0 : Minuto, 2);
+}
+
 QString TextoHora(qint32 Hora, qint32 Minuto) {
-  if (!HoraDefinida(Hora)) return QString();
-  return ComZeros(Hora, 2) + u':' + ComZeros(Minuto < 0 ? 0 : Minuto, 2);
+  QString r;
+  AcrescentaHora(r, Hora, Minuto);
+  return r;
 }
 
 int ValorHora(qint32 Hora, qint32 Minuto) {
@@ -98,31 +115,26 @@ int ValorData(qint32 Dia, qint32 Mes, qint32 Ano) {
   return StrToIntDef(s, 0);
 }
 
-// Runs of consecutive selected days as (first, last); Sunday does not wrap.
-std::vector<std::pair<int, int>> Sequencias(const std::array<bool, 8>& Dias) {
-  std::vector<std::pair<int, int>> r;
-  for (int d = 1; d <= 7; ++d) {
-    if (!Dias[d]) continue;
-    if (!r.empty() && r.back().second == d - 1)
-      r.back().second = d;
-    else
-      r.emplace_back(d, d);
+// The runs of consecutive selected days as text, written into one string:
+// "a" for a lone day, "a<par>b" for two days, "a<faixa>b" for more. Sunday
+// does not wrap.
+template <class Nome>
+QString JuntaSequencias(const std::array<bool, 8>& Dias, QStringView Par, QStringView Faixa, QStringView Separador,
+                        Nome AcrescentaNome) {
+  QString r;
+  for (int ini = 1; ini <= 7; ++ini) {
+    if (!Dias[ini]) continue;
+    int fim = ini;
+    while (fim < 7 && Dias[fim + 1]) ++fim;
+    if (!r.isEmpty()) r += Separador;
+    AcrescentaNome(r, ini);
+    if (fim != ini) {
+      r += fim == ini + 1 ? Par : Faixa;
+      AcrescentaNome(r, fim);
+    }
+    ini = fim;
   }
   return r;
-}
-
-// One run as text: "a", "a<par>b" for two days, "a<faixa>b" for more.
-template <class Nome>
-QString JuntaSequencias(const std::array<bool, 8>& Dias, const QString& Par, const QString& Faixa,
-                        const QString& Separador, Nome nome) {
-  QStringList partes;
-  for (const auto& [ini, fim] : Sequencias(Dias)) {
-    if (ini == fim)
-      partes << nome(ini);
-    else
-      partes << nome(ini) + (fim == ini + 1 ? Par : Faixa) + nome(fim);
-  }
-  return partes.join(Separador);
 }
 
 void Acrescenta(QString& Texto, const QString& Parte) {
@@ -224,8 +236,7 @@ void TMUCondicao::SetaDiaDaSemana(int Dia, bool Selecionado) {
 }
 
 QString TMUCondicao::GetDiasSemana() const {
-  return JuntaSequencias(FDias, QStringLiteral(","), QStringLiteral("-"), QStringLiteral(","),
-                         [](int d) { return QString::number(d); });
+  return JuntaSequencias(FDias, u",", u"-", u",", [](QString& r, int d) { r += QChar(u'0' + d); });
 }
 
 void TMUCondicao::SetDiasSemana(const QString& Texto) {
@@ -255,8 +266,7 @@ void TMUCondicao::SetDiasSemana(const QString& Texto) {
 }
 
 QString TMUCondicao::GetStrDiasSemana() const {
-  return JuntaSequencias(FDias, QStringLiteral(", "), QStringLiteral(" à "), QStringLiteral(", "),
-                         [](int d) { return QString::fromUtf16(NomesDias[d]); });
+  return JuntaSequencias(FDias, u", ", u" à ", u", ", [](QString& r, int d) { r += QStringView(NomesDias[d]); });
 }
 
 QString TMUCondicao::NomeDiaSemana(int Dia) {
@@ -284,10 +294,18 @@ int TMUCondicao::GetValorHoraIniPeriodo() const { return ValorHora(HoraIniPeriod
 int TMUCondicao::GetValorHoraFimPeriodo() const { return ValorHora(HoraFimPeriodo, MinutoFimPeriodo); }
 
 QString TMUCondicao::GetStrHorario() const {
-  if (!HoraDefinida(HoraIni)) return QString();
-  if (HoraDefinida(HoraFim) && GetValorHoraFim() != GetValorHoraIni())
-    return QStringLiteral("Das ") + GetStrHoraIni() + QStringLiteral(" às ") + GetStrHoraFim();
-  return QStringLiteral("A partir das ") + GetStrHoraIni();
+  QString r;
+  if (!HoraDefinida(HoraIni)) return r;
+  if (HoraDefinida(HoraFim) && GetValorHoraFim() != GetValorHoraIni()) {
+    r += QStringView(u"Das ");
+    AcrescentaHora(r, HoraIni, MinutoIni);
+    r += QStringView(u" às ");
+    AcrescentaHora(r, HoraFim, MinutoFim);
+  } else {
+    r += QStringView(u"A partir das ");
+    AcrescentaHora(r, HoraIni, MinutoIni);
+  }
+  return r;
 }
 
 bool TMUCondicao::UsaComparacoes() const {
