@@ -18,12 +18,6 @@ namespace {
 const QString kSecao = QStringLiteral("TelaCadAcoes");
 const QString kColuna = QStringLiteral("lvaColuna0");
 
-// Codes after which the running sequence goes on; any other code leaves it.
-bool ContinuaSequencia(const QString& Tipo) {
-  return Tipo == u"COMANDO" || Tipo == u"SETVAR" || Tipo == u"DISCAS" || Tipo == u"MENSAGEM" || Tipo == u"MIDIA" ||
-         Tipo.startsWith(u"FALA");
-}
-
 }  // namespace
 
 TfrmCadAcoes::TfrmCadAcoes(const TContextoEditor& Ctx, QWidget* parent)
@@ -76,7 +70,7 @@ void TfrmCadAcoes::AtualizaLista() {
     const TMUAcao* a = ListaAcoes->GetItem(i);
     auto* item = new QTreeWidgetItem(lv, {a->GetStrAcao()});
     if (indexUltimaAcao >= 0) item->setForeground(0, cinza);
-    if (indexUltimaAcao < 0 && !ContinuaSequencia(a->Tipo)) indexUltimaAcao = i;
+    if (indexUltimaAcao < 0 && !TMUAcao::ContinuaSequencia(a->Tipo)) indexUltimaAcao = i;
   }
 }
 

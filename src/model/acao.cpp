@@ -72,11 +72,6 @@ void TMUAcao::CopyFrom(const TMUAcao* ptrAcao) {
   Variavel = ptrAcao->Variavel;
 }
 
-bool TMUAcao::ContinuaSequencia(const QString& Tipo) {
-  return Tipo == u"COMANDO" || Tipo == u"SETVAR" || Tipo == u"DISCAS" || Tipo == u"MENSAGEM" || Tipo == u"MIDIA" ||
-         Tipo.startsWith(u"FALA");
-}
-
 namespace {
 
 enum class TCodigo {
@@ -137,6 +132,20 @@ TCodigo Codigo(const QString& Tipo) {
 }
 
 }  // namespace
+
+bool TMUAcao::ContinuaSequencia(const QString& Tipo) {
+  switch (Codigo(Tipo)) {
+    case TCodigo::Comando:
+    case TCodigo::SetVar:
+    case TCodigo::DiscaS:
+    case TCodigo::Mensagem:
+    case TCodigo::Midia:
+    case TCodigo::FalaDigitos:
+    case TCodigo::FalaNumero: return true;
+    case TCodigo::Outro: return Tipo.startsWith(u"FALA");  // any code of that family speaks and goes on
+    default: return false;
+  }
+}
 
 QString TMUAcao::GetStrAcao() const {
   QString r;

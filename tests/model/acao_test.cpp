@@ -70,6 +70,17 @@ TEST_F(Acao, DescricoesNasDuasColunas) {
   }
 }
 
+// The codes after which a section's actions go on; every other code, an
+// unknown one or a near miss included, ends the sequence.
+TEST(AcaoSequencia, SoOsCodigosQueNaoSaemContinuam) {
+  for (const char* tipo : {"COMANDO", "SETVAR", "DISCAS", "MENSAGEM", "MIDIA", "FALADIGITOS", "FALANUMERO", "FALAHORA"})
+    EXPECT_TRUE(TMUAcao::ContinuaSequencia(tipo)) << tipo;
+  for (const char* tipo :
+       {"", "VAIPARA", "OPCOES", "INICIO", "FINAL", "INVALIDA", "DISCA", "DISCAF", "DISCAG", "DISCAR", "DISCAU",
+        "DISCAC", "DISCAOP", "DESLIGA", "DESLIGAFH", "comando", "SETVAR ", "MIDIAS", "FAL"})
+    EXPECT_FALSE(TMUAcao::ContinuaSequencia(tipo)) << tipo;
+}
+
 TEST_F(Acao, DISCAFComFilaConhecidaOuNao) {
   AddFila(MenuUraInfoAuxiliar.ListaDeFilasVoz, "10", "Vendas");
   EXPECT_EQ(Nova("DISCAF", "10", "1").GetStrAcao(), "Transfere para fila: 10 - Vendas (Prioridade Média)");
