@@ -142,8 +142,7 @@ void BM_Relatorio(benchmark::State& state) {
   const QString destino = Pasta->filePath(QStringLiteral("relatorio.html"));
   const QDateTime emissao = QDateTime::currentDateTime();
   for (auto _ : state) {
-    const QStringList linhas = MontaHTML(dac, false, emissao);
-    if (!GravaRelatorio(linhas, destino)) state.SkipWithError("GravaRelatorio failed");
+    if (!GravaHTML(dac, false, emissao, destino)) state.SkipWithError("GravaHTML failed");
   }
 }
 BENCHMARK(BM_Relatorio)->Unit(benchmark::kMillisecond);

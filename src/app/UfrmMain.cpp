@@ -1005,10 +1005,10 @@ void TfrmMain::btRemoverMenuClick() {
 
 void TfrmMain::mnuVisualizarClick() {
   if (!FDac) return;
-  const QStringList linhas = MontaHTML(*FDac, EhRorIROSonarea(), Plataforma().Agora());
   const QString caminho = CaminhoRelatorio(Ambiente().PastaTemporaria, FDac->Nome);
   QString erro;
-  if (!GravaRelatorio(linhas, caminho, &erro)) throw EInOutError(erro.isEmpty() ? caminho : erro);
+  if (!GravaHTML(*FDac, EhRorIROSonarea(), Plataforma().Agora(), caminho, &erro))
+    throw EInOutError(erro.isEmpty() ? caminho : erro);
   Plataforma().AbrirComPrograma(caminho);
 }
 

@@ -11,6 +11,34 @@
 
 namespace {
 
+// Where the page's lines go: into a list, or straight into the file's bytes
+// in the code page, so a page written to disk is never held twice.
+class TPagina {
+ public:
+  explicit TPagina(QStringList& Linhas) : FLinhas(&Linhas) {}
+  explicit TPagina(QByteArray& Bytes) : FBytes(&Bytes) {}
+  TPagina& operator<<(const QString& Linha) {
+    if (FLinhas)
+      FLinhas->append(Linha);
+    else
+      AcrescentaLinha(*FBytes, Linha);
+    return *this;
+  }
+  TPagina& operator<<(const QStringList& Linhas) {
+    for (const QString& l : Linhas) *this << l;
+    return *this;
+  }
+
+  static void AcrescentaLinha(QByteArray& Bytes, QStringView Linha) {
+    AppendAnsiHtml(Bytes, Linha);
+    Bytes += "\r\n";
+  }
+
+ private:
+  QStringList* FLinhas = nullptr;
+  QByteArray* FBytes = nullptr;
+};
+
 const QString kCorMenu = QStringLiteral("#B0E0E6");
 const QString kCorSecao = QStringLiteral("#AFEEEE");
 
@@ -44,7 +72,7 @@ QString StrMensagem(const TMUMensagem* Mensagem) {
   return Mensagem ? Mensagem->GetStrMensagem(EscapaMarkup, kQuebraHtml) : QString();
 }
 
-void Cabecalho(QStringList& h, const QString& Titulo) {
+void Cabecalho(TPagina& h, const QString& Titulo) {
   h << QStringLiteral("<html>") << QStringLiteral("<head>")
     << QStringLiteral("<title>") + Titulo + QStringLiteral("</title>") << QStringLiteral("<style type=\"text/css\">")
     << QStringLiteral("  .bordaSuperior { border-top: 1px solid silver;}")
@@ -68,7 +96,7 @@ QString Rotulo(const QString& Largura, const QString& Texto) {
          kFimTd;
 }
 
-void TabelaCabecalho(QStringList& h, const TDAC& DAC) {
+void TabelaCabecalho(TPagina& h, const TDAC& DAC) {
   h << kTabela;
   const std::pair<QString, QString> campos[] = {{QStringLiteral("Nome da URA"), DAC.Nome},
                                                 {QStringLiteral("Descrição"), DAC.Descricao},
@@ -79,14 +107,14 @@ void TabelaCabecalho(QStringList& h, const TDAC& DAC) {
   h << QStringLiteral("</table>") << QStringLiteral("</BR>");
 }
 
-void LinhaData(QStringList& h, const QString& Rot, const QString& Data, const QString& Usuario) {
+void LinhaData(TPagina& h, const QString& Rot, const QString& Data, const QString& Usuario) {
   h << kR << Rotulo(QStringLiteral("100"), Rot)
     << QStringLiteral("    <td width=150 align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;") + Esc(Data) + kFimTd
     << Rotulo(QStringLiteral("60"), QStringLiteral("Usuário"))
     << QStringLiteral("    <td align=\"left\"><p align=\"left\" class=\"text\">:&nbsp;") + Esc(Usuario) + kFimTd << kE;
 }
 
-void TabelaDatas(QStringList& h, const TDAC& DAC, bool ModoLocal) {
+void TabelaDatas(TPagina& h, const TDAC& DAC, bool ModoLocal) {
   h << kTabela;
   LinhaData(h, QStringLiteral("Criado em"), DAC.GetCriadoEmStr(), DAC.CriadoPor);
   LinhaData(h, QStringLiteral("Modificado em"), DAC.GetModificadoEmStr(), DAC.ModificadoPor);
@@ -104,19 +132,52 @@ void TabelaDatas(QStringList& h, const TDAC& DAC, bool ModoLocal) {
   h << QStringLiteral("</table>") << QStringLiteral("</BR>");
 }
 
-void TabelaEmissao(QStringList& h, const QDateTime& Emissao) {
+void TabelaEmissao(TPagina& h, const QDateTime& Emissao) {
   h << kTabela << kR << Rotulo(QStringLiteral("100"), QStringLiteral("Emitido em"))
     << QStringLiteral("    <td align=\"left\" class=\"text\">:&nbsp;") +
            Emissao.toString(QStringLiteral("dd/MM/yyyy hh:mm")) + kFimTd
     << kE << QStringLiteral("</table>");
 }
 
-// The message and action cells that close most rows of a section.
-void CelulasMensagemAcao(QStringList& h, const TMUMensagem* Mensagem, const TMUListaAcao* Acoes) {
-  h << kM + StrMensagem(Mensagem) + kFimTd << kA + GetStrLinkAcao(Acoes) + kFimTd << kE;
+// The text of an action cell appended to the cell's line, each description
+// escaped as it is appended: a report holds one such cell per section.
+void AcrescentaLinkAcao(QString& r, const TMUListaAcao* Acoes) {
+  if (!Acoes) return;
+  QString descricao;
+  for (int i = 0; i < Acoes->Count(); ++i) {
+    const TMUAcao* a = Acoes->GetItem(i);
+    if (i > 0) r += QLatin1String("; ");
+    if (a->Tipo == QLatin1String("VAIPARA")) {
+      r += QLatin1String("Vai para o menu: <a href=\"#");
+      AcrescentaMarkup(r, a->ValorMenu);
+      r += QLatin1String("\">");
+      AcrescentaMarkup(r, a->GetStrAcaoVaiPara());
+      r += QLatin1String("</a>");
+    } else if (a->Tipo == QLatin1String("MENSAGEM") && a->DAC && a->DAC->UraChat()) {
+      // The chat text sent, with its line breaks, in the model's wording.
+      TMUMensagem texto;
+      texto.AddMensagemChat(a->ValorNumero);
+      r += QLatin1String("Mensagem(&quot;");
+      r += StrMensagem(&texto);
+      r += QLatin1String("&quot;)");
+    } else {
+      descricao.resize(0);
+      a->AcrescentaStrAcao(descricao);
+      AcrescentaMarkup(r, descricao);
+    }
+  }
 }
 
-void SecaoCondicoes(QStringList& h, const TMUListaCondicao* Lista) {
+// The message and action cells that close most rows of a section.
+void CelulasMensagemAcao(TPagina& h, const TMUMensagem* Mensagem, const TMUListaAcao* Acoes) {
+  h << kM + StrMensagem(Mensagem) + kFimTd;
+  QString acao = kA;
+  AcrescentaLinkAcao(acao, Acoes);
+  acao += kFimTd;
+  h << acao << kE;
+}
+
+void SecaoCondicoes(TPagina& h, const TMUListaCondicao* Lista) {
   if (!Lista || Lista->Count() == 0) return;
   h << kR
     << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\"width=20 align=\"left\" height=\"21\">&nbsp;</td>")
@@ -133,7 +194,7 @@ void SecaoCondicoes(QStringList& h, const TMUListaCondicao* Lista) {
   }
 }
 
-void SecaoMensagemOpcoes(QStringList& h, const TMUMensagem* Mensagem) {
+void SecaoMensagemOpcoes(TPagina& h, const TMUMensagem* Mensagem) {
   const QString texto = StrMensagem(Mensagem);
   if (texto.isEmpty()) return;
   h << kR << kL
@@ -148,7 +209,7 @@ void SecaoMensagemOpcoes(QStringList& h, const TMUMensagem* Mensagem) {
 }
 
 // Header and row of the invalid-option and timeout sections.
-void SecaoFalha(QStringList& h, const QString& Titulo, qint32 Tentativas, const TMUMensagem* Mensagem,
+void SecaoFalha(TPagina& h, const QString& Titulo, qint32 Tentativas, const TMUMensagem* Mensagem,
                 const TMUListaAcao* Acoes) {
   h << kR << kL << kP20 << kH5 + QStringLiteral("\" width=160 align=\"left\" height=\"21\">") + Titulo + kFimTd
     << kH5 + kHMensagem
@@ -159,7 +220,7 @@ void SecaoFalha(QStringList& h, const QString& Titulo, qint32 Tentativas, const 
   CelulasMensagemAcao(h, Mensagem, Acoes);
 }
 
-void SecaoOpcoes(QStringList& h, const TMenuUra& Menu) {
+void SecaoOpcoes(TPagina& h, const TMenuUra& Menu) {
   if (!Menu.ListaOpcoes || Menu.ListaOpcoes->Count() == 0) return;
   h << kR << kL << kH5 + QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Opções</td>")
     << kH5 + kHMensagem << kH6 + kHAcao << kE;
@@ -178,14 +239,14 @@ void SecaoOpcoes(QStringList& h, const TMenuUra& Menu) {
     SecaoFalha(h, QStringLiteral("Timeout"), to->Tentativas, to->Mensagem.get(), to->ListaAcao.get());
 }
 
-void SecaoFinal(QStringList& h, const TMUFinal* Final) {
+void SecaoFinal(TPagina& h, const TMUFinal* Final) {
   h << kR << kL << kH5 + QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Final</td>")
     << kH5 + kHMensagem << kH6 + kHAcao << kE;
   h << kR << kL << kS20 << kS160;
   CelulasMensagemAcao(h, Final ? Final->Mensagem.get() : nullptr, Final ? Final->ListaAcao.get() : nullptr);
 }
 
-void LinhasMenu(QStringList& h, const TMenuUra& Menu) {
+void LinhasMenu(TPagina& h, const TMenuUra& Menu) {
   h << QStringLiteral("  <tr id=\"") + Esc(Menu.Nome) + QStringLiteral("\" bgcolor=\"") + kCorMenu +
            QStringLiteral("\">")
     << QStringLiteral(
@@ -218,31 +279,10 @@ bool CaractereProibido(QChar c) {
   return QStringView(u"/\\:*?\"<>|").contains(c);
 }
 
-}  // namespace
-
-QString GetStrLinkAcao(const TMUListaAcao* ptrListaAcao) {
-  if (!ptrListaAcao) return QString();
-  QStringList partes;
-  for (const auto& a : ptrListaAcao->Items()) {
-    if (a->Tipo == QLatin1String("VAIPARA"))
-      partes << QStringLiteral("Vai para o menu: <a href=\"#") + Esc(a->ValorMenu) + QStringLiteral("\">") +
-                    Esc(a->GetStrAcaoVaiPara()) + QStringLiteral("</a>");
-    else if (a->Tipo == QLatin1String("MENSAGEM") && a->DAC && a->DAC->UraChat()) {
-      // The chat text sent, with its line breaks, in the model's wording.
-      TMUMensagem texto;
-      texto.AddMensagemChat(a->ValorNumero);
-      partes << QStringLiteral("Mensagem(&quot;") + StrMensagem(&texto) + QStringLiteral("&quot;)");
-    } else
-      partes << Esc(a->GetStrAcao());
-  }
-  return partes.join(QStringLiteral("; "));
-}
-
-QStringList MontaHTML(const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao) {
+void MontaPagina(TPagina& h, const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao) {
   const QString titulo =
       ModoLocal ? QStringLiteral("Configurador de URA/DAC Sonarea") : QStringLiteral("Configurador de URA Ondaris");
   const TIndiceInfoAuxiliar indice;
-  QStringList h;
   Cabecalho(h, titulo);
   TabelaCabecalho(h, DAC);
   TabelaDatas(h, DAC, ModoLocal);
@@ -252,7 +292,28 @@ QStringList MontaHTML(const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao)
   if (DAC.ListaMenus)
     for (const auto& menu : DAC.ListaMenus->Items()) LinhasMenu(h, *menu);
   h << QStringLiteral("</table>") << QStringLiteral("</body>") << QStringLiteral("</html>");
-  return h;
+}
+
+bool Salva(const QByteArray& Dados, const QString& NomeArquivo, QString* Erro) {
+  QSaveFile arquivo(NomeArquivo);
+  if (arquivo.open(QIODevice::WriteOnly) && arquivo.write(Dados) == Dados.size() && arquivo.commit()) return true;
+  if (Erro) *Erro = arquivo.errorString();
+  return false;
+}
+
+}  // namespace
+
+QString GetStrLinkAcao(const TMUListaAcao* ptrListaAcao) {
+  QString r;
+  AcrescentaLinkAcao(r, ptrListaAcao);
+  return r;
+}
+
+QStringList MontaHTML(const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao) {
+  QStringList linhas;
+  TPagina h(linhas);
+  MontaPagina(h, DAC, ModoLocal, Emissao);
+  return linhas;
 }
 
 QString CaminhoRelatorio(const QString& PastaTemp, const QString& Nome) {
@@ -268,12 +329,13 @@ QString CaminhoRelatorio(const QString& PastaTemp, const QString& Nome) {
 
 bool GravaRelatorio(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro) {
   QByteArray dados;
-  for (const QString& linha : Linhas) {
-    AppendAnsiHtml(dados, linha);
-    dados += "\r\n";
-  }
-  QSaveFile arquivo(NomeArquivo);
-  if (arquivo.open(QIODevice::WriteOnly) && arquivo.write(dados) == dados.size() && arquivo.commit()) return true;
-  if (Erro) *Erro = arquivo.errorString();
-  return false;
+  for (const QString& linha : Linhas) TPagina::AcrescentaLinha(dados, linha);
+  return Salva(dados, NomeArquivo, Erro);
+}
+
+bool GravaHTML(const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao, const QString& NomeArquivo, QString* Erro) {
+  QByteArray dados;
+  TPagina h(dados);
+  MontaPagina(h, DAC, ModoLocal, Emissao);
+  return Salva(dados, NomeArquivo, Erro);
 }

@@ -16,3 +16,7 @@ QString GetStrLinkAcao(const TMUListaAcao* ptrListaAcao);
 QString CaminhoRelatorio(const QString& PastaTemp, const QString& Nome);
 // Writes the lines, each ended by CR LF, in the 8-bit code page.
 bool GravaRelatorio(const QStringList& Linhas, const QString& NomeArquivo, QString* Erro = nullptr);
+// The page of MontaHTML written as GravaRelatorio writes it, without the list
+// of lines in between.
+bool GravaHTML(const TDAC& DAC, bool ModoLocal, const QDateTime& Emissao, const QString& NomeArquivo,
+               QString* Erro = nullptr);

@@ -73,5 +73,9 @@ void EscapaUtf8(std::string& Saida, QStringView Texto, unsigned Extras) {
 QString EscapaMarkup(const QString& Texto) { return Escapa(Texto, kSoMarkup); }
 QString EscapaTextoPlano(const QString& Texto) { return Escapa(Texto, kCR); }
 QString EscapaAtributo(const QString& Texto) { return Escapa(Texto, kCR | kLFTab); }
+void AcrescentaMarkup(QString& Saida, QStringView Texto) {
+  TSaidaUtf16 saida{Saida};
+  Acrescenta(saida, Texto, kSoMarkup);
+}
 void AcrescentaTextoPlano(std::string& Saida, QStringView Texto) { EscapaUtf8(Saida, Texto, kCR); }
 void AcrescentaAtributo(std::string& Saida, QStringView Texto) { EscapaUtf8(Saida, Texto, kCR | kLFTab); }

@@ -6,6 +6,8 @@
 // The markup characters "&", "<", ">" and the double quote as entities; used
 // for file texts in plain form and for every document text in the report.
 QString EscapaMarkup(const QString& Texto);
+// The same appended to a text.
+void AcrescentaMarkup(QString& Saida, QStringView Texto);
 // File texts in plain form: as EscapaMarkup, and a CR as "&#xD;" (a raw CR
 // would read back as a line feed).
 QString EscapaTextoPlano(const QString& Texto);

@@ -105,11 +105,20 @@ int ExecutaReport(const Argumentos& A) {
   CarregaCatalogos(A);
   TDAC dac;
   CarregaURA(A.Posicionais.first(), dac);
-  QStringList linhas = MontaHTML(dac, A.Tem(QStringLiteral("--local-mode")), QDateTime::currentDateTime());
-  if (A.Tem(QStringLiteral("--fluxo"))) InsereFluxoNoRelatorio(dac, A.Posicionais.first(), linhas);
+  const bool modoLocal = A.Tem(QStringLiteral("--local-mode"));
+  const QDateTime emissao = QDateTime::currentDateTime();
   const QString saida = A.Valor(kOpcaoSaida);
   QString erro;
-  if (!GravaRelatorio(linhas, saida, &erro)) FalhaGravacao(saida, erro);
+  bool gravou;
+  if (A.Tem(QStringLiteral("--fluxo"))) {
+    // The picture goes between the page's lines, so this page is a list first.
+    QStringList linhas = MontaHTML(dac, modoLocal, emissao);
+    InsereFluxoNoRelatorio(dac, A.Posicionais.first(), linhas);
+    gravou = GravaRelatorio(linhas, saida, &erro);
+  } else {
+    gravou = GravaHTML(dac, modoLocal, emissao, saida, &erro);
+  }
+  if (!gravou) FalhaGravacao(saida, erro);
   return SAIDA_OK;
 }
 
