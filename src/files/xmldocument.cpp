@@ -45,45 +45,11 @@ bool LidoComoUtf8(const char* p, qsizetype n) {
 qsizetype ErroUtf8(const char* Dados, qsizetype n) {
   if (!LidoComoUtf8(Dados, n)) return -1;
   const auto* p = reinterpret_cast<const unsigned char*>(Dados);
-  qsizetype i = 0;
-  while (i < n) {
-    // Most of a URA file is ASCII: skip it eight bytes at a time (no byte
-    // of the word has its high bit set).
-    if (n - i >= 8) {
-      uint64_t palavra;
-      std::memcpy(&palavra, p + i, sizeof palavra);
-      if ((palavra & 0x8080808080808080u) == 0) {
-        i += 8;
-        continue;
-      }
-    }
-    const unsigned c = p[i];
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    int extras;
-    unsigned minimo;
-    if (c >= 0xC2 && c <= 0xDF) {
-      extras = 1;
-      minimo = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      extras = 2;
-      minimo = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      extras = 3;
-      minimo = 0x10000;
-    } else {
-      return i;
-    }
-    if (n - i <= extras) return i;
-    unsigned cp = c & (0x3F >> extras);
-    for (int k = 1; k <= extras; ++k) {
-      if ((p[i + k] & 0xC0) != 0x80) return i;
-      cp = (cp << 6) | (p[i + k] & 0x3F);
-    }
-    if (cp < minimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return i;
-    i += extras + 1;
+  for (qsizetype i = PulaAscii(p, 0, n); i < n; i = PulaAscii(p, i, n)) {
+    char32_t cp;
+    const int tamanho = SequenciaUtf8(p + i, n - i, cp);
+    if (tamanho == 0) return i;
+    i += tamanho;
   }
   return -1;
 }
@@ -117,6 +83,12 @@ bool TXMLDocument::Activate() {
 
 void TXMLDocument::AddLine(QStringView Linha) {
   AcrescentaUtf8(FTexto, Linha);
+  FTexto += '\n';
+  ++FLinhas;
+}
+
+void TXMLDocument::AddLineUtf8(QByteArrayView Linha) {
+  FTexto.append(Linha.data(), size_t(Linha.size()));
   FTexto += '\n';
   ++FLinhas;
 }

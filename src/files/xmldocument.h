@@ -21,6 +21,8 @@ class TXMLDocument {
   // buffer in UTF-8, the form the parser takes (a file arrives as up to a
   // million of them).
   void AddLine(QStringView Linha);
+  // A line already in valid UTF-8, taken as it is.
+  void AddLineUtf8(QByteArrayView Linha);
   qsizetype LineCount() const { return FLinhas; }
   // The collected lines (each line feed inside a line also cuts it).
   QStringList Lines() const;

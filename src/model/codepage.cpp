@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "texto.h"
+
 namespace {
 
 // Characters of bytes 0x80..0x9F; the rest of the page equals Latin-1.
@@ -174,6 +176,18 @@ QString ReduceToAnsi(const QString& text) {
     }
   }
   return text;
+}
+
+bool Utf8NaPagina(QByteArrayView Utf8) {
+  const auto* s = reinterpret_cast<const unsigned char*>(Utf8.data());
+  const qsizetype n = Utf8.size();
+  for (qsizetype i = PulaAscii(s, 0, n); i < n; i = PulaAscii(s, i, n)) {
+    char32_t cp;
+    const int tamanho = SequenciaUtf8(s + i, n - i, cp);
+    if (tamanho == 0 || cp > 0xFFFF || ByteOf(char16_t(cp)) == '?') return false;
+    i += tamanho;
+  }
+  return true;
 }
 
 void AcrescentaUtf8NaPagina(QByteArray& Saida, QByteArrayView Utf8) {

@@ -26,3 +26,7 @@ void AcrescentaForaDaPagina(QString& Distintos, QStringView text);
 // through UTF-16. A character the page lacks, or a byte that is no UTF-8,
 // becomes "?".
 void AcrescentaUtf8NaPagina(QByteArray& Saida, QByteArrayView Utf8);
+// Whether the bytes are valid UTF-8 (shortest forms only) of characters the
+// code page holds, so that decoding them, reducing them to the page and
+// encoding them again in UTF-8 gives the same bytes back.
+bool Utf8NaPagina(QByteArrayView Utf8);

@@ -1,5 +1,8 @@
 #include "texto.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace {
 // The text between Inicio and Fim once blanks are removed at both ends.
 void Limites(QStringView s, qsizetype* Inicio, qsizetype* Fim) {
@@ -83,6 +86,44 @@ void EstreitaBloco(const char16_t* __restrict__ s, char* __restrict__ d) {
   for (qsizetype j = 0; j < kBlocoAscii; ++j) d[j] = char(s[j]);
 }
 }  // namespace
+
+qsizetype PulaAscii(const unsigned char* Dados, qsizetype I, qsizetype N) {
+  while (N - I >= 8) {  // no byte of the word has its high bit set
+    uint64_t palavra;
+    std::memcpy(&palavra, Dados + I, sizeof palavra);
+    if (palavra & 0x8080808080808080u) break;
+    I += 8;
+  }
+  while (I < N && Dados[I] < 0x80) ++I;
+  return I;
+}
+
+int SequenciaUtf8(const unsigned char* Dados, qsizetype N, char32_t& Cp) {
+  const unsigned c = Dados[0];
+  int extras;
+  char32_t minimo;
+  if (c >= 0xC2 && c <= 0xDF) {
+    extras = 1;
+    minimo = 0x80;
+  } else if (c >= 0xE0 && c <= 0xEF) {
+    extras = 2;
+    minimo = 0x800;
+  } else if (c >= 0xF0 && c <= 0xF4) {
+    extras = 3;
+    minimo = 0x10000;
+  } else {
+    return 0;
+  }
+  if (N <= extras) return 0;
+  char32_t cp = c & (0x3F >> extras);
+  for (int k = 1; k <= extras; ++k) {
+    if ((Dados[k] & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (Dados[k] & 0x3F);
+  }
+  if (cp < minimo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  Cp = cp;
+  return extras + 1;
+}
 
 void AcrescentaUtf8(std::string& Saida, QStringView Texto) {
   const char16_t* s = Texto.utf16();

@@ -415,23 +415,43 @@ void TSessaoServidor::RecebeInfoServidor(const TPacketManagerParser& P) {
   FJanela->MostraVersaoServidor(InfoServidor.Versao);
 }
 
-void TSessaoServidor::RecebeParte(const TPacketManagerParser& P) {
-  if (XMLDocument1.Active()) return;
-  const QString texto = DecodificaParteArquivo(P.GetFieldValue(QStringLiteral("FilePart")));
-  // "<#10>" is found by its "#", which XML text seldom holds: a search for
-  // one character is much faster than one for the whole mark.
+namespace {
+
+// Hands each line of a file part to Linha: the text between the marks
+// "<#10>", and the rest after the last one when it is not empty. The mark is
+// found by its "#", which XML text seldom holds: a search for one character
+// is much faster than one for the whole mark.
+template <class Texto, class Funcao>
+void SeparaLinhas(Texto texto, Funcao Linha) {
   const qsizetype n = texto.size();
   qsizetype inicio = 0;
-  for (qsizetype h = texto.indexOf(u'#', 1); h >= 0; h = texto.indexOf(u'#', h + 1)) {
+  for (qsizetype h = texto.indexOf('#', 1); h >= 0; h = texto.indexOf('#', h + 1)) {
     const qsizetype pos = h - 1;  // where "<#10>" would begin
-    if (pos < inicio || h + 3 >= n || texto[pos] != u'<' || texto[h + 1] != u'1' || texto[h + 2] != u'0' ||
-        texto[h + 3] != u'>')
+    if (pos < inicio || h + 3 >= n || texto[pos] != '<' || texto[h + 1] != '1' || texto[h + 2] != '0' ||
+        texto[h + 3] != '>')
       continue;
-    XMLDocument1.AddLine(QStringView(texto).sliced(inicio, pos - inicio));
+    Linha(texto.sliced(inicio, pos - inicio));
     inicio = h + 4;
     h = inicio - 1;
   }
-  if (inicio < n) XMLDocument1.AddLine(QStringView(texto).sliced(inicio));
+  if (inicio < n) Linha(texto.sliced(inicio));
+}
+
+}  // namespace
+
+void TSessaoServidor::RecebeParte(const TPacketManagerParser& P) {
+  if (XMLDocument1.Active()) return;
+  const QString valor = P.GetFieldValue(QStringLiteral("FilePart"));
+  // The part's bytes as the server sent them. Mostly they are UTF-8 of
+  // characters the page holds, which decoding, reducing to the page and
+  // encoding again would give back unchanged: they are the lines as they are.
+  const QByteArray bytes = EncodeAnsi(valor);
+  if (Utf8NaPagina(bytes)) {
+    SeparaLinhas(QByteArrayView(bytes), [this](QByteArrayView l) { XMLDocument1.AddLineUtf8(l); });
+    return;
+  }
+  const QString texto = DecodificaParteArquivo(valor);
+  SeparaLinhas(QStringView(texto), [this](QStringView l) { XMLDocument1.AddLine(l); });
 }
 
 void TSessaoServidor::ConcluiLeituraUra(const TPacketManagerParser& P) {

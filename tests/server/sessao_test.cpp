@@ -360,6 +360,28 @@ TEST(Decodificacao, MensagensDeErroEmUtf8) {
   EXPECT_EQ(GetUtf8ToAnsiMessage(QStringLiteral("plain ascii")), QStringLiteral("plain ascii"));
 }
 
+TEST(Decodificacao, Utf8QueAPaginaGuarda) {
+  const std::pair<QByteArray, bool> casos[] = {
+      {"", true},
+      {"ascii <#10> 0123456789", true},
+      {"a\xC3\xA7\xC3\xA3o \xE2\x82\xAC \xE2\x84\xA2 \xC2\x81 \xC3\xBF", true},
+      {"\xC2\x80", false},          // U+0080: the page's byte 0x80 is the euro sign
+      {"\xC3", false},              // cut
+      {"\xE2\x82", false},          // cut
+      {"\xC3\x28", false},          // not a continuation
+      {"\xA7", false},              // a lone continuation
+      {"\xC1\xA1", false},          // longer form than needed
+      {"\xE0\x81\xA1", false},      // longer form than needed
+      {"\xED\xA0\x80", false},      // a surrogate's code
+      {"\xE4\xB8\xAD", false},      // a character the page lacks
+      {"\xF0\x9F\x98\x80", false},  // four bytes
+      {"1234567\xC3\xA7", true},
+      {"12345678\xC3", false},
+  };
+  for (const auto& [bytes, esperado] : casos)
+    EXPECT_EQ(Utf8NaPagina(bytes), esperado) << bytes.toHex(' ').toStdString();
+}
+
 TEST(Decodificacao, ParteDeArquivo) {
   EXPECT_EQ(DecodificaParteArquivo(ComoRecebido(QStringLiteral("<A>ação €</A><#10>"))),
             QStringLiteral("<A>ação €</A><#10>"));
@@ -414,6 +436,26 @@ TEST_F(SessaoTeste, PartesViramLinhasDoReceptor) {
   Sessao.XMLDocument1.Reset();
   Recebe(Evento(QStringLiteral("XmlFilePart"), {{"FilePart", ComoRecebido(QStringLiteral("ação 中<#10>"))}}));
   EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"ação ?"));
+  // Bytes that are UTF-8 of the page's characters are taken as they are;
+  // any others go through decoding and the page: the lines come out as
+  // DecodificaParteArquivo says, whichever way they went.
+  const QByteArray partes[] = {"a\xC3\xA7\xC3\xA3o<#10>\xE2\x82\xAC",
+                               "12345678\xC3\xA7<#10>1234567\xC3\xA7",
+                               "\xC2\x81 \xC2\xA0 \xC3\xBF<#10>",
+                               "\xC2\x80<#10>",              // U+0080 is no character of the page
+                               "\xC0\xAF\xE0\x80\xAF<#10>",  // longer forms than needed
+                               "\xE4\xB8\xAD \xF0\x9F\x98\x80<#10>",
+                               "Sess\xE3o<#10>fim",
+                               "fim \xE2\x82",
+                               "\xED\xA0\x80<#10>",  // a surrogate's code
+                               "\xE2\x80\x94\xE2\x84\xA2\xC5\x93<#10><#10>"};
+  for (const QByteArray& bytes : partes) {
+    Sessao.XMLDocument1.Reset();
+    Parte(DecodeAnsi(bytes));
+    QStringList esperadas = DecodificaParteArquivo(DecodeAnsi(bytes)).split(QStringLiteral("<#10>"));
+    if (esperadas.last().isEmpty()) esperadas.removeLast();
+    EXPECT_EQ(Sessao.XMLDocument1.Lines(), esperadas) << bytes.toHex(' ').toStdString();
+  }
   // While the receiver is active (parsed), parts are dropped.
   ASSERT_TRUE(Sessao.XMLDocument1.LoadFromString(QStringLiteral("<URA/>")));
   Sessao.XMLDocument1.ClearLines();
