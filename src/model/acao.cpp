@@ -182,7 +182,7 @@ void TMUAcao::AcrescentaStrAcao(QString& r) const {
       } else {
         const auto& filas = Chat(DAC) ? MenuUraInfoAuxiliar.ListaDeFilasChat : MenuUraInfoAuxiliar.ListaDeFilasVoz;
         r += QStringLiteral("Transfere para fila: ");
-        r += filas.GetStrNomeFila(ValorNumero);
+        filas.AcrescentaStrNomeFila(r, ValorNumero);
         r += SufixoPrioridade(Variavel);
       }
       break;

@@ -66,10 +66,14 @@ T* BuscaPorId(const std::vector<std::unique_ptr<T>>& itens, QString T::*Id, cons
   return nullptr;
 }
 
-// "id - name" whenever the id is known (also with an empty name), else the id.
+// "id - name" whenever the id is known (also with an empty name), else the
+// id, appended to r.
 template <class T>
-QString IdComNomeDaLista(const T* item, QString T::*Nome, const QString& id) {
-  return item ? id + QStringLiteral(" - ") + (*item).*Nome : id;
+void AcrescentaIdComNome(QString& r, const T* item, QString T::*Nome, const QString& id) {
+  r += id;
+  if (!item) return;
+  r += QStringView(u" - ");
+  r += (*item).*Nome;
 }
 }  // namespace
 
@@ -84,7 +88,13 @@ QString TMUListaFilas::GetNomeFila(const QString& IdFila) const {
 }
 
 QString TMUListaFilas::GetStrNomeFila(const QString& IdFila) const {
-  return IdComNomeDaLista(SearchItem(IdFila), &TMUFila::NomeFila, IdFila);
+  QString r;
+  AcrescentaStrNomeFila(r, IdFila);
+  return r;
+}
+
+void TMUListaFilas::AcrescentaStrNomeFila(QString& r, const QString& IdFila) const {
+  AcrescentaIdComNome(r, SearchItem(IdFila), &TMUFila::NomeFila, IdFila);
 }
 
 TMUGrupo* TMUListaGrupos::SearchItem(const QString& IdGrupo) const {
@@ -97,7 +107,9 @@ QString TMUListaGrupos::GetNomeGrupo(const QString& IdGrupo) const {
 }
 
 QString TMUListaGrupos::GetStrNomeGrupo(const QString& IdGrupo) const {
-  return IdComNomeDaLista(SearchItem(IdGrupo), &TMUGrupo::NomeGrupo, IdGrupo);
+  QString r;
+  AcrescentaIdComNome(r, SearchItem(IdGrupo), &TMUGrupo::NomeGrupo, IdGrupo);
+  return r;
 }
 
 namespace {

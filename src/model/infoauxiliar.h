@@ -43,6 +43,7 @@ class TMUListaFilas : public TListaBase<TMUFila> {
   TMUFila* SearchItem(const QString& IdFila) const;
   QString GetNomeFila(const QString& IdFila) const;
   QString GetStrNomeFila(const QString& IdFila) const;
+  void AcrescentaStrNomeFila(QString& r, const QString& IdFila) const;  // the same, appended to r
 
  private:
   friend class TIndiceInfoAuxiliar;
