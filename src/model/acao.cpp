@@ -1,5 +1,7 @@
 #include "acao.h"
 
+#include <algorithm>
+
 #include "dac.h"
 #include "infoauxiliar.h"
 #include "mensagem.h"
@@ -47,20 +49,23 @@ const QString kVariavelIndefinida = QStringLiteral("Nome da variável não está
 
 TMUAcao::TMUAcao(TDAC* DAC, const QString& TipoAcao) : DAC(DAC), Tipo(TipoAcao) {}
 
-const QString& TMUAcao::GetValor() const {
-  if (Tipo == u"VAIPARA") return ValorMenu;
-  if (Tipo == u"COMANDO") return ValorComando;
-  return ValorNumero;
+namespace {
+
+// The field that holds the action's value; A is TMUAcao, const or not.
+template <class A>
+auto& CampoValor(A& Acao) {
+  switch (Acao.GetCodigo()) {
+    case TCodigoAcao::VaiPara: return Acao.ValorMenu;
+    case TCodigoAcao::Comando: return Acao.ValorComando;
+    default: return Acao.ValorNumero;
+  }
 }
 
-void TMUAcao::SetValor(const QString& Valor) {
-  if (Tipo == u"VAIPARA")
-    ValorMenu = Valor;
-  else if (Tipo == u"COMANDO")
-    ValorComando = Valor;
-  else
-    ValorNumero = Valor;
-}
+}  // namespace
+
+const QString& TMUAcao::GetValor() const { return CampoValor(*this); }
+
+void TMUAcao::SetValor(const QString& Valor) { CampoValor(*this) = Valor; }
 
 void TMUAcao::CopyFrom(const TMUAcao* ptrAcao) {
   if (!ptrAcao) return;
@@ -72,77 +77,52 @@ void TMUAcao::CopyFrom(const TMUAcao* ptrAcao) {
   Variavel = ptrAcao->Variavel;
 }
 
-namespace {
-
-enum class TCodigo {
-  Opcoes,
-  Invalida,
-  Final,
-  Inicio,
-  VaiPara,
-  Disca,
-  DiscaF,
-  DiscaG,
-  DiscaR,
-  DiscaU,
-  DiscaC,
-  DiscaS,
-  FalaDigitos,
-  FalaNumero,
-  DiscaOp,
-  Desliga,
-  DesligaFH,
-  Comando,
-  SetVar,
-  Mensagem,
-  Midia,
-  Outro
-};
-
-// The code looked up once, so a description is one switch and not a chain
-// of text comparisons (the change fingerprint describes every action).
-TCodigo Codigo(const QString& Tipo) {
-  static const std::pair<QLatin1StringView, TCodigo> kCodigos[] = {
-      {QLatin1StringView("OPCOES"), TCodigo::Opcoes},
-      {QLatin1StringView("INVALIDA"), TCodigo::Invalida},
-      {QLatin1StringView("FINAL"), TCodigo::Final},
-      {QLatin1StringView("INICIO"), TCodigo::Inicio},
-      {QLatin1StringView("VAIPARA"), TCodigo::VaiPara},
-      {QLatin1StringView("DISCA"), TCodigo::Disca},
-      {QLatin1StringView("DISCAF"), TCodigo::DiscaF},
-      {QLatin1StringView("DISCAG"), TCodigo::DiscaG},
-      {QLatin1StringView("DISCAR"), TCodigo::DiscaR},
-      {QLatin1StringView("DISCAU"), TCodigo::DiscaU},
-      {QLatin1StringView("DISCAC"), TCodigo::DiscaC},
-      {QLatin1StringView("DISCAS"), TCodigo::DiscaS},
-      {QLatin1StringView("FALADIGITOS"), TCodigo::FalaDigitos},
-      {QLatin1StringView("FALANUMERO"), TCodigo::FalaNumero},
-      {QLatin1StringView("DISCAOP"), TCodigo::DiscaOp},
-      {QLatin1StringView("DESLIGA"), TCodigo::Desliga},
-      {QLatin1StringView("DESLIGAFH"), TCodigo::DesligaFH},
-      {QLatin1StringView("COMANDO"), TCodigo::Comando},
-      {QLatin1StringView("SETVAR"), TCodigo::SetVar},
-      {QLatin1StringView("MENSAGEM"), TCodigo::Mensagem},
-      {QLatin1StringView("MIDIA"), TCodigo::Midia}};
+TCodigoAcao CodigoAcao(QStringView Tipo) {
+  static const std::pair<QLatin1StringView, TCodigoAcao> kCodigos[] = {
+      {QLatin1StringView("OPCOES"), TCodigoAcao::Opcoes},
+      {QLatin1StringView("INVALIDA"), TCodigoAcao::Invalida},
+      {QLatin1StringView("FINAL"), TCodigoAcao::Final},
+      {QLatin1StringView("INICIO"), TCodigoAcao::Inicio},
+      {QLatin1StringView("VAIPARA"), TCodigoAcao::VaiPara},
+      {QLatin1StringView("DISCA"), TCodigoAcao::Disca},
+      {QLatin1StringView("DISCAF"), TCodigoAcao::DiscaF},
+      {QLatin1StringView("DISCAG"), TCodigoAcao::DiscaG},
+      {QLatin1StringView("DISCAR"), TCodigoAcao::DiscaR},
+      {QLatin1StringView("DISCAU"), TCodigoAcao::DiscaU},
+      {QLatin1StringView("DISCAC"), TCodigoAcao::DiscaC},
+      {QLatin1StringView("DISCAS"), TCodigoAcao::DiscaS},
+      {QLatin1StringView("FALADIGITOS"), TCodigoAcao::FalaDigitos},
+      {QLatin1StringView("FALANUMERO"), TCodigoAcao::FalaNumero},
+      {QLatin1StringView("DISCAOP"), TCodigoAcao::DiscaOp},
+      {QLatin1StringView("DESLIGA"), TCodigoAcao::Desliga},
+      {QLatin1StringView("DESLIGAFH"), TCodigoAcao::DesligaFH},
+      {QLatin1StringView("COMANDO"), TCodigoAcao::Comando},
+      {QLatin1StringView("SETVAR"), TCodigoAcao::SetVar},
+      {QLatin1StringView("MENSAGEM"), TCodigoAcao::Mensagem},
+      {QLatin1StringView("MIDIA"), TCodigoAcao::Midia}};
+  if (Tipo.isEmpty()) return TCodigoAcao::Outro;
+  // No two codes share their size, first and last letters: those pick the one
+  // candidate without a library call, and a single comparison confirms it.
+  const QChar primeira = Tipo.front(), ultima = Tipo.back();
+  const auto igual = [](QChar a, char b) { return a.unicode() == uchar(b); };
   for (const auto& [nome, codigo] : kCodigos)
-    // The size and the last letter first: most codes are told apart without
-    // a library call (DISCAF, DISCAG, DISCAR... differ only there).
-    if (Tipo.size() == nome.size() && Tipo.back() == QLatin1Char(nome.back()) && Tipo == nome) return codigo;
-  return TCodigo::Outro;
+    if (Tipo.size() == nome.size() && primeira == QLatin1Char(nome.front()) && ultima == QLatin1Char(nome.back()))
+      return std::equal(Tipo.begin(), Tipo.end(), nome.begin(), igual) ? codigo : TCodigoAcao::Outro;
+  return TCodigoAcao::Outro;
 }
 
-}  // namespace
+bool TMUAcao::ContinuaSequencia(const QString& Tipo) { return ContinuaSequencia(CodigoAcao(Tipo), Tipo); }
 
-bool TMUAcao::ContinuaSequencia(const QString& Tipo) {
-  switch (Codigo(Tipo)) {
-    case TCodigo::Comando:
-    case TCodigo::SetVar:
-    case TCodigo::DiscaS:
-    case TCodigo::Mensagem:
-    case TCodigo::Midia:
-    case TCodigo::FalaDigitos:
-    case TCodigo::FalaNumero: return true;
-    case TCodigo::Outro: return Tipo.startsWith(u"FALA");  // any code of that family speaks and goes on
+bool TMUAcao::ContinuaSequencia(TCodigoAcao Codigo, QStringView Tipo) {
+  switch (Codigo) {
+    case TCodigoAcao::Comando:
+    case TCodigoAcao::SetVar:
+    case TCodigoAcao::DiscaS:
+    case TCodigoAcao::Mensagem:
+    case TCodigoAcao::Midia:
+    case TCodigoAcao::FalaDigitos:
+    case TCodigoAcao::FalaNumero: return true;
+    case TCodigoAcao::Outro: return Tipo.startsWith(u"FALA");  // any code of that family speaks and goes on
     default: return false;
   }
 }
@@ -165,18 +145,18 @@ void TMUAcao::AcrescentaStrAcao(QString& r) const {
     else
       comValor(Texto);
   };
-  switch (Codigo(Tipo)) {
-    case TCodigo::Opcoes: r += QStringLiteral("Vai para Opções, neste menu"); break;
-    case TCodigo::Invalida: r += QStringLiteral("Vai para Opção inválida, no menu atual"); break;
-    case TCodigo::Final: r += QStringLiteral("Vai para Final, neste menu"); break;
-    case TCodigo::Inicio: r += QStringLiteral("Vai para Início, neste menu"); break;
-    case TCodigo::VaiPara:
+  switch (GetCodigo()) {
+    case TCodigoAcao::Opcoes: r += QStringLiteral("Vai para Opções, neste menu"); break;
+    case TCodigoAcao::Invalida: r += QStringLiteral("Vai para Opção inválida, no menu atual"); break;
+    case TCodigoAcao::Final: r += QStringLiteral("Vai para Final, neste menu"); break;
+    case TCodigoAcao::Inicio: r += QStringLiteral("Vai para Início, neste menu"); break;
+    case TCodigoAcao::VaiPara:
       r += QStringLiteral("Vai para o menu: ");
       r += ValorMenu;
       r += SufixoSecao(Variavel);
       break;
-    case TCodigo::Disca: comValor(QStringLiteral("Transfere para: ")); break;
-    case TCodigo::DiscaF:
+    case TCodigoAcao::Disca: comValor(QStringLiteral("Transfere para: ")); break;
+    case TCodigoAcao::DiscaF:
       if (roriro) {
         comValor(QStringLiteral("Transfere para: "));
       } else {
@@ -186,19 +166,19 @@ void TMUAcao::AcrescentaStrAcao(QString& r) const {
         r += SufixoPrioridade(Variavel);
       }
       break;
-    case TCodigo::DiscaG:
+    case TCodigoAcao::DiscaG:
       comValor(roriro ? QStringLiteral("Transfere para: ") : QStringLiteral("Transfere para grupo: "));
       break;
-    case TCodigo::DiscaR:
+    case TCodigoAcao::DiscaR:
       comValor(roriro ? QStringLiteral("Transfere para: ") : QStringLiteral("Transfere para ramal: "));
       break;
-    case TCodigo::DiscaU: ouSemAcao(QStringLiteral("Transfere para URA: ")); break;
-    case TCodigo::DiscaC: ouSemAcao(QStringLiteral("Transfere para contexto: ")); break;
-    case TCodigo::DiscaS: ouSemAcao(QStringLiteral("Executa o contexto e retorna: ")); break;
-    case TCodigo::FalaDigitos: ouSemAcao(QStringLiteral("Fala dígitos: ")); break;
-    case TCodigo::FalaNumero: ouSemAcao(QStringLiteral("Fala número: ")); break;
-    case TCodigo::DiscaOp: r += QStringLiteral("Transfere para opção informada"); break;
-    case TCodigo::Desliga:
+    case TCodigoAcao::DiscaU: ouSemAcao(QStringLiteral("Transfere para URA: ")); break;
+    case TCodigoAcao::DiscaC: ouSemAcao(QStringLiteral("Transfere para contexto: ")); break;
+    case TCodigoAcao::DiscaS: ouSemAcao(QStringLiteral("Executa o contexto e retorna: ")); break;
+    case TCodigoAcao::FalaDigitos: ouSemAcao(QStringLiteral("Fala dígitos: ")); break;
+    case TCodigoAcao::FalaNumero: ouSemAcao(QStringLiteral("Fala número: ")); break;
+    case TCodigoAcao::DiscaOp: r += QStringLiteral("Transfere para opção informada"); break;
+    case TCodigoAcao::Desliga:
       if (roriro || ValorNumero.isEmpty()) {
         r += QStringLiteral("Encerra a chamada");
       } else {
@@ -206,10 +186,10 @@ void TMUAcao::AcrescentaStrAcao(QString& r) const {
         r += u')';
       }
       break;
-    case TCodigo::DesligaFH:
+    case TCodigoAcao::DesligaFH:
       r += roriro ? QStringLiteral("Encerra a chamada (fora de horário)") : QStringLiteral("Encerra a chamada");
       break;
-    case TCodigo::Comando:
+    case TCodigoAcao::Comando:
       if (roriro) {
         r += QStringLiteral("Sem ação");
         break;
@@ -222,14 +202,14 @@ void TMUAcao::AcrescentaStrAcao(QString& r) const {
       r += ValorComando;
       r += u')';
       break;
-    case TCodigo::SetVar:
+    case TCodigoAcao::SetVar:
       r += QStringLiteral("Variável(");
       r += Variavel;
       r += u'=';
       r += ValorNumero;
       r += u')';
       break;
-    case TCodigo::Mensagem:
+    case TCodigoAcao::Mensagem:
       if (Chat(DAC)) {
         r += QStringLiteral("Mensagem(\"");
         r += GetStrAcaoMensagem();
@@ -241,11 +221,11 @@ void TMUAcao::AcrescentaStrAcao(QString& r) const {
       }
       r += QStringLiteral("\")");
       break;
-    case TCodigo::Midia:
+    case TCodigoAcao::Midia:
       comValor(QStringLiteral("Mídia("));
       r += u')';
       break;
-    case TCodigo::Outro: break;
+    case TCodigoAcao::Outro: break;
   }
 }
 
@@ -277,32 +257,28 @@ QString TMUAcao::MensagemValida() const {
 
 QString TMUAcao::ComandoValido() const {
   const QString invalido = QStringLiteral("Comando inválido");
-  if (Tipo != u"COMANDO" || ValorComando.isEmpty()) return invalido;
-  QStringList palavras;
-  QString palavra;
+  if (GetCodigo() != TCodigoAcao::Comando || ValorComando.isEmpty()) return invalido;
+  // Words are split at spaces outside quotes; the script is the first word
+  // that is not blank. A ";" outside quotes or an open quote spoils the line.
+  QStringView script;
   bool aspas = false;
-  auto guarda = [&]() {
-    const QString t = TrimBlanks(palavra);
-    if (!t.isEmpty()) palavras.append(t);
-    palavra.clear();
+  qsizetype inicio = 0;
+  const auto fimDaPalavra = [&](qsizetype Fim) {
+    if (script.isEmpty()) script = TrimBlanksView(QStringView(ValorComando).sliced(inicio, Fim - inicio));
+    inicio = Fim + 1;
   };
-  for (QChar c : ValorComando) {
-    if (c == u'"') {
+  for (qsizetype i = 0; i < ValorComando.size(); ++i) {
+    const QChar c = ValorComando[i];
+    if (c == u'"')
       aspas = !aspas;
-      palavra += c;
-    } else if (c == u';' && !aspas) {
+    else if (c == u';' && !aspas)
       return invalido;
-    } else if (c == u' ' && !aspas) {
-      guarda();
-    } else {
-      palavra += c;
-    }
+    else if (c == u' ' && !aspas)
+      fimDaPalavra(i);
   }
   if (aspas) return invalido;
-  guarda();
-  if (palavras.isEmpty()) return invalido;
-  const QString& script = palavras.first();
-  if (script.contains(u'/') || script.size() < 4 || !script.endsWith(QStringLiteral(".sh"))) return invalido;
+  fimDaPalavra(ValorComando.size());
+  if (script.isEmpty() || script.contains(u'/') || script.size() < 4 || !script.endsWith(u".sh")) return invalido;
   return QString();
 }
 

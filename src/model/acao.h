@@ -5,6 +5,35 @@
 
 class TDAC;
 
+// The action codes the program knows; Outro for an empty or unknown code.
+enum class TCodigoAcao {
+  Opcoes,
+  Invalida,
+  Final,
+  Inicio,
+  VaiPara,
+  Disca,
+  DiscaF,
+  DiscaG,
+  DiscaR,
+  DiscaU,
+  DiscaC,
+  DiscaS,
+  FalaDigitos,
+  FalaNumero,
+  DiscaOp,
+  Desliga,
+  DesligaFH,
+  Comando,
+  SetVar,
+  Mensagem,
+  Midia,
+  Outro
+};
+
+// The code an action type names ("VAIPARA" is VaiPara), compared exactly.
+TCodigoAcao CodigoAcao(QStringView Tipo);
+
 // One action at the end of a menu section; Tipo is the action code.
 class TMUAcao {
  public:
@@ -20,6 +49,7 @@ class TMUAcao {
 
   // ValorMenu for VAIPARA, ValorComando for COMANDO, ValorNumero otherwise.
   const QString& GetValor() const;
+  TCodigoAcao GetCodigo() const { return CodigoAcao(Tipo); }
   void SetValor(const QString& Valor);
 
   void CopyFrom(const TMUAcao* ptrAcao);
@@ -27,6 +57,8 @@ class TMUAcao {
   // commands, messages, media, spoken digits, a context run and back); any
   // other code, also an empty or unknown one, ends the section's actions.
   static bool ContinuaSequencia(const QString& Tipo);
+  // The same, with the code already looked up.
+  static bool ContinuaSequencia(TCodigoAcao Codigo, QStringView Tipo);
   QString GetStrAcao() const;
   // The same description appended to r, with no text of its own.
   void AcrescentaStrAcao(QString& r) const;

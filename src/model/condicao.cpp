@@ -13,23 +13,6 @@ namespace {
 // Short day names, index 1 (Monday) to 7 (Sunday).
 const char16_t* const NomesDias[8] = {u"", u"Seg", u"Ter", u"Qua", u"Qui", u"Sex", u"Sab", u"Dom"};
 
-// Written digit by digit: QString::arg, which parses a pattern, was most of
-// the cost of a condition's description.
-void AcrescentaComZeros(QString& Texto, qint64 Valor, int Digitos) {
-  if (Valor < 0) {
-    Texto += QStringLiteral("%1").arg(Valor, Digitos, 10, QLatin1Char('0'));  // its sign placement
-    return;
-  }
-  char16_t d[24];
-  int n = 0;
-  do {
-    d[23 - n++] = char16_t(u'0' + Valor % 10);
-    Valor /= 10;
-  } while (Valor > 0);
-  while (n < Digitos && n < 24) d[23 - n++] = u'0';
-  Texto.append(reinterpret_cast<const QChar*>(d + 24 - n), n);
-}
-
 QString ComZeros(qint64 Valor, int Digitos) {
   QString r;
   AcrescentaComZeros(r, Valor, Digitos);

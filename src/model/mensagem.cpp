@@ -75,17 +75,18 @@ void TMUMensagem::SetListaArquivos(const QStringList& Lista) { FLista = Lista; }
 
 void TMUMensagem::SetListaArquivosSeparador(const QString& Separador, const QString& Texto) {
   FLista.clear();
-  QString resto = Texto;
+  QStringView resto(Texto);
   if (!Separador.isEmpty()) {
     qsizetype p;
     while ((p = resto.indexOf(Separador)) >= 0) {
-      const QString peca = TrimBlanks(resto.left(p));
-      if (!peca.isEmpty()) FLista.append(peca);
+      const QStringView peca = TrimBlanksView(resto.first(p));
+      if (!peca.isEmpty()) FLista.append(peca.toString());
       // Only the separator's first character is skipped.
-      resto = resto.mid(p + 1);
+      resto = resto.sliced(p + 1);
     }
   }
-  if (!resto.isEmpty()) FLista.append(resto);
+  // The last piece is kept as it is, blanks and all.
+  if (!resto.isEmpty()) FLista.append(resto.size() == Texto.size() ? Texto : resto.toString());
 }
 
 QString TMUMensagem::GetListaArquivosSeparador(const QString& Separador) const { return FLista.join(Separador); }

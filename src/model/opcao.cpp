@@ -1,7 +1,9 @@
 #include "opcao.h"
 
+#include <QStringBuilder>
 #include <bitset>
 #include <climits>
+#include <utility>
 
 #include "dac.h"
 #include "texto.h"
@@ -188,7 +190,7 @@ QString TMUOpcao::GetValorReal() const {
     r += (r.isEmpty() || rb == n - 1) ? u'Y' : u'X';
     i = rb + 1;
   }
-  return TrocaCoringas(r);
+  return TrocaCoringas(std::move(r));
 }
 
 bool TMUOpcao::ColchetesValidos(const QString& Grupo) {
@@ -233,7 +235,7 @@ bool TMUOpcao::OpcaoValida() const {
     cv += u'X';
     i = rb + 1;
   }
-  cv = TrocaCoringas(cv);
+  cv = TrocaCoringas(std::move(cv));
 
   if (cv.isEmpty()) return false;
   const qsizetype ponto = v.indexOf(u'.');
@@ -520,13 +522,13 @@ QString TMUOpcao::GetStrOpcaoCfg() const {
   const QString ic = IgnorarCase ? QStringLiteral("1") : QStringLiteral("0");
   auto caso = [this](const QString& s) { return IgnorarCase ? LowerAscii(s) : s; };
   switch (Tipo) {
-    case 2: return tipo + sep + caso(FValor) + sep + ic;
-    case 3: return tipo + sep + caso(ComecaCom) + sep + caso(Contem) + sep + caso(TerminaCom) + sep + ic;
+    case 2: return tipo % sep % caso(FValor) % sep % ic;
+    case 3: return tipo % sep % caso(ComecaCom) % sep % caso(Contem) % sep % caso(TerminaCom) % sep % ic;
     case 4:
-      return tipo + sep + caso(ComecaCom) + sep + caso(Contem) + sep + caso(TerminaCom) + sep + TextoAlfaAdicional +
-             sep + ic;
+      return tipo % sep % caso(ComecaCom) % sep % caso(Contem) % sep % caso(TerminaCom) % sep % TextoAlfaAdicional +
+             sep % ic;
     default:  // 0, 1 and any unknown kind
-      return tipo + sep + FValor;
+      return tipo % sep % FValor;
   }
 }
 

@@ -20,10 +20,12 @@ QString TrimBlanks(const QString& s) {
   return s.mid(b, e - b);  // shares the text when nothing is removed
 }
 
-QString TrimBlanks(QStringView s) {
+QString TrimBlanks(QStringView s) { return TrimBlanksView(s).toString(); }
+
+QStringView TrimBlanksView(QStringView s) {
   qsizetype b, e;
   Limites(s, &b, &e);
-  return s.sliced(b, e - b).toString();
+  return s.sliced(b, e - b);
 }
 
 QString LowerAscii(const QString& s) {
@@ -167,4 +169,21 @@ void AcrescentaUtf8(std::string& Saida, QStringView Texto) {
     }
   }
   Saida.resize(size_t(d - Saida.data()));
+}
+
+// Written digit by digit: QString::arg, which parses a pattern, was most of
+// the cost of a condition's description.
+void AcrescentaComZeros(QString& Texto, qint64 Valor, int Digitos) {
+  if (Valor < 0) {
+    Texto += QStringLiteral("%1").arg(Valor, Digitos, 10, QLatin1Char('0'));  // its sign placement
+    return;
+  }
+  char16_t d[24];
+  int n = 0;
+  do {
+    d[23 - n++] = char16_t(u'0' + Valor % 10);
+    Valor /= 10;
+  } while (Valor > 0);
+  while (n < Digitos && n < 24) d[23 - n++] = u'0';
+  Texto.append(reinterpret_cast<const QChar*>(d + 24 - n), n);
 }

@@ -7,6 +7,7 @@
 // Removes blanks and control characters (code <= 32) at both ends.
 QString TrimBlanks(const QString& s);
 QString TrimBlanks(QStringView s);
+QStringView TrimBlanksView(QStringView s);
 // Folds only the ASCII letters; other letters keep their case.
 QString LowerAscii(const QString& s);
 QString UpperAscii(const QString& s);
@@ -14,6 +15,8 @@ QString UpperAscii(const QString& s);
 // also on overflow of 32 bits.
 int StrToIntDef(const QString& s, int Default);
 bool IsAsciiDigit(QChar c);
+// Valor in decimal appended to Texto, zero-padded to Digitos digits.
+void AcrescentaComZeros(QString& Texto, qint64 Valor, int Digitos = 0);
 bool IsAsciiLetter(QChar c);
 // The text in UTF-8 appended to Saida, byte for byte as Qt's stateless UTF-8
 // encoder writes it (half a surrogate pair becomes U+FFFD).

@@ -81,6 +81,19 @@ TEST(AcaoSequencia, SoOsCodigosQueNaoSaemContinuam) {
     EXPECT_FALSE(TMUAcao::ContinuaSequencia(tipo)) << tipo;
 }
 
+// Every code is found by its exact name only: the same size and first and
+// last letters with another middle, another case or blanks give Outro.
+TEST(AcaoSequencia, CodigoSoPeloNomeExato) {
+  const char* const nomes[] = {"OPCOES",  "INVALIDA", "FINAL",     "INICIO",  "VAIPARA", "DISCA",       "DISCAF",
+                               "DISCAG",  "DISCAR",   "DISCAU",    "DISCAC",  "DISCAS",  "FALADIGITOS", "FALANUMERO",
+                               "DISCAOP", "DESLIGA",  "DESLIGAFH", "COMANDO", "SETVAR",  "MENSAGEM",    "MIDIA"};
+  for (int i = 0; i < int(std::size(nomes)); ++i)
+    EXPECT_EQ(CodigoAcao(QString::fromLatin1(nomes[i])), TCodigoAcao(i)) << nomes[i];
+  for (const char* outro : {"", "X", "DISXAF", "DESCAF", "OPCIES", "FINIL", "FALANUMARO", "MENSAGEN", "discaf",
+                            "Discaf", " DISCA", "DISCA ", "DISCAFF", "VAIPARA\n", "MIDIAS"})
+    EXPECT_EQ(CodigoAcao(QString::fromLatin1(outro)), TCodigoAcao::Outro) << outro;
+}
+
 TEST_F(Acao, DISCAFComFilaConhecidaOuNao) {
   AddFila(MenuUraInfoAuxiliar.ListaDeFilasVoz, "10", "Vendas");
   EXPECT_EQ(Nova("DISCAF", "10", "1").GetStrAcao(), "Transfere para fila: 10 - Vendas (Prioridade Média)");
