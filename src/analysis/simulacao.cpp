@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <span>
 
 #include "cenario.h"
 #include "condicao.h"
@@ -50,13 +51,15 @@ TDestino Ponto(int Menu, TSecaoMenu Secao, bool EntraMenu = false) {
 // code that leaves (transfers, hang-ups, empty and unknown codes) ends it.
 template <class Indice>
 TDestino DestinoDaAcao(const TMUAcao& A, int Menu, const Indice& IndiceMenu) {
-  if (A.Tipo == u"INICIO") return Ponto(Menu, TSecaoMenu::Inicio);
-  if (A.Tipo == u"OPCOES") return Ponto(Menu, TSecaoMenu::Opcoes);
-  if (A.Tipo == u"INVALIDA") return Ponto(Menu, TSecaoMenu::Invalida);
-  if (A.Tipo == u"FINAL") return Ponto(Menu, TSecaoMenu::Final);
-  if (A.Tipo == u"VAIPARA") {
-    const int alvo = IndiceMenu(A.ValorMenu);
-    if (alvo >= 0) return Ponto(alvo, SecaoDeEntrada(A.Variavel), true);
+  switch (A.GetCodigo()) {
+    case TCodigoAcao::Inicio: return Ponto(Menu, TSecaoMenu::Inicio);
+    case TCodigoAcao::Opcoes: return Ponto(Menu, TSecaoMenu::Opcoes);
+    case TCodigoAcao::Invalida: return Ponto(Menu, TSecaoMenu::Invalida);
+    case TCodigoAcao::Final: return Ponto(Menu, TSecaoMenu::Final);
+    case TCodigoAcao::VaiPara:
+      if (const int alvo = IndiceMenu(A.ValorMenu); alvo >= 0) return Ponto(alvo, SecaoDeEntrada(A.Variavel), true);
+      break;
+    default: break;
   }
   return TDestino{TDestino::Fim};
 }
@@ -638,46 +641,66 @@ QStringList VariaveisDoDocumento(const TDAC& Dac) {
 
 // ---- Loops that need no answer ------------------------------------------------------
 
-std::vector<TLacoSemEntrada> LacosSemEntrada(const TDAC& Dac) {
-  const TSimulacao sim(Dac);
-  const int menus = Dac.ListaMenus->Count();
-  constexpr int kSecoes = 5, kSai = -1;
-  auto no = [](int Menu, TSecaoMenu S) { return Menu * kSecoes + int(S); };
-  // Every section a run may go to next without awaiting an answer; kSai for
-  // an answer awaited or an end.
-  std::vector<std::vector<int>> seguintes(size_t(menus) * kSecoes);
-  for (int m = 0; m < menus; ++m) {
-    const TMenuUra& menu = *Dac.ListaMenus->GetItem(m);
-    auto lista = [&](const TMUListaAcao& L, int SeSegue) {
-      const int i = AcaoQueSai(L);
-      if (i < 0) return SeSegue;
-      const TDestino d = DestinoDaAcao(*L.GetItem(i), m, [&sim](const QString& Nome) { return sim.IndiceMenu(Nome); });
-      return d.Tipo == TDestino::Ponto ? no(d.Menu, d.Secao) : kSai;
-    };
-    auto& inicio = seguintes[size_t(no(m, TSecaoMenu::Inicio))];
-    const int opcoes = no(m, *SecaoSeguinte(TSecaoMenu::Inicio));
-    bool sempre = false;
-    for (const auto& c : menu.ListaCondicoes->Items()) {
-      inicio.push_back(lista(*c->ListaAcao, opcoes));
-      if ((sempre = c->SempreAtende())) break;
-    }
-    if (!sempre) inicio.push_back(opcoes);
-    const int semOpcoes = TemOpcoes(menu) ? kSai : no(m, TSecaoMenu::Final);
-    for (TSecaoMenu s : {TSecaoMenu::Opcoes, TSecaoMenu::Invalida, TSecaoMenu::Timeout})
-      seguintes[size_t(no(m, s))].push_back(semOpcoes);
-    seguintes[size_t(no(m, TSecaoMenu::Final))].push_back(lista(*menu.Final->ListaAcao, kSai));
-  }
+namespace {
+constexpr int kSecoes = 5, kSai = -1;
+int No(int Menu, TSecaoMenu S) { return Menu * kSecoes + int(S); }
+}  // namespace
 
+TBuscaLacos::TBuscaLacos(const TDAC& Dac) : FDac(Dac), FSim(Dac) {
+  FPrimeiro.reserve(size_t(Dac.ListaMenus->Count()) * kSecoes + 1);
+  FPrimeiro.push_back(0);
+}
+
+// Every section a run may go to next without awaiting an answer; kSai for an
+// answer awaited or an end. The sections of a menu are its five nodes, in order.
+void TBuscaLacos::AcrescentaMenu(int M) {
+  const TMenuUra& menu = *FDac.ListaMenus->GetItem(M);
+  auto lista = [&](const TMUListaAcao& L, int SeSegue) {
+    const int i = AcaoQueSai(L);
+    if (i < 0) return SeSegue;
+    const TDestino d = DestinoDaAcao(*L.GetItem(i), M, [this](const QString& Nome) { return FSim.IndiceMenu(Nome); });
+    return d.Tipo == TDestino::Ponto ? No(d.Menu, d.Secao) : kSai;
+  };
+  auto fecha = [&] { FPrimeiro.push_back(int(FSeguintes.size())); };
+  // Início: each condition in turn, until one that always holds.
+  const int opcoes = No(M, *SecaoSeguinte(TSecaoMenu::Inicio));
+  bool sempre = false;
+  for (const auto& c : menu.ListaCondicoes->Items()) {
+    FSeguintes.push_back(lista(*c->ListaAcao, opcoes));
+    if ((sempre = c->SempreAtende())) break;
+  }
+  if (!sempre) FSeguintes.push_back(opcoes);
+  fecha();
+  const int semOpcoes = TemOpcoes(menu) ? kSai : No(M, TSecaoMenu::Final);
+  for (int s = 0; s < 3; ++s) {  // Opções, Opção inválida, Timeout
+    FSeguintes.push_back(semOpcoes);
+    fecha();
+  }
+  FSeguintes.push_back(lista(*menu.Final->ListaAcao, kSai));
+  fecha();
+}
+
+std::vector<TLacoSemEntrada> LacosSemEntrada(const TDAC& Dac) {
+  TBuscaLacos busca(Dac);
+  for (int m = 0; m < Dac.ListaMenus->Count(); ++m) busca.AcrescentaMenu(m);
+  return busca.Lacos();
+}
+
+std::vector<TLacoSemEntrada> TBuscaLacos::Lacos() const {
+  const TDAC& Dac = FDac;
+  auto seguintes = [this](size_t No) {
+    return std::span<const int>(FSeguintes.data() + FPrimeiro[No], size_t(FPrimeiro[No + 1] - FPrimeiro[No]));
+  };
   // The sections every way out of which stays among them: once entered, the
   // call never leaves them.
-  const size_t n = seguintes.size();
+  const size_t n = FPrimeiro.size() - 1;
   std::vector<bool> preso(n, true);
   for (bool mudou = true; mudou;) {
     mudou = false;
     for (size_t i = 0; i < n; ++i) {
       if (!preso[i]) continue;
-      for (int s : seguintes[i])
-        if (s == kSai || !preso[size_t(s)]) {
+      for (int s : seguintes(i))
+        if (s == kSai || size_t(s) >= n || !preso[size_t(s)]) {  // a menu not added leads out
           preso[i] = false;
           mudou = true;
           break;
@@ -696,7 +719,7 @@ std::vector<TLacoSemEntrada> LacosSemEntrada(const TDAC& Dac) {
     while (posicao[size_t(atual)] < 0 && ciclo[size_t(atual)] < 0) {
       posicao[size_t(atual)] = int(caminho.size());
       caminho.push_back(atual);
-      atual = seguintes[size_t(atual)].front();
+      atual = seguintes(size_t(atual)).front();
     }
     int destino = ciclo[size_t(atual)];
     if (destino < 0) {  // a new cycle: from where the walk came back

@@ -134,3 +134,20 @@ struct TLacoSemEntrada {
   QString Caminho;         // "A (Final) → B (Final) → A (Final)"
 };
 std::vector<TLacoSemEntrada> LacosSemEntrada(const TDAC& Dac);
+
+// The same search fed one menu at a time, in order from menu 0, so a caller
+// that walks the document anyway adds each menu while it is at hand.
+class TBuscaLacos {
+ public:
+  explicit TBuscaLacos(const TDAC& Dac);
+  void AcrescentaMenu(int Menu);
+  // The loops among the menus added so far (all of them, for the document's).
+  std::vector<TLacoSemEntrada> Lacos() const;
+
+ private:
+  const TDAC& FDac;
+  TSimulacao FSim;
+  // Where each section may go next, every section's list one after another:
+  // section k's are FSeguintes[FPrimeiro[k]] up to FSeguintes[FPrimeiro[k + 1]].
+  std::vector<int> FSeguintes, FPrimeiro;
+};

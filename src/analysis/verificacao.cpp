@@ -3,7 +3,9 @@
 #include <QDate>
 #include <QHash>
 #include <QSet>
+#include <QStringBuilder>
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "acao.h"
@@ -23,6 +25,8 @@ QString VerificaTamanhosOpcaoChat(int Minimo, int Maximo) {
     return QStringLiteral("O tamanho máximo do texto é menor que o tamanho mínimo: nenhum texto é aceito");
   return QString();
 }
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -48,44 +52,60 @@ namespace {
 // options whose value holds "X").
 enum class TTipoUra { Voz, Chat, Local };
 
-bool AcaoOferecida(const QString& Tipo, TTipoUra Ura, bool Chat) {
-  static const QSet<QString> sempre = {QStringLiteral("INICIO"), QStringLiteral("OPCOES"),  QStringLiteral("INVALIDA"),
-                                       QStringLiteral("FINAL"),  QStringLiteral("VAIPARA"), QStringLiteral("DESLIGA"),
-                                       QStringLiteral("SETVAR"), QStringLiteral("MENSAGEM")};
-  static const QSet<QString> servidor = {QStringLiteral("DISCAF"), QStringLiteral("DISCAU"),
-                                         QStringLiteral("DESLIGAFH"), QStringLiteral("COMANDO")};
-  static const QSet<QString> servidorVoz = {QStringLiteral("DISCAG"),      QStringLiteral("DISCAR"),
-                                            QStringLiteral("DISCAC"),      QStringLiteral("DISCAS"),
-                                            QStringLiteral("FALADIGITOS"), QStringLiteral("FALANUMERO")};
-  if (sempre.contains(Tipo)) return true;
-  if (Tipo == u"DISCA") return !Chat;
-  if (Tipo == u"MIDIA") return Chat;
-  if (Ura == TTipoUra::Local) return false;
-  return servidor.contains(Tipo) || (!Chat && servidorVoz.contains(Tipo));
+bool AcaoOferecida(TCodigoAcao Codigo, TTipoUra Ura, bool Chat) {
+  switch (Codigo) {
+    case TCodigoAcao::Inicio:
+    case TCodigoAcao::Opcoes:
+    case TCodigoAcao::Invalida:
+    case TCodigoAcao::Final:
+    case TCodigoAcao::VaiPara:
+    case TCodigoAcao::Desliga:
+    case TCodigoAcao::SetVar:
+    case TCodigoAcao::Mensagem: return true;
+    case TCodigoAcao::Disca: return !Chat;
+    case TCodigoAcao::Midia: return Chat;
+    // Only the server's URAs, of both kinds.
+    case TCodigoAcao::DiscaF:
+    case TCodigoAcao::DiscaU:
+    case TCodigoAcao::DesligaFH:
+    case TCodigoAcao::Comando: return Ura != TTipoUra::Local;
+    // Only the server's voice URAs.
+    case TCodigoAcao::DiscaG:
+    case TCodigoAcao::DiscaR:
+    case TCodigoAcao::DiscaC:
+    case TCodigoAcao::DiscaS:
+    case TCodigoAcao::FalaDigitos:
+    case TCodigoAcao::FalaNumero: return Ura != TTipoUra::Local && !Chat;
+    case TCodigoAcao::DiscaOp:
+    case TCodigoAcao::Outro: return false;
+  }
+  return false;
 }
 
 // The message the action editor shows when a required value is missing.
-QString FaltaValor(const TMUAcao& A, bool Chat) {
-  static const QHash<QString, QString> mensagens = {
-      {QStringLiteral("DISCA"), QStringLiteral("Informe o número para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAF"), QStringLiteral("Informe a fila para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAG"), QStringLiteral("Informe o grupo para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAR"), QStringLiteral("Informe o ramal para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAU"), QStringLiteral("Informe o nome da URA para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAC"), QStringLiteral("Informe o nome do contexto para onde será encaminhada a chamada")},
-      {QStringLiteral("DISCAS"), QStringLiteral("Informe o nome do contexto a ser executado")},
-      {QStringLiteral("FALADIGITOS"), QStringLiteral("Informe os dígitos a serem falados")},
-      {QStringLiteral("FALANUMERO"), QStringLiteral("Informe o número a ser falado")},
-      {QStringLiteral("MIDIA"), QStringLiteral("Informe o arquivo de mídia a ser enviado")},
+QString FaltaValor(const TMUAcao& A, TCodigoAcao Codigo, bool Chat) {
+  const auto falta = [](const QString& Valor, const QString& Mensagem) {
+    return QStringView(Valor).trimmed().isEmpty() ? Mensagem : QString();
   };
-  if (A.Tipo == u"VAIPARA")
-    return A.ValorMenu.isEmpty() ? QStringLiteral("Informe o menu para onde será encaminhada a chamada") : QString();
-  if (A.Tipo == u"COMANDO")
-    return A.ValorComando.trimmed().isEmpty() ? QStringLiteral("Informe o nome do comando a ser executado") : QString();
-  if (A.Tipo == u"MENSAGEM" && Chat)
-    return A.ValorNumero.trimmed().isEmpty() ? QStringLiteral("Informe a mensagem a ser enviada") : QString();
-  const auto it = mensagens.constFind(A.Tipo);
-  return (it != mensagens.cend() && A.ValorNumero.trimmed().isEmpty()) ? *it : QString();
+  switch (Codigo) {
+    case TCodigoAcao::VaiPara:
+      return A.ValorMenu.isEmpty() ? u"Informe o menu para onde será encaminhada a chamada"_s : QString();
+    case TCodigoAcao::Comando: return falta(A.ValorComando, u"Informe o nome do comando a ser executado"_s);
+    case TCodigoAcao::Mensagem: return Chat ? falta(A.ValorNumero, u"Informe a mensagem a ser enviada"_s) : QString();
+    case TCodigoAcao::Disca: return falta(A.ValorNumero, u"Informe o número para onde será encaminhada a chamada"_s);
+    case TCodigoAcao::DiscaF: return falta(A.ValorNumero, u"Informe a fila para onde será encaminhada a chamada"_s);
+    case TCodigoAcao::DiscaG: return falta(A.ValorNumero, u"Informe o grupo para onde será encaminhada a chamada"_s);
+    case TCodigoAcao::DiscaR: return falta(A.ValorNumero, u"Informe o ramal para onde será encaminhada a chamada"_s);
+    case TCodigoAcao::DiscaU:
+      return falta(A.ValorNumero, u"Informe o nome da URA para onde será encaminhada a chamada"_s);
+    case TCodigoAcao::DiscaC:
+      return falta(A.ValorNumero, u"Informe o nome do contexto para onde será encaminhada a chamada"_s);
+    case TCodigoAcao::DiscaS: return falta(A.ValorNumero, u"Informe o nome do contexto a ser executado"_s);
+    case TCodigoAcao::FalaDigitos: return falta(A.ValorNumero, u"Informe os dígitos a serem falados"_s);
+    case TCodigoAcao::FalaNumero: return falta(A.ValorNumero, u"Informe o número a ser falado"_s);
+    case TCodigoAcao::Midia: return falta(A.ValorNumero, u"Informe o arquivo de mídia a ser enviado"_s);
+    default: return QString();
+  }
 }
 
 // The characters a chat text of a TDD URA may hold, besides the line breaks.
@@ -267,6 +287,33 @@ QString PartesData(int Dia, int Mes, int Ano) {
   return partes.join(QStringLiteral(", "));
 }
 
+// A section's name in the findings, made only when a finding needs it: most
+// sections have none, and an option's name is its description.
+class TSecao {
+ public:
+  TSecao(const QString& Nome) : FNome(Nome), FFeito(true) {}  // NOLINT: a plain name stands for itself
+  static TSecao Condicao(int I) { return TSecao(nullptr, I); }
+  static TSecao Opcao(const TMUOpcao& O, int I) { return TSecao(&O, I); }
+
+  const QString& Nome() const {
+    if (!FFeito) {
+      const QString v = FOpcao ? FOpcao->GetDescricaoValor() : QString();
+      FNome = !FOpcao       ? u"Início, condição "_s % QString::number(FIndice + 1)
+              : v.isEmpty() ? u"Opção "_s % QString::number(FIndice + 1)
+                            : u"Opção "_s % v;
+      FFeito = true;
+    }
+    return FNome;
+  }
+
+ private:
+  TSecao(const TMUOpcao* O, int I) : FOpcao(O), FIndice(I) {}
+  const TMUOpcao* FOpcao = nullptr;  // null for a condition
+  int FIndice = -1;
+  mutable QString FNome;
+  mutable bool FFeito = false;
+};
+
 class TVerificador {
  public:
   TVerificador(const TDAC& Dac, const TMUListaDescricaoMensagem* Catalogo, const QStringList* Servidor)
@@ -274,46 +321,86 @@ class TVerificador {
     FUra = Dac.RORIRO ? TTipoUra::Local : (FChat ? TTipoUra::Chat : TTipoUra::Voz);
     if (Catalogo) {
       FTemCatalogo = true;
-      for (const auto& m : Catalogo->Items()) FCatalogo.insert(m->Arquivo);
+      for (const auto& m : Catalogo->Items()) FArquivos[m->Arquivo] |= kNoCatalogo;
     }
     if (Servidor) {
       FTemServidor = true;
-      FServidor = QSet<QString>(Servidor->cbegin(), Servidor->cend());
+      for (const QString& a : *Servidor) FArquivos[a] |= kNoServidor;
     }
     // Go-to actions and the initial menu find the first menu of a name.
     const auto& menus = Dac.ListaMenus->Items();
     for (int i = int(menus.size()) - 1; i >= 0; --i) FIndice[menus[size_t(i)]->Nome] = i;
   }
 
+  // One walk over the menus: whether a menu is reached and the loops it is on
+  // are known only at the end, so those findings are put in their menu's
+  // place afterwards.
   std::vector<TAchado> Executa() {
     VerificaDocumento();
-    FLacos = LacosSemEntrada(FDac);
     const auto& menus = FDac.ListaMenus->Items();
+    const size_t n = menus.size();
+    TBuscaLacos busca(FDac);
+    FInicial = FDac.MenuInicial.isEmpty() ? -1 : IndiceMenu(FDac.MenuInicial);
+    // Per menu: where its findings begin, where those about reaching it go.
+    std::vector<size_t> inicio(n + 1), meio(n);
+    FPrimeiroAlvo.assign(1, 0);
+    for (size_t i = 0; i < n; ++i) {
+      FIndiceMenu = int(i);
+      FMenu = menus[i].get();
+      inicio[i] = FAchados.size();
+      VerificaNomeDoMenu();
+      meio[i] = FAchados.size();
+      VerificaMenu();
+      FPrimeiroAlvo.push_back(int(FAlvos.size()));
+      busca.AcrescentaMenu(int(i));
+    }
+    inicio[n] = FAchados.size();
+
     const std::vector<bool> alcancados = Alcancados();
-    for (int i = 0; i < int(menus.size()); ++i) {
-      FIndiceMenu = i;
-      FMenu = menus[size_t(i)].get();
-      VerificaMenu(alcancados.empty() || alcancados[size_t(i)]);
+    const std::vector<TLacoSemEntrada> lacos = busca.Lacos();
+    std::vector<std::vector<const TLacoSemEntrada*>> lacosDoMenu(n);
+    for (const TLacoSemEntrada& l : lacos) lacosDoMenu[size_t(l.IndiceMenu)].push_back(&l);
+
+    // The walk's findings are put back in order, those about reaching each
+    // menu among them.
+    std::vector<TAchado> andados = std::exchange(FAchados, {});
+    FAchados.reserve(andados.size() + lacos.size() + n);
+    const auto move = [&](size_t De, size_t Ate) {
+      std::move(andados.begin() + std::ptrdiff_t(De), andados.begin() + std::ptrdiff_t(Ate),
+                std::back_inserter(FAchados));
+    };
+    move(0, inicio[0]);
+    for (size_t i = 0; i < n; ++i) {
+      FIndiceMenu = int(i);
+      FMenu = menus[i].get();
+      move(inicio[i], meio[i]);
+      if (!alcancados.empty() && !alcancados[i])
+        Aviso(QString(), u"menu-inalcancavel"_s,
+              u"Nenhum caminho de ações \"Vai para menu\" leva do menu inicial a este menu"_s);
+      for (const TLacoSemEntrada* l : lacosDoMenu[i])
+        Erro(QString(), u"laco-sem-entrada"_s, u"A chamada fica presa num laço sem esperar resposta: "_s % l->Caminho);
+      move(meio[i], inicio[i + 1]);
     }
     return std::move(FAchados);
   }
 
  private:
-  void Adiciona(TGravidade G, const QString& Secao, const char* Codigo, const QString& Texto) {
+  // Codes are literals (u"..."_s), so a finding copies no code text.
+  void Adiciona(TGravidade G, const TSecao& Secao, const QString& Codigo, QString Texto) {
     TAchado a;
     a.Gravidade = G;
     a.IndiceMenu = FMenu ? FIndiceMenu : -1;
     a.Menu = FMenu ? FMenu->Nome : QString();
-    a.Secao = Secao;
-    a.Codigo = QString::fromLatin1(Codigo);
-    a.Texto = Texto;
+    a.Secao = Secao.Nome();
+    a.Codigo = Codigo;
+    a.Texto = std::move(Texto);
     FAchados.push_back(std::move(a));
   }
-  void Erro(const QString& Secao, const char* Codigo, const QString& Texto) {
-    Adiciona(TGravidade::Erro, Secao, Codigo, Texto);
+  void Erro(const TSecao& Secao, const QString& Codigo, QString Texto) {
+    Adiciona(TGravidade::Erro, Secao, Codigo, std::move(Texto));
   }
-  void Aviso(const QString& Secao, const char* Codigo, const QString& Texto) {
-    Adiciona(TGravidade::Aviso, Secao, Codigo, Texto);
+  void Aviso(const TSecao& Secao, const QString& Codigo, QString Texto) {
+    Adiciona(TGravidade::Aviso, Secao, Codigo, std::move(Texto));
   }
 
   int IndiceMenu(const QString& Nome) const {
@@ -323,90 +410,62 @@ class TVerificador {
 
   void VerificaDocumento() {
     if (FDac.MenuInicial.isEmpty())
-      Erro(QString(), "menu-inicial-vazio", QStringLiteral("O menu inicial não foi definido"));
+      Erro(QString(), u"menu-inicial-vazio"_s, QStringLiteral("O menu inicial não foi definido"));
     else if (!FDac.ProcuraMenu(FDac.MenuInicial))
-      Erro(QString(), "menu-inicial-inexistente",
+      Erro(QString(), u"menu-inicial-inexistente"_s,
            QStringLiteral("O menu inicial ") + Aspas(FDac.MenuInicial) + QStringLiteral(" não existe"));
   }
 
   // The menus some path of go-to actions reaches from the initial menu; empty
-  // when there is no initial menu to start from.
+  // when there is no initial menu to start from. The walk kept each menu's
+  // jumps that run (FAlvos).
   std::vector<bool> Alcancados() const {
-    const auto& menus = FDac.ListaMenus->Items();
-    const int inicial = FIndice.value(FDac.MenuInicial, -1);
-    if (FDac.MenuInicial.isEmpty() || inicial < 0) return {};
-    std::vector<bool> visto(menus.size(), false);
-    std::vector<int> pilha{inicial};
-    visto[size_t(inicial)] = true;
+    if (FInicial < 0) return {};
+    std::vector<bool> visto(FDac.ListaMenus->Items().size(), false);
+    std::vector<int> pilha{FInicial};
+    visto[size_t(FInicial)] = true;
     while (!pilha.empty()) {
-      const TMenuUra& m = *menus[size_t(pilha.back())];
+      const size_t m = size_t(pilha.back());
       pilha.pop_back();
-      ParaCadaListaDeAcoes(m, [&](const TMUListaAcao& lista, bool executa) {
-        if (!executa) return;
-        const int n = AcoesExecutadas(lista);
-        for (int i = 0; i < n; ++i) {
-          const TMUAcao& a = *lista.GetItem(i);
-          if (a.Tipo != u"VAIPARA") continue;
-          const int alvo = IndiceMenu(a.ValorMenu);
-          if (alvo >= 0 && !visto[size_t(alvo)]) {
-            visto[size_t(alvo)] = true;
-            pilha.push_back(alvo);
-          }
+      for (int k = FPrimeiroAlvo[m]; k < FPrimeiroAlvo[m + 1]; ++k) {
+        const int alvo = FAlvos[size_t(k)];
+        if (!visto[size_t(alvo)]) {
+          visto[size_t(alvo)] = true;
+          pilha.push_back(alvo);
         }
-      });
+      }
     }
     return visto;
   }
 
-  static QString SecaoCondicao(int i) { return QStringLiteral("Início, condição ") + QString::number(i + 1); }
-  static QString SecaoOpcao(const TMUOpcao& O, int i) {
-    const QString v = O.GetDescricaoValor();
-    return QStringLiteral("Opção ") + (v.isEmpty() ? QString::number(i + 1) : v);
-  }
-
-  // Calls F(list, runs) for every action list of the menu; the invalid-option
-  // and timeout sections run only in menus with options.
-  template <class F>
-  static void ParaCadaListaDeAcoes(const TMenuUra& M, F&& Faz) {
-    for (const auto& c : M.ListaCondicoes->Items()) Faz(*c->ListaAcao, true);
-    for (const auto& o : M.ListaOpcoes->Items()) Faz(*o->ListaAcao, true);
-    const bool temOpcoes = M.ListaOpcoes->Count() > 0;
-    Faz(*M.OpcaoInvalida->ListaAcao, temOpcoes);
-    Faz(*M.OpcaoTimeout->ListaAcao, temOpcoes);
-    Faz(*M.Final->ListaAcao, true);
-  }
-
-  void VerificaMenu(bool Alcancado) {
+  void VerificaNomeDoMenu() {
     const TMenuUra& m = *FMenu;
     if (m.Nome.isEmpty())
-      Erro(QString(), "menu-sem-nome", QStringLiteral("O menu não tem nome; nenhuma ação pode levar a ele"));
+      Erro(QString(), u"menu-sem-nome"_s, QStringLiteral("O menu não tem nome; nenhuma ação pode levar a ele"));
     else if (IndiceMenu(m.Nome) != FIndiceMenu)
-      Erro(QString(), "menu-duplicado",
+      Erro(QString(), u"menu-duplicado"_s,
            QStringLiteral("Outro menu, antes deste, tem o mesmo nome; o menu inicial e as ações "
                           "\"Vai para menu\" levam sempre ao primeiro"));
     VerificaNomeMenu(m.Nome);
-    if (!Alcancado)
-      Aviso(QString(), "menu-inalcancavel",
-            QStringLiteral("Nenhum caminho de ações \"Vai para menu\" leva do menu inicial a este "
-                           "menu"));
-    for (const TLacoSemEntrada& l : FLacos)
-      if (l.IndiceMenu == FIndiceMenu)
-        Erro(QString(), "laco-sem-entrada",
-             QStringLiteral("A chamada fica presa num laço sem esperar resposta: ") + l.Caminho);
-    const bool inicial = !FDac.MenuInicial.isEmpty() && IndiceMenu(FDac.MenuInicial) == FIndiceMenu;
+  }
+
+  // The rest of the menu, its sections in order; the jumps that run go to FAlvos.
+  void VerificaMenu() {
+    const TMenuUra& m = *FMenu;
+    const bool inicial = FInicial == FIndiceMenu;
     if (MenuVazio(m) && inicial)
-      Erro(QString(), "menu-inicial-vazio",
+      Erro(QString(), u"menu-inicial-vazio"_s,
            QStringLiteral("O menu inicial está vazio: a chamada termina sem que nada aconteça"));
     else if (MenuVazio(m))
-      Aviso(QString(), "menu-vazio",
+      Aviso(QString(), u"menu-vazio"_s,
             QStringLiteral("O menu não tem condição, opção nem mensagem, e o Final está vazio"));
 
     for (int i = 0; i < m.ListaCondicoes->Count(); ++i) {
       const TMUCondicao& c = *m.ListaCondicoes->GetItem(i);
-      const QString secao = SecaoCondicao(i);
+      const TSecao secao = TSecao::Condicao(i);
       VerificaCondicao(c, secao);
       VerificaMensagem(c.Mensagem.get(), secao);
-      VerificaAcoes(*c.ListaAcao, secao, nullptr);
+      VerificaAcoes(*c.ListaAcao, secao, nullptr, true);
     }
     VerificaMensagem(m.MensagemMenu.get(), QStringLiteral("Mensagem"));
     VerificaMenuLista(m);
@@ -419,11 +478,11 @@ class TVerificador {
     VerificaFallback(m.OpcaoTimeout->Mensagem.get(), *m.OpcaoTimeout->ListaAcao, timeout, temOpcoes);
     if (temOpcoes && m.OpcaoTimeout->Tentativas <= 0) AvisoTentativas(timeout, m.OpcaoTimeout->Tentativas);
     if (temOpcoes && m.OpcaoTimeout->Tempo <= 0)
-      Aviso(timeout, "tempo-zero",
+      Aviso(timeout, u"tempo-zero"_s,
             QStringLiteral("O tempo de espera é de ") + QString::number(m.OpcaoTimeout->Tempo) +
                 QStringLiteral(" segundos: a resposta nunca chega a tempo"));
     VerificaMensagem(m.Final->Mensagem.get(), QStringLiteral("Final"));
-    VerificaAcoes(*m.Final->ListaAcao, QStringLiteral("Final"), nullptr);
+    VerificaAcoes(*m.Final->ListaAcao, QStringLiteral("Final"), nullptr, true);
   }
 
   // A name read from a file or pasted may hold what the menu editor's name
@@ -445,7 +504,7 @@ class TVerificador {
     else if (Nome.size() > kTamanhoNomeMenu)
       problema = QStringLiteral("O nome tem ") + QString::number(Nome.size()) +
                  QStringLiteral(" caracteres; o editor de menus aceita até ") + QString::number(kTamanhoNomeMenu);
-    if (!problema.isEmpty()) Aviso(QString(), "menu-nome-invalido", problema);
+    if (!problema.isEmpty()) Aviso(QString(), u"menu-nome-invalido"_s, problema);
   }
 
   static bool MenuVazio(const TMenuUra& M) {
@@ -454,20 +513,20 @@ class TVerificador {
            M.Final->ListaAcao->Count() == 0;
   }
 
-  void AvisoTentativas(const QString& Secao, int Tentativas) {
-    Aviso(Secao, "tentativas-zero", QStringLiteral("O número de tentativas é ") + QString::number(Tentativas));
+  void AvisoTentativas(const TSecao& Secao, int Tentativas) {
+    Aviso(Secao, u"tentativas-zero"_s, QStringLiteral("O número de tentativas é ") + QString::number(Tentativas));
   }
 
-  void VerificaFallback(const TMUMensagem* Mensagem, const TMUListaAcao& Acoes, const QString& Secao, bool TemOpcoes) {
+  void VerificaFallback(const TMUMensagem* Mensagem, const TMUListaAcao& Acoes, const TSecao& Secao, bool TemOpcoes) {
     if (!TemOpcoes && (Acoes.Count() > 0 || !MensagemVazia(Mensagem)))
-      Aviso(Secao, "secao-sem-opcoes", QStringLiteral("O menu não tem opções: esta seção nunca é executada"));
+      Aviso(Secao, u"secao-sem-opcoes"_s, QStringLiteral("O menu não tem opções: esta seção nunca é executada"));
     VerificaMensagem(Mensagem, Secao);
-    VerificaAcoes(Acoes, Secao, nullptr);
+    VerificaAcoes(Acoes, Secao, nullptr, TemOpcoes);
   }
 
   // Audio entries against the catalogue and the server, chat texts against the
   // TDD character set.
-  void VerificaMensagem(const TMUMensagem* M, const QString& Secao) {
+  void VerificaMensagem(const TMUMensagem* M, const TSecao& Secao) {
     if (!M) return;
     if (!FChat) {
       VerificaArquivos(M->Arquivos(), Secao);
@@ -480,20 +539,21 @@ class TVerificador {
     }
   }
 
-  void ErroTDD(const QString& Secao, const QString& Prefixo) {
-    Erro(Secao, "tdd-caracteres", Prefixo + QStringLiteral("Existem caracteres não permitidos para mensagem TDD"));
+  void ErroTDD(const TSecao& Secao, const QString& Prefixo) {
+    Erro(Secao, u"tdd-caracteres"_s, Prefixo + QStringLiteral("Existem caracteres não permitidos para mensagem TDD"));
   }
 
-  void VerificaArquivos(const QStringList& Arquivos, const QString& Secao) {
+  void VerificaArquivos(const QStringList& Arquivos, const TSecao& Secao) {
     for (qsizetype i = 0; i < Arquivos.size(); ++i) {
       const QString& a = Arquivos[i];
       // A message holds a few files: looking back is cheaper than a set.
       if (a.isEmpty() || (a.startsWith(u'{') && a.endsWith(u'}')) || Arquivos.indexOf(a) < i) continue;
-      if (FTemCatalogo && !FCatalogo.contains(a))
-        Aviso(Secao, "audio-fora-catalogo",
+      const quint8 onde = FArquivos.value(a, 0);
+      if (FTemCatalogo && !(onde & kNoCatalogo))
+        Aviso(Secao, u"audio-fora-catalogo"_s,
               QStringLiteral("O arquivo de áudio ") + Aspas(a) + QStringLiteral(" não está no catálogo de mensagens"));
-      if (FTemServidor && !FServidor.contains(a))
-        Aviso(Secao, "audio-ausente-servidor",
+      if (FTemServidor && !(onde & kNoServidor))
+        Aviso(Secao, u"audio-ausente-servidor"_s,
               QStringLiteral("O arquivo de áudio ") + Aspas(a) + QStringLiteral(" não existe no servidor"));
     }
   }
@@ -503,82 +563,97 @@ class TVerificador {
     return QStringLiteral("Ação ") + QString::number(Indice + 1) + QStringLiteral(": ");
   }
 
-  void VerificaAcoes(const TMUListaAcao& Lista, const QString& Secao, const TMUOpcao* Opcao) {
-    const int executadas = AcoesExecutadas(Lista);
+  // Runs: whether the section runs at all (its jumps count for reaching menus).
+  void VerificaAcoes(const TMUListaAcao& Lista, const TSecao& Secao, const TMUOpcao* Opcao, bool Executa) {
+    int executadas = -1;  // how many run: up to and including the first that leaves
     for (int i = 0; i < Lista.Count(); ++i) {
       const TMUAcao& a = *Lista.GetItem(i);
-      VerificaAcao(a, Secao, i, Opcao);
+      const TCodigoAcao codigo = a.GetCodigo();
+      const int alvo = codigo == TCodigoAcao::VaiPara ? IndiceMenu(a.ValorMenu) : -1;
+      VerificaAcao(a, codigo, alvo, Secao, i, Opcao);
+      if (executadas < 0 && !TMUAcao::ContinuaSequencia(codigo, a.Tipo)) {
+        executadas = i + 1;
+        if (Executa && alvo >= 0) FAlvos.push_back(alvo);
+      }
     }
-    if (executadas < Lista.Count()) {
+    if (executadas >= 0 && executadas < Lista.Count()) {
+      // A common finding on large documents: its text is written into one string.
       const TMUAcao& ultima = *Lista.GetItem(executadas - 1);
-      QString desc = ultima.GetStrAcao();
-      if (desc.isEmpty()) desc = ultima.Tipo.isEmpty() ? QStringLiteral("sem tipo") : ultima.Tipo;
-      Aviso(Secao, "acao-nunca-executada",
-            QStringLiteral("As ações depois da ação ") + QString::number(executadas) + QStringLiteral(" (") + desc +
-                QStringLiteral(") nunca são executadas"));
+      QString texto;
+      texto.reserve(128);
+      texto.append(u"As ações depois da ação ");
+      AcrescentaComZeros(texto, executadas);
+      texto.append(u" (");
+      const qsizetype antes = texto.size();
+      ultima.AcrescentaStrAcao(texto);
+      if (texto.size() == antes) texto.append(ultima.Tipo.isEmpty() ? u"sem tipo"_s : ultima.Tipo);
+      texto.append(u") nunca são executadas");
+      Aviso(Secao, u"acao-nunca-executada"_s, std::move(texto));
     }
   }
 
-  void VerificaAcao(const TMUAcao& A, const QString& Secao, int Indice, const TMUOpcao* Opcao) {
+  // Alvo: the index of the menu a go-to names (-1 for none).
+  void VerificaAcao(const TMUAcao& A, TCodigoAcao Codigo, int Alvo, const TSecao& Secao, int Indice,
+                    const TMUOpcao* Opcao) {
     if (A.Tipo.isEmpty()) {
-      Aviso(Secao, "acao-sem-tipo", Prefixo(Indice) + QStringLiteral("A ação não tem tipo e não faz nada"));
+      Aviso(Secao, u"acao-sem-tipo"_s, Prefixo(Indice) + QStringLiteral("A ação não tem tipo e não faz nada"));
       return;
     }
-    if (A.Tipo == u"DISCAOP") {
+    if (Codigo == TCodigoAcao::DiscaOp) {
       if (!Opcao || !Opcao->GetValor().contains(u'X'))
-        Erro(Secao, "acao-nao-oferecida",
+        Erro(Secao, u"acao-nao-oferecida"_s,
              Prefixo(Indice) + QStringLiteral("\"Transfere para opção informada\" só existe em opções com X"));
       return;
     }
-    if (!AcaoOferecida(A.Tipo, FUra, FChat)) {
+    if (!AcaoOferecida(Codigo, FUra, FChat)) {
       const QString ura = FUra == TTipoUra::Local ? QStringLiteral("no serviço local")
                           : FTDD                  ? QStringLiteral("em URA de chat (TDD)")
                           : FChat                 ? QStringLiteral("em URA de chat")
                                                   : QStringLiteral("em URA de voz");
-      Erro(Secao, "acao-nao-oferecida",
+      Erro(Secao, u"acao-nao-oferecida"_s,
            Prefixo(Indice) + QStringLiteral("A ação ") + Aspas(A.Tipo) + QStringLiteral(" não existe ") + ura);
       return;
     }
-    const QString falta = FaltaValor(A, FChat);
+    const QString falta = FaltaValor(A, Codigo, FChat);
     if (!falta.isEmpty()) {
-      Erro(Secao, "acao-sem-valor", Prefixo(Indice) + falta);
+      Erro(Secao, u"acao-sem-valor"_s, Prefixo(Indice) + falta);
       return;
     }
-    if (A.Tipo == u"VAIPARA") {
-      if (IndiceMenu(A.ValorMenu) < 0)
-        Erro(Secao, "vaipara-inexistente",
+    if (Codigo == TCodigoAcao::VaiPara) {
+      if (Alvo < 0)
+        Erro(Secao, u"vaipara-inexistente"_s,
              Prefixo(Indice) + QStringLiteral("O menu ") + Aspas(A.ValorMenu) + QStringLiteral(" não existe"));
-    } else if (A.Tipo == u"COMANDO") {
+    } else if (Codigo == TCodigoAcao::Comando) {
       const QString comando = A.ComandoValido();
-      if (!comando.isEmpty()) Erro(Secao, "comando-invalido", Prefixo(Indice) + comando);
+      if (!comando.isEmpty()) Erro(Secao, u"comando-invalido"_s, Prefixo(Indice) + comando);
       const QString variavel = A.VariavelValida();
-      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", Prefixo(Indice) + variavel);
-    } else if (A.Tipo == u"SETVAR") {
+      if (!variavel.isEmpty()) Erro(Secao, u"variavel-invalida"_s, Prefixo(Indice) + variavel);
+    } else if (Codigo == TCodigoAcao::SetVar) {
       const QString variavel = A.VariavelValida();
-      if (!variavel.isEmpty()) Erro(Secao, "variavel-invalida", Prefixo(Indice) + variavel);
-    } else if (A.Tipo == u"MENSAGEM") {
+      if (!variavel.isEmpty()) Erro(Secao, u"variavel-invalida"_s, Prefixo(Indice) + variavel);
+    } else if (Codigo == TCodigoAcao::Mensagem) {
       if (FChat) {
         if (FTDD && !TextoTDDValido(A.ValorNumero)) ErroTDD(Secao, Prefixo(Indice));
       } else {
         const QString msg = A.MensagemValida();
-        if (!msg.isEmpty()) Erro(Secao, "mensagem-invalida", Prefixo(Indice) + msg);
+        if (!msg.isEmpty()) Erro(Secao, u"mensagem-invalida"_s, Prefixo(Indice) + msg);
         TMUMensagem arquivos;
         arquivos.SetListaArquivosSeparador(QStringLiteral(","), A.ValorNumero);
         VerificaArquivos(arquivos.Arquivos(), Secao);
       }
-    } else if (A.Tipo == u"DESLIGA") {
+    } else if (Codigo == TCodigoAcao::Desliga) {
       if (!A.ValorNumero.isEmpty() && StrToIntDef(A.ValorNumero, -1) == -1)
-        Erro(Secao, "acao-valor-invalido",
+        Erro(Secao, u"acao-valor-invalido"_s,
              Prefixo(Indice) + QStringLiteral("O código para encerrar a chamada deve ser um valor numérico"));
     }
   }
 
-  void VerificaCondicao(const TMUCondicao& C, const QString& Secao) {
+  void VerificaCondicao(const TMUCondicao& C, const TSecao& Secao) {
     for (const auto& cv : C.ListaCondicaoVar->Items()) {
       if (cv->Variavel.isEmpty())
-        Erro(Secao, "comparacao-invalida", QStringLiteral("Comparação sem nome de variável"));
+        Erro(Secao, u"comparacao-invalida"_s, QStringLiteral("Comparação sem nome de variável"));
       else if (cv->GetStrTipo().isEmpty())
-        Erro(Secao, "comparacao-invalida",
+        Erro(Secao, u"comparacao-invalida"_s,
              QStringLiteral("A comparação da variável ") + Aspas(cv->Variavel) +
                  QStringLiteral(" tem o operador desconhecido ") + Aspas(cv->Tipo));
     }
@@ -586,16 +661,13 @@ class TVerificador {
     if (C.ListaCondicaoVar->Count() > 0 && C.ListaCondicaoVar->Tipo > 0) return;
 
     const int ti = C.GetCondicaoDataInicial(), tf = C.GetCondicaoDataFinal();
-    const bool iniOk =
-        VerificaData(ti, C.DiaIni, C.MesIni, C.AnoIni, C.GetStrDataIni(), QStringLiteral("inicial"), Secao);
-    const bool fimOk =
-        VerificaData(tf, C.DiaFim, C.MesFim, C.AnoFim, C.GetStrDataFim(), QStringLiteral("final"), Secao);
+    const bool iniOk = VerificaData(C, true, Secao), fimOk = VerificaData(C, false, Secao);
     if (tf != 0 && fimOk && (ti != tf))
-      Aviso(Secao, "data-final-ignorada",
+      Aviso(Secao, u"data-final-ignorada"_s,
             QStringLiteral("A data final ") + C.GetStrDataFim() +
                 QStringLiteral(" é ignorada: a data inicial não é do mesmo tipo"));
     else if (tf != 0 && iniOk && fimOk && ti != 4 && C.GetValorDataFinal() < C.GetValorDataInicial())
-      Erro(Secao, "data-final-anterior",
+      Erro(Secao, u"data-final-anterior"_s,
            QStringLiteral("A data final ") + C.GetStrDataFim() + QStringLiteral(" é anterior à data inicial ") +
                C.GetStrDataIni());
 
@@ -611,37 +683,42 @@ class TVerificador {
     for (const Hora& h : horas) {
       // A minute without an hour is what a refused hour (such as 25:00) leaves.
       if (h.H < -1 || h.H > 23 || h.M < -1 || h.M > 59 || (h.H == -1 && h.M != -1)) {
-        Erro(Secao, "hora-invalida",
+        Erro(Secao, u"hora-invalida"_s,
              QStringLiteral("A ") + QString::fromUtf8(h.Nome) + QStringLiteral(" não é válida"));
         horasOk = false;
       }
     }
     if (!horasOk) return;
     if (C.HoraFim != -1 && C.HoraIni == -1)
-      Aviso(Secao, "hora-ignorada",
+      Aviso(Secao, u"hora-ignorada"_s,
             QStringLiteral("A hora final ") + C.GetStrHoraFim() + QStringLiteral(" é ignorada: falta a hora inicial"));
     if (C.HoraIniPeriodo != -1 && (ti < 1 || ti > 3))
-      Aviso(Secao, "hora-ignorada",
+      Aviso(Secao, u"hora-ignorada"_s,
             QStringLiteral("A hora inicial do período ") + C.GetStrHoraIniPeriodo() +
                 QStringLiteral(" é ignorada: só vale com data inicial de dia"));
     else if (C.HoraFimPeriodo != -1 && C.HoraIniPeriodo == -1)
-      Aviso(Secao, "hora-ignorada",
+      Aviso(Secao, u"hora-ignorada"_s,
             QStringLiteral("A hora final do período ") + C.GetStrHoraFimPeriodo() +
                 QStringLiteral(" é ignorada: falta a hora inicial do período"));
   }
 
   // False when the date has set parts that form no existing date.
-  bool VerificaData(int Tipo, int Dia, int Mes, int Ano, const QString& Texto, const QString& Qual,
-                    const QString& Secao) {
-    if (Tipo == 0) {
-      if (Dia == -1 && Mes == -1 && Ano == -1) return true;
-      Erro(Secao, "data-invalida",
-           QStringLiteral("A data ") + Qual + QStringLiteral(" (") + PartesData(Dia, Mes, Ano) +
+  // Inicial: the condition's initial date, else its final one.
+  bool VerificaData(const TMUCondicao& C, bool Inicial, const TSecao& Secao) {
+    const int tipo = Inicial ? C.GetCondicaoDataInicial() : C.GetCondicaoDataFinal();
+    const int dia = Inicial ? C.DiaIni : C.DiaFim, mes = Inicial ? C.MesIni : C.MesFim,
+              ano = Inicial ? C.AnoIni : C.AnoFim;
+    const QString qual = Inicial ? u"inicial"_s : u"final"_s;
+    if (tipo == 0) {
+      if (dia == -1 && mes == -1 && ano == -1) return true;
+      Erro(Secao, u"data-invalida"_s,
+           QStringLiteral("A data ") + qual + QStringLiteral(" (") + PartesData(dia, mes, ano) +
                QStringLiteral(") não forma uma data válida"));
       return false;
     }
-    if (DataExiste(Tipo, Dia, Mes, Ano)) return true;
-    Erro(Secao, "data-invalida", QStringLiteral("A data ") + Qual + u' ' + Texto + QStringLiteral(" não existe"));
+    if (DataExiste(tipo, dia, mes, ano)) return true;
+    const QString texto = Inicial ? C.GetStrDataIni() : C.GetStrDataFim();
+    Erro(Secao, u"data-invalida"_s, QStringLiteral("A data ") + qual + u' ' + texto + QStringLiteral(" não existe"));
     return false;
   }
 
@@ -655,7 +732,7 @@ class TVerificador {
       TMUOpcao* escolhida = nullptr;
       const int r = M.ListaOpcoes->TrataOpcao(resposta, true, &escolhida);
       if (r != OPCAO_CONFERE && r != OPCAO_FINALIZADA)
-        Aviso(QStringLiteral("Menu de lista, item ") + QString::number(i + 1), "item-sem-opcao",
+        Aviso(QStringLiteral("Menu de lista, item ") + QString::number(i + 1), u"item-sem-opcao"_s,
               QStringLiteral("A resposta ") + Aspas(resposta) +
                   QStringLiteral(" do item não é aceita por nenhuma opção do menu"));
     }
@@ -664,48 +741,48 @@ class TVerificador {
   void VerificaOpcoes(const TMenuUra& M) {
     const TMUListaOpcao& lista = *M.ListaOpcoes;
     const int n = lista.Count();
-    std::vector<QString> secoes(static_cast<size_t>(n));
+    std::vector<TSecao> secoes;
+    secoes.reserve(size_t(n));
     std::vector<bool> validas(static_cast<size_t>(n), false);
     std::vector<QString> chaves(static_cast<size_t>(n));
     QHash<QString, int> primeira;
     for (int i = 0; i < n; ++i) {
       const TMUOpcao& o = *lista.GetItem(i);
-      const QString secao = SecaoOpcao(o, i);
-      secoes[size_t(i)] = secao;
+      const TSecao& secao = secoes.emplace_back(TSecao::Opcao(o, i));
       chaves[size_t(i)] = o.GetStrOpcaoCfg();
       QString problema;
-      const char* codigo = "opcao-invalida";
+      QString codigo = u"opcao-invalida"_s;
       if (!FChat) {
         if (o.Tipo != 0) {
           problema = QStringLiteral("Tipo de opção inválida");
-          codigo = "opcao-tipo-invalido";
+          codigo = u"opcao-tipo-invalido"_s;
         } else if (!o.OpcaoValida()) {
           problema = QStringLiteral("O padrão ") + Aspas(o.GetValor()) + QStringLiteral(" não é uma opção válida");
         }
       } else {
         problema = VerificaOpcaoChat(o);
-        if (o.Tipo < 1 || o.Tipo > 4) codigo = "opcao-tipo-invalido";
+        if (o.Tipo < 1 || o.Tipo > 4) codigo = u"opcao-tipo-invalido"_s;
       }
       if (!problema.isEmpty()) Erro(secao, codigo, problema);
       validas[size_t(i)] = problema.isEmpty();
 
       const auto it = primeira.constFind(chaves[size_t(i)]);
       if (it != primeira.cend())
-        Erro(secao, "opcao-duplicada",
+        Erro(secao, u"opcao-duplicada"_s,
              QStringLiteral("Opção já cadastrada: a opção ") + QString::number(*it + 1) + QStringLiteral(" (") +
                  lista.GetItem(*it)->GetDescricaoValor() + QStringLiteral(") tem a mesma configuração"));
       else
         primeira.insert(chaves[size_t(i)], i);
 
       VerificaMensagem(o.Mensagem.get(), secao);
-      VerificaAcoes(*o.ListaAcao, secao, &o);
+      VerificaAcoes(*o.ListaAcao, secao, &o, true);
     }
     VerificaOpcoesEncobertas(lista, secoes, validas, chaves);
   }
 
   // An option that a later option of the same menu always matches too is never
   // chosen: matching a list lets the last matching option win.
-  void VerificaOpcoesEncobertas(const TMUListaOpcao& Lista, const std::vector<QString>& Secoes,
+  void VerificaOpcoesEncobertas(const TMUListaOpcao& Lista, const std::vector<TSecao>& Secoes,
                                 const std::vector<bool>& Validas, const std::vector<QString>& Chaves) {
     const int n = Lista.Count();
     std::vector<std::vector<TPosicao>> posicoes(static_cast<size_t>(n));
@@ -722,7 +799,7 @@ class TVerificador {
         const bool cobre =
             FChat ? ChatCobre(a, b) : fixas[size_t(j)] && Cobre(posicoes[size_t(i)], posicoes[size_t(j)]);
         if (!cobre) continue;
-        Aviso(Secoes[size_t(i)], "opcao-encoberta",
+        Aviso(Secoes[size_t(i)], u"opcao-encoberta"_s,
               QStringLiteral("A opção nunca é escolhida: a opção ") + QString::number(j + 1) + QStringLiteral(" (") +
                   b.GetDescricaoValor() + QStringLiteral("), cadastrada depois, aceita tudo o que ela aceita"));
         break;
@@ -741,12 +818,17 @@ class TVerificador {
   const bool FChat, FTDD;
   TTipoUra FUra = TTipoUra::Voz;
   bool FTemCatalogo = false, FTemServidor = false;
-  QSet<QString> FCatalogo, FServidor;
+  // Where each audio file is known: one look-up answers for both lists.
+  static constexpr quint8 kNoCatalogo = 1, kNoServidor = 2;
+  QHash<QString, quint8> FArquivos;
   QHash<QString, int> FIndice;  // menu name -> index of the first menu of that name
   const TMenuUra* FMenu = nullptr;
   int FIndiceMenu = -1;
   std::vector<TAchado> FAchados;
-  std::vector<TLacoSemEntrada> FLacos;
+  int FInicial = -1;  // the initial menu's index
+  // The jumps that run, menu by menu: menu m's are FAlvos[FPrimeiroAlvo[m]]
+  // up to FAlvos[FPrimeiroAlvo[m + 1]].
+  std::vector<int> FAlvos, FPrimeiroAlvo;
 };
 
 }  // namespace
