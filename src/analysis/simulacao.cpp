@@ -654,6 +654,7 @@ TBuscaLacos::TBuscaLacos(const TDAC& Dac) : FDac(Dac), FSim(Dac) {
 // Every section a run may go to next without awaiting an answer; kSai for an
 // answer awaited or an end. The sections of a menu are its five nodes, in order.
 void TBuscaLacos::AcrescentaMenu(int M) {
+  Q_ASSERT(FPrimeiro.size() == size_t(M) * kSecoes + 1);  // menus come in order
   const TMenuUra& menu = *FDac.ListaMenus->GetItem(M);
   auto lista = [&](const TMUListaAcao& L, int SeSegue) {
     const int i = AcaoQueSai(L);
@@ -672,7 +673,7 @@ void TBuscaLacos::AcrescentaMenu(int M) {
   if (!sempre) FSeguintes.push_back(opcoes);
   fecha();
   const int semOpcoes = TemOpcoes(menu) ? kSai : No(M, TSecaoMenu::Final);
-  for (int s = 0; s < 3; ++s) {  // Opções, Opção inválida, Timeout
+  for ([[maybe_unused]] TSecaoMenu s : {TSecaoMenu::Opcoes, TSecaoMenu::Invalida, TSecaoMenu::Timeout}) {
     FSeguintes.push_back(semOpcoes);
     fecha();
   }

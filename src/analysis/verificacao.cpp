@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QHash>
-#include <QSet>
 #include <QStringBuilder>
 #include <algorithm>
 #include <iterator>
