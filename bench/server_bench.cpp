@@ -28,10 +28,11 @@ constexpr qsizetype kTamanhoArquivo = 10 * 1000 * 1000;
 constexpr qsizetype kTamanhoParte = 4096;
 
 struct Dados {
-  QStringList Linhas;      // the writer's lines
-  QByteArray LinhasUtf8;   // the same, as the writer hands them over: UTF-8, each followed by LF
-  QByteArray Fluxo;        // every "xmlfilepart" packet, back to back
-  QList<QString> Pacotes;  // the same packets as the connection hands them over
+  QStringList Linhas;                        // the writer's lines
+  QByteArray LinhasUtf8;                     // the same, as the writer hands them over: UTF-8, each followed by LF
+  QByteArray Fluxo;                          // every "xmlfilepart" packet, back to back
+  std::vector<QByteArrayView> PacotesBytes;  // the same packets as the connection cuts them
+  QList<QString> Pacotes;                    // and as text, as it hands over those it must
   qsizetype LinhasArquivo = 0;
 };
 
@@ -86,8 +87,10 @@ void MontaFluxo(Dados& D) {
     if (parte.size() >= kTamanhoParte) fecha();
   }
   if (!parte.isEmpty()) fecha();
-  for (qsizetype i = 0, fim; (fim = D.Fluxo.indexOf("\r\n\r\n", i)) >= 0; i = fim + 4)
-    D.Pacotes << DecodeAnsi(D.Fluxo.mid(i, fim + 4 - i));
+  for (qsizetype i = 0, fim; (fim = D.Fluxo.indexOf("\r\n\r\n", i)) >= 0; i = fim + 4) {
+    D.PacotesBytes.push_back(QByteArrayView(D.Fluxo).sliced(i, fim + 4 - i));
+    D.Pacotes << DecodeAnsi(D.PacotesBytes.back());
+  }
   D.LinhasArquivo = D.Linhas.size();
   for (const QString& l : D.Linhas) D.LinhasUtf8 += l.toUtf8() + '\n';
 }
@@ -156,15 +159,29 @@ void MedeRecepcao(benchmark::State& state, TSessaoServidor& Sessao, const std::f
   state.SetBytesProcessed(state.iterations() * G->Fluxo.size());
 }
 
-// The parser and the receiver: packets already cut by the connection.
+// The parser and the receiver: packets already cut by the connection and
+// handed over as it does (bytes first, as text when declined).
 void BM_RecebePacotes(benchmark::State& state) {
+  TJanelaSessaoMuda janela;
+  TSessaoServidor sessao(&janela);
+  TClientManager* cm = sessao.ClientManager.get();
+  MedeRecepcao(state, sessao, [&] {
+    for (const QByteArrayView& p : G->PacotesBytes)
+      if (!sessao.OnClientManagerPacketBytes(cm, p)) sessao.OnClientManagerPacket(cm, DecodeAnsi(p));
+  });
+}
+BENCHMARK(BM_RecebePacotes)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+// The same packets all through the text road (the parser's lines), which
+// parts that must be decoded take.
+void BM_RecebePacotesComoTexto(benchmark::State& state) {
   TJanelaSessaoMuda janela;
   TSessaoServidor sessao(&janela);
   MedeRecepcao(state, sessao, [&] {
     for (const QString& p : G->Pacotes) sessao.OnClientManagerPacket(sessao.ClientManager.get(), p);
   });
 }
-BENCHMARK(BM_RecebePacotes)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_RecebePacotesComoTexto)->Unit(benchmark::kMillisecond)->MinTime(2);
 
 // The whole road: bytes over a loopback socket into the session's own
 // connection, its framing, the parser and the receiver.

@@ -5,10 +5,15 @@
 
 namespace {
 // The text between Inicio and Fim once blanks are removed at both ends.
-void Limites(QStringView s, qsizetype* Inicio, qsizetype* Fim) {
+// Bytes count as the code page's characters, which agree with them up to 32.
+bool Branco(QChar c) { return c.unicode() <= 32; }
+bool Branco(char c) { return static_cast<unsigned char>(c) <= 32; }
+template <class Texto>
+void Limites(Texto s, qsizetype* Inicio, qsizetype* Fim) {
+  const auto branco = [&s](qsizetype i) { return Branco(s[i]); };
   qsizetype b = 0, e = s.size();
-  while (b < e && s.at(b).unicode() <= 32) ++b;
-  while (e > b && s.at(e - 1).unicode() <= 32) --e;
+  while (b < e && branco(b)) ++b;
+  while (e > b && branco(e - 1)) --e;
   *Inicio = b;
   *Fim = e;
 }
@@ -23,6 +28,12 @@ QString TrimBlanks(const QString& s) {
 QString TrimBlanks(QStringView s) { return TrimBlanksView(s).toString(); }
 
 QStringView TrimBlanksView(QStringView s) {
+  qsizetype b, e;
+  Limites(s, &b, &e);
+  return s.sliced(b, e - b);
+}
+
+QByteArrayView TrimBlanksView(QByteArrayView s) {
   qsizetype b, e;
   Limites(s, &b, &e);
   return s.sliced(b, e - b);

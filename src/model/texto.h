@@ -1,5 +1,6 @@
 #pragma once
 // Small text helpers shared by the model and the file formats.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <string>
@@ -8,6 +9,8 @@
 QString TrimBlanks(const QString& s);
 QString TrimBlanks(QStringView s);
 QStringView TrimBlanksView(QStringView s);
+// The same over bytes in the code page (which agrees with the characters up to 32).
+QByteArrayView TrimBlanksView(QByteArrayView s);
 // Folds only the ASCII letters; other letters keep their case.
 QString LowerAscii(const QString& s);
 QString UpperAscii(const QString& s);

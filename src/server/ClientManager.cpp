@@ -148,7 +148,12 @@ void TClientManager::SocketReadyRead() {
   // callback processed events inside this one, so drain the socket here;
   // a connection the callback closed is not read any further.
   do {
-    RecebeBytes(ClientSocket->readAll());
+    // Read straight behind the pending bytes: no buffer of its own per read.
+    const qsizetype antes = FBuffer.size();
+    FBuffer.resize(antes + qsizetype(ClientSocket->bytesAvailable()));
+    const qint64 lidos = ClientSocket->read(FBuffer.data() + antes, FBuffer.size() - antes);
+    FBuffer.resize(antes + qsizetype(qMax<qint64>(0, lidos)));
+    DeliverPackets();
   } while (FConnected && ClientSocket->state() == QAbstractSocket::ConnectedState &&
            ClientSocket->bytesAvailable() > 0);
 }
@@ -164,8 +169,10 @@ void TClientManager::DeliverPackets() {
     const qsizetype at = IndexOfTerminator(FBuffer, FScan);
     if (at < 0) break;
     const qsizetype end = at + 4;
-    const QString packet = DecodeAnsi(QByteArrayView(FBuffer).sliced(FHead, end - FHead));
+    const QByteArrayView bytes = QByteArrayView(FBuffer).sliced(FHead, end - FHead);
     FHead = FScan = end;
+    if (OnPacketBytes && OnPacketBytes(this, bytes)) continue;
+    const QString packet = DecodeAnsi(bytes);
     if (OnPacket) OnPacket(this, packet);
   }
   FDelivering = false;

@@ -26,6 +26,7 @@ class TClientManager : public QObject {
   Q_OBJECT
  public:
   using TPacketEvent = std::function<void(TClientManager* Sender, const QString& Packet)>;
+  using TPacketBytesEvent = std::function<bool(TClientManager* Sender, QByteArrayView Packet)>;
   using TNotifyEvent = std::function<void(TClientManager* Sender)>;
   using TErrorEvent = std::function<void(TClientManager* Sender, int Code)>;
 
@@ -38,6 +39,11 @@ class TClientManager : public QObject {
   // are always delivered one at a time and in order. The object must not be
   // deleted from inside a callback (use deleteLater).
   TPacketEvent OnPacket;
+  // Optional, asked first with each packet's bytes: true when it has dealt
+  // with the packet, which then is neither turned into text nor handed to
+  // OnPacket. The bytes live only during the call, which must not process
+  // events. For packets too many to turn into text (a file's parts).
+  TPacketBytesEvent OnPacketBytes;
   TNotifyEvent OnConnect;
   TNotifyEvent OnDisconnect;
   TErrorEvent OnError;

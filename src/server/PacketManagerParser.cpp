@@ -6,12 +6,32 @@ namespace {
 
 char16_t LowerAsciiChar(char16_t c) { return (c >= 'A' && c <= 'Z') ? char16_t(c + 32) : c; }
 
-// LowerKey is already folded and ends with ":".
-bool StartsWithKey(const QString& Line, const QString& LowerKey) {
+// A byte stands for the code page's character, which agrees with ASCII.
+char16_t Unidade(QChar c) { return c.unicode(); }
+char16_t Unidade(char c) { return static_cast<unsigned char>(c); }
+
+// LowerKey is already folded and ends with ":". Line is text or bytes.
+template <class Linha>
+bool StartsWithKey(Linha Line, const QString& LowerKey) {
   if (Line.size() < LowerKey.size()) return false;
   for (qsizetype i = 0; i < LowerKey.size(); ++i)
-    if (LowerAsciiChar(Line.at(i).unicode()) != LowerKey.at(i).unicode()) return false;
+    if (LowerAsciiChar(Unidade(Line[i])) != LowerKey.at(i).unicode()) return false;
   return true;
+}
+
+// Calls Linha with each line of a packet (text or bytes) that "\r\n" ends,
+// in order, until it returns true. A carriage return is looked for on its
+// own (a much faster search than for the pair): file parts make lines of
+// kilobytes.
+template <class Texto, class Funcao>
+void CadaLinha(Texto Packet, Funcao Linha) {
+  qsizetype start = 0;
+  for (qsizetype cr = Packet.indexOf('\r'); cr >= 0; cr = Packet.indexOf('\r', cr + 1)) {
+    if (cr + 1 >= Packet.size() || Packet[cr + 1] != '\n') continue;
+    if (Linha(Packet.sliced(start, cr - start))) return;
+    start = cr + 2;
+    cr = start - 1;
+  }
 }
 
 QString FieldKey(const QString& Name) { return LowerAscii(Name) + u':'; }
@@ -56,15 +76,10 @@ bool FindCategory(const QStringList& Lines, const QString& Section, QString* Num
 }  // namespace
 
 TPacketManagerParser::TPacketManagerParser(const QString& packet) {
-  // A carriage return is looked for on its own (a much faster search than
-  // for the pair): file parts make lines of kilobytes.
-  qsizetype start = 0;
-  for (qsizetype cr = packet.indexOf(u'\r'); cr >= 0; cr = packet.indexOf(u'\r', cr + 1)) {
-    if (cr + 1 >= packet.size() || packet.at(cr + 1) != u'\n') continue;
-    sl.append(packet.mid(start, cr - start));
-    start = cr + 2;
-    cr = start - 1;
-  }
+  CadaLinha(QStringView(packet), [this](QStringView line) {
+    sl.append(line.toString());
+    return false;
+  });
 }
 
 QString TPacketManagerParser::GetFieldValue(const QString& Name) const {
@@ -72,6 +87,28 @@ QString TPacketManagerParser::GetFieldValue(const QString& Name) const {
   for (const QString& line : sl)
     if (StartsWithKey(line, key)) return TrimBlanks(QStringView(line).sliced(key.size()));
   return QString();
+}
+
+QByteArrayView ValorDoCampo(QByteArrayView Packet, const QString& Name) {
+  const QString key = FieldKey(Name);
+  QByteArrayView value;
+  CadaLinha(Packet, [&](QByteArrayView line) {
+    if (!StartsWithKey(line, key)) return false;
+    value = TrimBlanksView(line.sliced(key.size()));
+    return true;
+  });
+  return value;
+}
+
+QByteArrayView EventoDoPacote(QByteArrayView Packet) {
+  const QString key = QStringLiteral("event:");
+  QByteArrayView name;
+  // Only the first line tells an event; its name is that line's value.
+  CadaLinha(Packet, [&](QByteArrayView line) {
+    if (StartsWithKey(line, key)) name = TrimBlanksView(line.sliced(key.size()));
+    return true;
+  });
+  return name;
 }
 
 bool TPacketManagerParser::HasField(const QString& Name) const {

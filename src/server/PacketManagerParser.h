@@ -2,6 +2,7 @@
 // Reads one received packet: header lines of "Name: value" ended by "\r\n",
 // plus configuration listings in the "Category-n: section" /
 // "Line-n-m: variable=value" form.
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -64,3 +65,11 @@ class TPacketManagerParser {
  private:
   QStringList sl;
 };
+
+// The same reading over a packet's bytes in the code page, for the packets
+// too many to turn into text (a file's parts); bytes and the page's
+// characters agree on ASCII and on the blanks trimmed.
+// What GetFieldValue(Name) gives, as bytes.
+QByteArrayView ValorDoCampo(QByteArrayView Packet, const QString& Name);
+// What GetEvent gives when GetPacketType is "Event"; empty otherwise.
+QByteArrayView EventoDoPacote(QByteArrayView Packet);

@@ -67,6 +67,9 @@ TSessaoServidor::TSessaoServidor(IJanelaSessao* Janela, QObject* parent)
       CMRORIROSonarea(std::make_unique<TClientManager>()),
       FJanela(Janela) {
   ClientManager->OnPacket = [this](TClientManager* s, const QString& p) { OnClientManagerPacket(s, p); };
+  ClientManager->OnPacketBytes = [this](TClientManager* s, QByteArrayView p) {
+    return OnClientManagerPacketBytes(s, p);
+  };
   ClientManager->OnConnect = [this](TClientManager* s) { OnClientManagerConnect(s); };
   ClientManager->OnDisconnect = [this](TClientManager* s) { OnClientManagerDisconnect(s); };
   ClientManager->OnError = [this](TClientManager* s, int c) { OnClientManagerError(s, c); };
@@ -79,6 +82,7 @@ TSessaoServidor::TSessaoServidor(IJanelaSessao* Janela, QObject* parent)
 
 TSessaoServidor::~TSessaoServidor() {
   ClientManager->OnPacket = nullptr;
+  ClientManager->OnPacketBytes = nullptr;
   ClientManager->OnConnect = nullptr;
   ClientManager->OnDisconnect = nullptr;
   ClientManager->OnError = nullptr;
@@ -288,6 +292,14 @@ void TSessaoServidor::OnClientManagerPacket(TClientManager*, const QString& Pack
     TrataResposta(p.GetResponse(), p, actionId);
 }
 
+bool TSessaoServidor::OnClientManagerPacketBytes(TClientManager*, QByteArrayView Packet) {
+  // What OnClientManagerPacket and RecebeParte do with a part, read from
+  // the bytes; a part they would decode goes to them as text.
+  if (EventoDoPacote(Packet).compare("xmlfilepart", Qt::CaseInsensitive) != 0) return false;
+  if (XMLDocument1.Active()) return true;
+  return RecebeParteUtf8(ValorDoCampo(Packet, QStringLiteral("FilePart")));
+}
+
 void TSessaoServidor::TrataEvento(const QString& Evento, const TPacketManagerParser& P, const QString& ActionID) {
   if (Evento == u"xmlfileheader") {
     RecebeCabecalho(P, ActionID == u"ListaUrasSelecionar");
@@ -439,17 +451,18 @@ void SeparaLinhas(Texto texto, Funcao Linha) {
 
 }  // namespace
 
+bool TSessaoServidor::RecebeParteUtf8(QByteArrayView Parte) {
+  // Mostly a part is UTF-8 of characters the page holds, which decoding,
+  // reducing to the page and encoding again would give back unchanged.
+  if (!Utf8NaPagina(Parte)) return false;
+  SeparaLinhas(Parte, [this](QByteArrayView l) { XMLDocument1.AddLineUtf8(l); });
+  return true;
+}
+
 void TSessaoServidor::RecebeParte(const TPacketManagerParser& P) {
   if (XMLDocument1.Active()) return;
   const QString valor = P.GetFieldValue(QStringLiteral("FilePart"));
-  // The part's bytes as the server sent them. Mostly they are UTF-8 of
-  // characters the page holds, which decoding, reducing to the page and
-  // encoding again would give back unchanged: they are the lines as they are.
-  const QByteArray bytes = EncodeAnsi(valor);
-  if (Utf8NaPagina(bytes)) {
-    SeparaLinhas(QByteArrayView(bytes), [this](QByteArrayView l) { XMLDocument1.AddLineUtf8(l); });
-    return;
-  }
+  if (RecebeParteUtf8(EncodeAnsi(valor))) return;
   const QString texto = DecodificaParteArquivo(valor);
   SeparaLinhas(QStringView(texto), [this](QStringView l) { XMLDocument1.AddLine(l); });
 }

@@ -166,6 +166,9 @@ class TSessaoServidor : public QObject {
   bool EnviandoArquivo() const { return !FFilaEnvio.empty(); }
 
   void OnClientManagerPacket(TClientManager* Sender, const QString& Packet);
+  // Takes a file's parts, nearly all of a transfer, from the bytes; false
+  // for every other packet, which then comes to OnClientManagerPacket.
+  bool OnClientManagerPacketBytes(TClientManager* Sender, QByteArrayView Packet);
   void OnClientManagerConnect(TClientManager* Sender);
   void OnClientManagerDisconnect(TClientManager* Sender);
   void OnClientManagerError(TClientManager* Sender, int Code);
@@ -182,6 +185,9 @@ class TSessaoServidor : public QObject {
   void SucessoLogin();
   void RecebeInfoServidor(const TPacketManagerParser& P);
   void RecebeParte(const TPacketManagerParser& P);
+  // A part's bytes as the server sent them, when they are UTF-8 of the
+  // page's characters: split into lines as they are. False for any other.
+  bool RecebeParteUtf8(QByteArrayView Parte);
   void ConcluiLeituraUra(const TPacketManagerParser& P);
   void ConcluiLeituraMensagens(const QString& ActionID);
   void RecebeCabecalho(const TPacketManagerParser& P, bool ParaLista);

@@ -402,7 +402,12 @@ class SessaoTeste : public ::testing::Test {
   }
   void TearDown() override { MenuUraInfoAuxiliar.Clear(); }
 
-  void Recebe(const QString& Texto) { Sessao.OnClientManagerPacket(Sessao.ClientManager.get(), Texto); }
+  // A packet as the connection hands it over: its bytes first, as text when
+  // the bytes are declined.
+  void Recebe(const QString& Texto) {
+    if (!Sessao.OnClientManagerPacketBytes(Sessao.ClientManager.get(), EncodeAnsi(Texto))) RecebeComoTexto(Texto);
+  }
+  void RecebeComoTexto(const QString& Texto) { Sessao.OnClientManagerPacket(Sessao.ClientManager.get(), Texto); }
   void Parte(const QString& Texto) { Recebe(Evento(QStringLiteral("xmlfilepart"), {{"FilePart", Texto}})); }
 
   // Nothing visible happened.
@@ -449,11 +454,16 @@ TEST_F(SessaoTeste, PartesViramLinhasDoReceptor) {
                                "fim \xE2\x82",
                                "\xED\xA0\x80<#10>",  // a surrogate's code
                                "\xE2\x80\x94\xE2\x84\xA2\xC5\x93<#10><#10>"};
+  // Both roads, through the bytes and through the text, agree.
   for (const QByteArray& bytes : partes) {
-    Sessao.XMLDocument1.Reset();
-    Parte(DecodeAnsi(bytes));
     QStringList esperadas = DecodificaParteArquivo(DecodeAnsi(bytes)).split(QStringLiteral("<#10>"));
     if (esperadas.last().isEmpty()) esperadas.removeLast();
+    const QString pacote = Evento(QStringLiteral("xmlfilepart"), {{"FilePart", DecodeAnsi(bytes)}});
+    Sessao.XMLDocument1.Reset();
+    Recebe(pacote);
+    EXPECT_EQ(Sessao.XMLDocument1.Lines(), esperadas) << bytes.toHex(' ').toStdString();
+    Sessao.XMLDocument1.Reset();
+    RecebeComoTexto(pacote);
     EXPECT_EQ(Sessao.XMLDocument1.Lines(), esperadas) << bytes.toHex(' ').toStdString();
   }
   // While the receiver is active (parsed), parts are dropped.
@@ -461,6 +471,7 @@ TEST_F(SessaoTeste, PartesViramLinhasDoReceptor) {
   Sessao.XMLDocument1.ClearLines();
   Sessao.XMLDocument1.AddLine(u"<URA/>");
   Parte(QStringLiteral("y<#10>"));
+  RecebeComoTexto(Evento(QStringLiteral("xmlfilepart"), {{"FilePart", QStringLiteral("z<#10>")}}));
   EXPECT_THAT(Sessao.XMLDocument1.Lines(), ElementsAre(u"<URA/>"));
   EsperaSilencio();
 }

@@ -375,3 +375,21 @@ TEST(ClientManagerLimite, PendingTextOfExactlyTheLimitIsKept) {
     EXPECT_EQ(cm.LinhaRecebida().size(), c.Erro ? 0 : 1000) << c.Texto.size();
   }
 }
+
+// A packet the bytes handler takes never becomes text; one it declines
+// arrives as text, in order with the others.
+TEST(ClientManagerBytes, DeclinedPacketsArriveAsText) {
+  TClientManager cm;
+  QStringList comoTexto;
+  QList<QByteArray> comoBytes;
+  cm.OnPacket = [&](TClientManager*, const QString& p) { comoTexto << p; };
+  cm.OnPacketBytes = [&](TClientManager*, QByteArrayView p) {
+    comoBytes << p.toByteArray();
+    return p.startsWith("Event: parte");
+  };
+  cm.RecebeBytes("Event: parte\r\nFilePart: a\xE7\r\n\r\nEvent: outro\r\n\r\nEvent: parte 2\r\n\r\nEvent: ");
+  EXPECT_EQ(comoBytes, (QList<QByteArray>{"Event: parte\r\nFilePart: a\xE7\r\n\r\n", "Event: outro\r\n\r\n",
+                                          "Event: parte 2\r\n\r\n"}));
+  EXPECT_EQ(comoTexto, QStringList{QStringLiteral("Event: outro\r\n\r\n")});
+  EXPECT_EQ(cm.LinhaRecebida(), QStringLiteral("Event: "));
+}

@@ -152,3 +152,30 @@ TEST(PacketManagerParser, FieldLineEndingAtItsColon) {
   }
   EXPECT_EQ(Parse({"Message:", "ActionID: x"}).GetActionID(), "x");
 }
+
+// The readings over bytes agree with the parser's over the same packet as
+// text, whatever the packet holds.
+TEST(PacketManagerParser, ReadingOverBytesAgreesWithText) {
+  const QByteArray pacotes[] = {
+      "",
+      "Event: xmlfilepart",
+      "Event: xmlfilepart\r\nFilePart: a<#10>\r\n\r\n",
+      "EVENT:XmlFilePart \x01\r\nfilepart:\t a\xC3\xA7\xE3 \x1F\r\n\r\n",
+      "Response: Success\r\nEvent: xmlfilepart\r\nFilePart: x\r\n\r\n",
+      "Events: x\r\nFilePart: x\r\n\r\n",
+      "Event: x\rFilePart: y\r\n\r\n",
+      "Event: a\r\nFilePar: 1\r\nFilePart: 2\r\nFilePart: 3\r\n\r\n",
+      "Event: a\r\nFilePart: \r\n\r\n",
+      "Event: a\r\nFilePart: tail",
+      "Event:\r\n\r\n",
+      "\x80vent: a\r\nFILEPART:\xA0\x81\x8D z\x9D\r\n\r\n",
+  };
+  for (const QByteArray& bytes : pacotes) {
+    const TPacketManagerParser p(DecodeAnsi(bytes));
+    const QString evento = p.GetPacketType() == u"Event" ? p.GetEvent() : QString();
+    EXPECT_EQ(DecodeAnsi(EventoDoPacote(bytes)), evento) << bytes.toHex(' ').toStdString();
+    for (const QString& nome : {QStringLiteral("FilePart"), QStringLiteral("Event"), QStringLiteral("x")})
+      EXPECT_EQ(DecodeAnsi(ValorDoCampo(bytes, nome)), p.GetFieldValue(nome))
+          << bytes.toHex(' ').toStdString() << " " << nome.toStdString();
+  }
+}
