@@ -4,6 +4,7 @@
 #include "relatorio.h"
 
 #include <QSaveFile>
+#include <QStringBuilder>
 
 #include "codepage.h"
 #include "infoauxiliar.h"
@@ -28,15 +29,31 @@ class TPagina {
     for (const QString& l : Linhas) *this << l;
     return *this;
   }
+  // A line of pieces (a % b % c) is put together in one reused buffer when
+  // the page goes to bytes: a report has hundreds of thousands of them.
+  template <class A, class B>
+  TPagina& operator<<(const QStringBuilder<A, B>& Linha) {
+    if (FLinhas) return *this << QString(Linha);
+    FLinha.resize(0);
+    FLinha += Linha;
+    AcrescentaLinha(*FBytes, FLinha);
+    return *this;
+  }
+  // An empty buffer for a line made piece by piece, handed over with <<.
+  QString& Rascunho() {
+    FRascunho.resize(0);
+    return FRascunho;
+  }
 
   static void AcrescentaLinha(QByteArray& Bytes, QStringView Linha) {
     AppendAnsiHtml(Bytes, Linha);
-    Bytes += "\r\n";
+    Bytes.append('\r').append('\n');  // one character at a time is much cheaper than a text
   }
 
  private:
   QStringList* FLinhas = nullptr;
   QByteArray* FBytes = nullptr;
+  QString FLinha, FRascunho;
 };
 
 const QString kCorMenu = QStringLiteral("#B0E0E6");
@@ -68,8 +85,13 @@ QString Esc(const QString& Texto) { return EscapaMarkup(Texto); }
 // The description of a message, escaped, each line break of a chat text a
 // line break of the page.
 const QString kQuebraHtml = QStringLiteral("<br>");
+void AcrescentaStrMensagem(QString& r, const TMUMensagem* Mensagem) {
+  if (Mensagem) Mensagem->AcrescentaStrMensagem(r, AcrescentaMarkup, kQuebraHtml);
+}
 QString StrMensagem(const TMUMensagem* Mensagem) {
-  return Mensagem ? Mensagem->GetStrMensagem(EscapaMarkup, kQuebraHtml) : QString();
+  QString r;
+  AcrescentaStrMensagem(r, Mensagem);
+  return r;
 }
 
 void Cabecalho(TPagina& h, const QString& Titulo) {
@@ -158,7 +180,7 @@ void AcrescentaLinkAcao(QString& r, const TMUListaAcao* Acoes) {
       TMUMensagem texto;
       texto.AddMensagemChat(a->ValorNumero);
       r += QLatin1String("Mensagem(&quot;");
-      r += StrMensagem(&texto);
+      AcrescentaStrMensagem(r, &texto);
       r += QLatin1String("&quot;)");
     } else {
       descricao.resize(0);
@@ -170,8 +192,13 @@ void AcrescentaLinkAcao(QString& r, const TMUListaAcao* Acoes) {
 
 // The message and action cells that close most rows of a section.
 void CelulasMensagemAcao(TPagina& h, const TMUMensagem* Mensagem, const TMUListaAcao* Acoes) {
-  h << kM + StrMensagem(Mensagem) + kFimTd;
-  QString acao = kA;
+  QString& mensagem = h.Rascunho();
+  mensagem += kM;
+  AcrescentaStrMensagem(mensagem, Mensagem);
+  mensagem += kFimTd;
+  h << mensagem;
+  QString& acao = h.Rascunho();
+  acao += kA;
   AcrescentaLinkAcao(acao, Acoes);
   acao += kFimTd;
   h << acao << kE;
@@ -181,14 +208,14 @@ void SecaoCondicoes(TPagina& h, const TMUListaCondicao* Lista) {
   if (!Lista || Lista->Count() == 0) return;
   h << kR
     << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\"width=20 align=\"left\" height=\"21\">&nbsp;</td>")
-    << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior text\" bgcolor=\"") + kCorSecao +
+    << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior text\" bgcolor=\"") % kCorSecao %
            QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Condições</td>")
-    << kH5 + kHMensagem << kH6 + kHAcao << kE;
+    << kH5 % kHMensagem << kH6 % kHAcao << kE;
   bool primeira = true;
   for (const auto& c : Lista->Items()) {
     h << kR << kL << (primeira ? kS20 : kP20)
-      << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">") +
-             Esc(c->GetStrCondicao()) + kFimTd;
+      << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">") %
+             Esc(c->GetStrCondicao()) % kFimTd;
     CelulasMensagemAcao(h, c->Mensagem.get(), c->ListaAcao.get());
     primeira = false;
   }
@@ -198,22 +225,22 @@ void SecaoMensagemOpcoes(TPagina& h, const TMUMensagem* Mensagem) {
   const QString texto = StrMensagem(Mensagem);
   if (texto.isEmpty()) return;
   h << kR << kL
-    << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" bgcolor=\"") + kCorSecao +
+    << QStringLiteral("    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" bgcolor=\"") % kCorSecao %
            QStringLiteral("\" colspan=\"4\" width=180 align=\"left\" height=\"21\">Mensagem de opções</td>")
     << kE;
   h << kR << kL << kS20
     << QStringLiteral(
-           "    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" colspan=\"3\" align=\"left\" height=\"21\">") +
-           texto + kFimTd
+           "    <td class=\"bordaEsquerda bordaSuperior bordaDireita\" colspan=\"3\" align=\"left\" height=\"21\">") %
+           texto % kFimTd
     << kE;
 }
 
 // Header and row of the invalid-option and timeout sections.
 void SecaoFalha(TPagina& h, const QString& Titulo, qint32 Tentativas, const TMUMensagem* Mensagem,
                 const TMUListaAcao* Acoes) {
-  h << kR << kL << kP20 << kH5 + QStringLiteral("\" width=160 align=\"left\" height=\"21\">") + Titulo + kFimTd
-    << kH5 + kHMensagem
-    << kH6 + QStringLiteral("\" width=280 align=\"left\" height=\"21\">Ação após ") + QString::number(Tentativas) +
+  h << kR << kL << kP20 << kH5 % QStringLiteral("\" width=160 align=\"left\" height=\"21\">") % Titulo % kFimTd
+    << kH5 % kHMensagem
+    << kH6 % QStringLiteral("\" width=280 align=\"left\" height=\"21\">Ação após ") % QString::number(Tentativas) %
            QStringLiteral(" tentativas</td>")
     << kE;
   h << kR << kL << kP20 << kS160;
@@ -222,14 +249,14 @@ void SecaoFalha(TPagina& h, const QString& Titulo, qint32 Tentativas, const TMUM
 
 void SecaoOpcoes(TPagina& h, const TMenuUra& Menu) {
   if (!Menu.ListaOpcoes || Menu.ListaOpcoes->Count() == 0) return;
-  h << kR << kL << kH5 + QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Opções</td>")
-    << kH5 + kHMensagem << kH6 + kHAcao << kE;
+  h << kR << kL << kH5 % QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Opções</td>")
+    << kH5 % kHMensagem << kH6 % kHAcao << kE;
   bool primeira = true;
   for (const auto& o : Menu.ListaOpcoes->Items()) {
     h << kR << kL << (primeira ? kS20 : kP20)
       << QStringLiteral(
-             "    <td class=\"bordaEsquerda bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">") +
-             Esc(o->GetValor()) + kFimTd;
+             "    <td class=\"bordaEsquerda bordaEsquerda bordaSuperior\" width=160 align=\"left\" height=\"21\">") %
+             Esc(o->GetValor()) % kFimTd;
     CelulasMensagemAcao(h, o->Mensagem.get(), o->ListaAcao.get());
     primeira = false;
   }
@@ -240,30 +267,30 @@ void SecaoOpcoes(TPagina& h, const TMenuUra& Menu) {
 }
 
 void SecaoFinal(TPagina& h, const TMUFinal* Final) {
-  h << kR << kL << kH5 + QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Final</td>")
-    << kH5 + kHMensagem << kH6 + kHAcao << kE;
+  h << kR << kL << kH5 % QStringLiteral("\" colspan=\"2\" width=180 align=\"left\" height=\"21\">Final</td>")
+    << kH5 % kHMensagem << kH6 % kHAcao << kE;
   h << kR << kL << kS20 << kS160;
   CelulasMensagemAcao(h, Final ? Final->Mensagem.get() : nullptr, Final ? Final->ListaAcao.get() : nullptr);
 }
 
 void LinhasMenu(TPagina& h, const TMenuUra& Menu) {
-  h << QStringLiteral("  <tr id=\"") + Esc(Menu.Nome) + QStringLiteral("\" bgcolor=\"") + kCorMenu +
+  h << QStringLiteral("  <tr id=\"") % Esc(Menu.Nome) % QStringLiteral("\" bgcolor=\"") % kCorMenu %
            QStringLiteral("\">")
     << QStringLiteral(
            "    <td class=\"bordaEsquerda bordaSuperior textBold\" colspan=\"2\" width=40 align=\"right\" "
            "height=\"21\" class=\"textBold\">Menu:</td>")
     << QStringLiteral(
            "    <td class=\"bordaSuperior bordaDireita text\" colspan=\"3\" align=\"left\" height=\"21\" "
-           "class=\"text\">&nbsp;") +
-           Esc(Menu.Nome) + kFimTd
+           "class=\"text\">&nbsp;") %
+           Esc(Menu.Nome) % kFimTd
     << kE;
-  h << QStringLiteral("  <tr bgcolor=\"") + kCorMenu + QStringLiteral("\">")
+  h << QStringLiteral("  <tr bgcolor=\"") % kCorMenu % QStringLiteral("\">")
     << QStringLiteral(
            "    <td class=\"bordaEsquerda textBold\" colspan=\"2\" width=40 align=\"right\" height=\"21\" "
            "class=\"textBold\">Descrição:</td>")
     << QStringLiteral(
-           "    <td class=\"bordaDireita text\" colspan=\"3\" align=\"left\" height=\"21\" class=\"text\">&nbsp;") +
-           Esc(Menu.Descricao) + kFimTd
+           "    <td class=\"bordaDireita text\" colspan=\"3\" align=\"left\" height=\"21\" class=\"text\">&nbsp;") %
+           Esc(Menu.Descricao) % kFimTd
     << kE;
   SecaoCondicoes(h, Menu.ListaCondicoes.get());
   SecaoMensagemOpcoes(h, Menu.MensagemMenu.get());

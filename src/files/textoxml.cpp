@@ -38,6 +38,8 @@ void Acrescenta(Saida& s, QStringView Texto, unsigned Extras, qsizetype Inicio =
   const qsizetype n = Texto.size();
   qsizetype copiar = Inicio;
   for (qsizetype i = Inicio; i < n; ++i) {
+    // Every character with an entity comes before '>': letters skip the switch.
+    if (Texto[i].unicode() > u'>') continue;
     const QLatin1String e = Entidade(Texto[i].unicode(), Extras);
     if (e.isEmpty()) continue;
     s.Texto(Texto.sliced(copiar, i - copiar));
@@ -52,7 +54,7 @@ QString Escapa(const QString& Texto, unsigned Extras) {
   qsizetype i = 0;
   const qsizetype n = Texto.size();
   const QChar* p = Texto.constData();
-  while (i < n && Entidade(p[i].unicode(), Extras).isEmpty()) ++i;
+  while (i < n && (p[i].unicode() > u'>' || Entidade(p[i].unicode(), Extras).isEmpty())) ++i;
   if (i == n) return Texto;
 
   QString r;

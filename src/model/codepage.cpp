@@ -26,13 +26,16 @@ char ByteOf(char16_t c) {
 // of ASCII and Latin-1 letters, most text, maps to the page one to one. The
 // rest goes one character at a time.
 constexpr qsizetype kBloco = 32;
+// Report lines are mostly short: their tails go in smaller blocks.
+constexpr qsizetype kBlocoCurto = 8;
 
 // No character of 0x80..0x9F (the page's own) nor above 0xFF.
 // (The flags are kept as wide as the characters, which is what lets the
 // compiler vectorise these loops.)
+template <qsizetype Tamanho = kBloco>
 bool BlocoLatin1(const char16_t* s) {
   char16_t fora = 0;
-  for (qsizetype j = 0; j < kBloco; ++j) {
+  for (qsizetype j = 0; j < Tamanho; ++j) {
     const char16_t c = s[j];
     fora |= char16_t(c > 0xFF) | char16_t(char16_t(c - 0x80) < 0x20);
   }
@@ -48,9 +51,9 @@ bool BlocoLatin1(const unsigned char* s) {
 }
 
 // A block as the page maps it, widened or narrowed; the pointers never overlap.
-template <class De, class Para>
+template <qsizetype Tamanho = kBloco, class De, class Para>
 void CopiaBloco(const De* __restrict__ s, Para* __restrict__ d) {
-  for (qsizetype j = 0; j < kBloco; ++j) d[j] = static_cast<Para>(s[j]);
+  for (qsizetype j = 0; j < Tamanho; ++j) d[j] = static_cast<Para>(s[j]);
 }
 
 // Appends text in the page to out; Lacuna(code point, out) appends what
@@ -70,7 +73,13 @@ void Acrescenta(QByteArray& out, QStringView text, Lacuna lacuna) {
       i += kBloco;
       continue;
     }
-    const qsizetype fim = qMin(n, i + kBloco);
+    if (n - i >= kBlocoCurto && BlocoLatin1<kBlocoCurto>(s + i)) {
+      CopiaBloco<kBlocoCurto>(s + i, d + k);
+      k += kBlocoCurto;
+      i += kBlocoCurto;
+      continue;
+    }
+    const qsizetype fim = qMin(n, i + kBlocoCurto);
     for (; i < fim; ++i) {
       const char16_t c = s[i];
       const char b = ByteOf(c);

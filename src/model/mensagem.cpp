@@ -91,33 +91,50 @@ void TMUMensagem::SetListaArquivosSeparador(const QString& Separador, const QStr
 
 QString TMUMensagem::GetListaArquivosSeparador(const QString& Separador) const { return FLista.join(Separador); }
 
-QString TMUMensagem::GetStrMensagem() const { return GetStrMensagem(nullptr, kArrow); }
-
-QString TMUMensagem::GetStrMensagem(QString (*Escapa)(const QString&), const QString& novaLinha) const {
-  const auto texto = [Escapa](const QString& t) { return Escapa ? Escapa(t) : t; };
+QString TMUMensagem::GetStrMensagem() const {
   QString r;
+  AcrescentaStrMensagem(r, nullptr, kArrow);
+  return r;
+}
+
+void TMUMensagem::AcrescentaStrMensagem(QString& r, void (*Acrescenta)(QString&, QStringView),
+                                        const QString& novaLinha) const {
+  const auto texto = [&r, Acrescenta](QStringView t) {
+    if (Acrescenta)
+      Acrescenta(r, t);
+    else
+      r += t;
+  };
+  // Appended in place, piece by piece: a report describes tens of thousands
+  // of messages. The separators depend only on what this call appended.
+  const qsizetype inicio = r.size();
   for (const QString& a : FLista) {
-    QString d;
+    if (r.size() > inicio) r += QStringLiteral(", ");
     if (EhReferencia(a)) {
-      d = kPrefixo + a.mid(1, a.size() - 2) + u')';
-    } else {
-      d = MenuUraInfoAuxiliar.ListaDeMensagens.GetDescricao(a);
-      if (d.isEmpty()) d = a;
+      texto(kPrefixo);
+      texto(QStringView(a).sliced(1, a.size() - 2));
+      texto(u")");
+      continue;
     }
-    if (!r.isEmpty()) r += QStringLiteral(", ");
-    r += texto(d);
+    const QString d = MenuUraInfoAuxiliar.ListaDeMensagens.GetDescricao(a);
+    texto(d.isEmpty() ? a : d);
   }
   for (const QString& c : FListaChat) {
-    if (!r.isEmpty()) r += kArrow;
-    if (!Escapa) {
+    if (r.size() > inicio) r += kArrow;
+    if (!Acrescenta) {
       r += decodeCRLFTo(c, novaLinha);
       continue;
     }
     // Escaped with its line breaks still plain (a stored text holds none of
     // its own), so that novaLinha itself is not escaped.
-    r += Escapa(decodeCRLFTo(c, QStringLiteral("\n"))).replace(u'\n', novaLinha);
+    const QString claro = decodeCRLFTo(c, QStringLiteral("\n"));
+    QStringView resto(claro);
+    for (qsizetype q; (q = resto.indexOf(u'\n')) >= 0; resto = resto.sliced(q + 1)) {
+      Acrescenta(r, resto.first(q));
+      r += novaLinha;
+    }
+    Acrescenta(r, resto);
   }
-  return r;
 }
 
 QString TMUMensagem::GetStrMensagemChat(const QString& separador, const QString& novaLinha) const {

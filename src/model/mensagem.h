@@ -23,10 +23,12 @@ class TMUMensagem {
   void SetListaArquivosSeparador(const QString& Separador, const QString& Texto);
   QString GetListaArquivosSeparador(const QString& Separador) const;
   QString GetStrMensagem() const;
-  // The same description for a page: every text taken from the message goes
-  // through Escapa (the separators do not), and a line break inside a chat
-  // text is written as novaLinha instead of "↩".
-  QString GetStrMensagem(QString (*Escapa)(const QString&), const QString& novaLinha) const;
+  // The same description for a page, appended to r: every text taken from
+  // the message is appended through Acrescenta (which escapes it; the
+  // separators do not go through it), and a line break inside a chat text
+  // is written as novaLinha instead of "↩". A null Acrescenta appends as
+  // GetStrMensagem does.
+  void AcrescentaStrMensagem(QString& r, void (*Acrescenta)(QString&, QStringView), const QString& novaLinha) const;
   QString GetStrMensagemChat(const QString& separador, const QString& novaLinha) const;
   // A null source empties both lists and clears PodeParar.
   void CopyFrom(const TMUMensagem* ptrMensagem);

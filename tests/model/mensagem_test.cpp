@@ -176,6 +176,32 @@ TEST_F(MensagemDescricao, SoChatNaoComecaComSeta) {
   EXPECT_EQ(m.GetStrMensagem(), "a" + kSeta + "b" + kSeta + "cd");
 }
 
+// Appended after text already there, through an appender that marks what it
+// is given: the separators follow only what this message appended, and only
+// the message's own texts go through the appender.
+TEST_F(MensagemDescricao, AcrescentaAposTextoPassandoSoOsTextosPeloAcrescentador) {
+  AddMensagemCatalogo("bemvindo", "Boas & vindas");
+  const auto marca = [](QString& r, QStringView t) { r += u'[' + t.toString() + u']'; };
+  QString r = "célula:";
+  TMUMensagem m;
+  m.AcrescentaStrMensagem(r, marca, "<br>");
+  EXPECT_EQ(r, "célula:");
+  m.AddArquivo("bemvindo");
+  m.AddArquivo("{cli}");
+  m.AddMensagemChat("a\nb");
+  m.AddMensagemChat("c");
+  m.AcrescentaStrMensagem(r, marca, "<br>");
+  EXPECT_EQ(r, "célula:[Boas & vindas], [Mensagem(][cli][)]" + kSeta + "[a]<br>[b]" + kSeta + "[c]");
+  TMUMensagem soChat;
+  soChat.AddMensagemChat("x");
+  soChat.AcrescentaStrMensagem(r, marca, "<br>");
+  EXPECT_TRUE(r.endsWith("[c][x]")) << r.toStdString();
+  // Without an appender, as GetStrMensagem.
+  QString simples = "#";
+  m.AcrescentaStrMensagem(simples, nullptr, "/");
+  EXPECT_EQ(simples, "#Boas & vindas, Mensagem(cli)" + kSeta + "a/b" + kSeta + "c");
+}
+
 TEST(Mensagem, CopyFromCopiaTudoEDeNadaEsvazia) {
   TMUMensagem origem;
   origem.AddArquivo("a");
