@@ -1,5 +1,7 @@
 #include "textoxml.h"
 
+#include <cstdint>
+
 #include "texto.h"
 
 namespace {
@@ -19,6 +21,15 @@ QLatin1String Entidade(char16_t c, unsigned Extras) {
   }
 }
 
+// The characters Entidade replaces, as bits of a mask (all come before 64):
+// a test per character that needs no look-up for the many that stay.
+constexpr uint64_t Bit(char16_t c) { return uint64_t(1) << c; }
+constexpr uint64_t Mascara(unsigned Extras) {
+  return Bit(u'&') | Bit(u'<') | Bit(u'>') | Bit(u'"') | (Extras & kCR ? Bit(u'\r') : 0) |
+         (Extras & kLFTab ? Bit(u'\n') | Bit(u'\t') : 0);
+}
+bool Substitui(char16_t c, uint64_t Mascara) { return c < 64 && (Mascara >> c) & 1; }
+
 // Where escaped text goes: a UTF-16 text or UTF-8 bytes.
 struct TSaidaUtf16 {
   QString& s;
@@ -36,14 +47,12 @@ struct TSaidaUtf8 {
 template <class Saida>
 void Acrescenta(Saida& s, QStringView Texto, unsigned Extras, qsizetype Inicio = 0) {
   const qsizetype n = Texto.size();
+  const uint64_t mascara = Mascara(Extras);
   qsizetype copiar = Inicio;
   for (qsizetype i = Inicio; i < n; ++i) {
-    // Every character with an entity comes before '>': letters skip the switch.
-    if (Texto[i].unicode() > u'>') continue;
-    const QLatin1String e = Entidade(Texto[i].unicode(), Extras);
-    if (e.isEmpty()) continue;
+    if (!Substitui(Texto[i].unicode(), mascara)) continue;
     s.Texto(Texto.sliced(copiar, i - copiar));
-    s.Ascii(e);
+    s.Ascii(Entidade(Texto[i].unicode(), Extras));
     copiar = i + 1;
   }
   s.Texto(Texto.sliced(copiar));
@@ -54,7 +63,8 @@ QString Escapa(const QString& Texto, unsigned Extras) {
   qsizetype i = 0;
   const qsizetype n = Texto.size();
   const QChar* p = Texto.constData();
-  while (i < n && (p[i].unicode() > u'>' || Entidade(p[i].unicode(), Extras).isEmpty())) ++i;
+  const uint64_t mascara = Mascara(Extras);
+  while (i < n && !Substitui(p[i].unicode(), mascara)) ++i;
   if (i == n) return Texto;
 
   QString r;
