@@ -1,5 +1,5 @@
 // Received text cut into packets (in reads of sizes the input chooses), and
-// every packet read by the parser.
+// every packet read by the parser, as text and as bytes.
 #include <QCoreApplication>
 #include <cstdlib>
 
@@ -11,9 +11,14 @@ namespace {
 
 void Le(const QString& Pacote) {
   const TPacketManagerParser p(Pacote);
-  p.GetPacketType();
-  for (const char* campo : {"Event", "ActionID", "Response", "Message", "FilePart", "Channel", ""})
-    p.GetFieldValue(QString::fromLatin1(campo));
+  // The readings over the bytes agree with the parser's over the text.
+  const QByteArray bytes = EncodeAnsi(Pacote);
+  const QString evento = p.GetPacketType() == u"Event" ? p.GetEvent() : QString();
+  if (DecodeAnsi(EventoDoPacote(bytes)) != evento) std::abort();
+  for (const char* campo : {"Event", "ActionID", "Response", "Message", "FilePart", "Channel", ""}) {
+    const QString nome = QString::fromLatin1(campo);
+    if (DecodeAnsi(ValorDoCampo(bytes, nome)) != p.GetFieldValue(nome)) std::abort();
+  }
   p.GetPriority();
   p.GetInterfaceOfChannel();
   p.GetChannelOfChannel();
